@@ -1,0 +1,28 @@
+#pragma once
+#include "platform/events.h"
+
+namespace morv {
+
+class GameApp;
+
+// The game window: hands every window event to the engine operation it reaches.
+class GameWindow {
+public:
+    static constexpr int kInitialWidth = 640;
+    static constexpr int kInitialHeight = 480;
+
+    explicit GameWindow(GameApp& app);
+
+    bool create();
+    void dispatch(const WindowEvent& event);
+    // Destroys the window; the main loop then ends.
+    void close();
+
+private:
+    // Asks "프로그램을 종료합니다."; closes the window on OK.
+    void confirmExit();
+
+    GameApp& app_;
+};
+
+}  // namespace morv

@@ -1,0 +1,83 @@
+// morv-headless GAME_DIR [--events FILE] [--out DIR] [--depth 16|32] [--max-ms N]
+//               [--trace-commands] [--trace-presents]
+// Plays a game without a display and writes DIR/trace.txt and the snapshots.
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "app/game_app.h"
+#include "platform/headless/headless_platform.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+int usage(const char* message) {
+    std::fprintf(stderr, "morv-headless: %s\n", message);
+    std::fprintf(stderr,
+                 "usage: morv-headless GAME_DIR [--events FILE] [--out DIR] [--depth 16|32] [--max-ms N]\n"
+                 "                     [--trace-commands] [--trace-presents]\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return usage("no game directory");
+    fs::path game = argv[1];
+    fs::path eventsFile;
+    fs::path outDir = "headless-out";
+    morv::HeadlessOptions options;
+    for (int i = 2; i < argc; ++i) {
+        std::string arg = argv[i];
+        bool hasValue = i + 1 < argc;
+        if (arg == "--events" && hasValue) {
+            eventsFile = argv[++i];
+        } else if (arg == "--out" && hasValue) {
+            outDir = argv[++i];
+        } else if (arg == "--depth" && hasValue) {
+            options.desktopDepth = std::atoi(argv[++i]);
+        } else if (arg == "--max-ms" && hasValue) {
+            options.maxMs = std::strtoull(argv[++i], nullptr, 10);
+        } else if (arg == "--trace-commands") {
+            options.traceCommands = true;
+        } else if (arg == "--trace-presents") {
+            options.tracePresents = true;
+        } else {
+            return usage(("unknown argument " + arg).c_str());
+        }
+    }
+    if (!eventsFile.empty()) {
+        std::ifstream in(eventsFile);
+        if (!in) return usage(("cannot read " + eventsFile.string()).c_str());
+        std::ostringstream text;
+        text << in.rdbuf();
+        std::string error;
+        auto steps = morv::parseEventScript(text.str(), error);
+        if (!steps) return usage((eventsFile.string() + " " + error).c_str());
+        options.events = std::move(*steps);
+    }
+    std::error_code ec;
+    fs::create_directories(outDir, ec);
+    options.outDir = fs::absolute(outDir);
+    fs::current_path(game, ec);
+    if (ec) return usage(("cannot enter " + game.string()).c_str());
+
+    morv::HeadlessPlatform platform(options);
+    int code = 1;
+    {
+        morv::GameApp app(platform);
+        platform.setIdleProbe([&app] { return app.engineIdle(); });
+        if (app.start()) {
+            bool failed = app.startupFailed();
+            app.run();
+            code = failed ? 1 : 0;
+        }
+        platform.setIdleProbe(nullptr);
+    }
+    platform.trace().write("exit " + std::to_string(code));
+    return code;
+}

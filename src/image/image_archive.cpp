@@ -1,0 +1,120 @@
+#include "image/image_archive.h"
+
+#include <zlib.h>
+
+#include <fstream>
+
+#include "platform/cp949.h"
+#include "platform/file_resolver.h"
+
+namespace morv {
+namespace {
+
+// Reads little-endian fields from an in-memory copy of the archive's table.
+class TableReader {
+public:
+    explicit TableReader(std::ifstream& in) : in_(in) {}
+    bool bytes(void* out, size_t n) {
+        in_.read(static_cast<char*>(out), static_cast<std::streamsize>(n));
+        return static_cast<size_t>(in_.gcount()) == n;
+    }
+    bool u32(uint32_t& v) {
+        unsigned char b[4];
+        if (!bytes(b, 4)) return false;
+        v = b[0] | b[1] << 8 | b[2] << 16 | static_cast<uint32_t>(b[3]) << 24;
+        return true;
+    }
+    bool u8(uint8_t& v) { return bytes(&v, 1); }
+
+private:
+    std::ifstream& in_;
+};
+
+// zlib cannot inflate more than about 1032 bytes out of one stored byte.
+constexpr uint64_t kMaxInflateRatio = 1032;
+
+}  // namespace
+
+ImageArchive::ImageArchive(const FileResolver& files, const std::string& path) {
+    const std::string failure = "Cannot create QXA File instance for file " + path;
+    auto resolved = files.find(path);
+    if (!resolved) throw ArchiveError(failure);
+    path_ = *resolved;
+    std::ifstream in(path_, std::ios::binary);
+    if (!in) throw ArchiveError(failure);
+    in.seekg(0, std::ios::end);
+    fileSize_ = static_cast<uint64_t>(in.tellg());
+    in.seekg(0);
+
+    TableReader reader(in);
+    char magic[3] = {};
+    if (reader.bytes(magic, 3) && std::string_view(magic, 3) == "QXA") {
+        char version[3];
+        if (!reader.bytes(version, 3)) throw ArchiveError(failure);
+        version_.assign(version, 3);
+    } else {
+        // No magic: no version either, and the entry count starts the file.
+        version_ = "100";
+        in.clear();
+        in.seekg(0);
+    }
+    uint32_t count = 0;
+    if (!reader.u32(count)) throw ArchiveError(failure);
+    // Every entry takes at least 17 bytes, which bounds a damaged count.
+    if (count > fileSize_ / 17) throw ArchiveError(failure);
+    entries_.reserve(count);
+    for (uint32_t i = 0; i < count; ++i) {
+        ArchiveEntry entry;
+        uint32_t nameLength = 0;
+        if (!reader.u32(nameLength) || nameLength > fileSize_) throw ArchiveError(failure);
+        entry.name.resize(nameLength);
+        if (!reader.bytes(entry.name.data(), nameLength) || !reader.u32(entry.offset) ||
+            !reader.u32(entry.unpackedSize) || !reader.u32(entry.storedSize) || !reader.u8(entry.type)) {
+            throw ArchiveError(failure);
+        }
+        entries_.push_back(std::move(entry));
+    }
+}
+
+const ArchiveEntry* ImageArchive::find(std::string_view name) const {
+    for (const auto& entry : entries_) {
+        if (cp949::equalsIgnoreCase(entry.name, name)) return &entry;
+    }
+    return nullptr;
+}
+
+uint32_t ImageArchive::size(std::string_view name) const {
+    const ArchiveEntry* entry = find(name);
+    if (!entry) return 0;
+    return entry->type == ArchiveEntry::Png ? entry->storedSize : entry->unpackedSize;
+}
+
+bool ImageArchive::readStored(const ArchiveEntry& entry, std::string& out) const {
+    if (static_cast<uint64_t>(entry.offset) + entry.storedSize > fileSize_) return false;
+    std::ifstream in(path_, std::ios::binary);
+    if (!in) return false;
+    in.seekg(entry.offset);
+    out.resize(entry.storedSize);
+    in.read(out.data(), static_cast<std::streamsize>(out.size()));
+    return static_cast<size_t>(in.gcount()) == out.size();
+}
+
+bool ImageArchive::readRaw(std::string_view name, std::string& out) const {
+    const ArchiveEntry* entry = find(name);
+    if (!entry || entry->type > ArchiveEntry::Compressed) return false;
+    if (entry->type != ArchiveEntry::Compressed) return readStored(*entry, out);
+
+    if (entry->unpackedSize > static_cast<uint64_t>(entry->storedSize) * kMaxInflateRatio + 64) return false;
+    std::string packed;
+    if (!readStored(*entry, packed)) return false;
+    std::string unpacked(entry->unpackedSize, '\0');
+    uLongf length = entry->unpackedSize;
+    int status = uncompress(reinterpret_cast<Bytef*>(unpacked.data()), &length,
+                            reinterpret_cast<const Bytef*>(packed.data()), static_cast<uLong>(packed.size()));
+    if (status != Z_OK) return false;
+    unpacked.resize(length);
+    out = std::move(unpacked);
+    return true;
+}
+
+}  // namespace morv

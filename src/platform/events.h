@@ -1,0 +1,55 @@
+#pragma once
+#include <deque>
+
+namespace morv {
+
+enum class Key { Enter, Escape, Space, Up, Down, Ctrl, Other };
+enum class MouseButton { Left, Right };
+
+// One engine-level window event, as the platform reports it.
+struct WindowEvent {
+    enum class Kind {
+        KeyDown,
+        KeyUp,
+        MouseDown,
+        MouseUp,
+        MouseMove,
+        Wheel,        // value: notches, negative = toward the user
+        MenuCommand,  // value: the menu item's id
+        CloseRequest, // the player asked to close the window (close box)
+        CloseWindow,  // the program closes the window without asking
+        Activate,     // value: 1 active, 0 inactive
+        MediaNotify,  // value: the media notification code
+        Quit,         // value: exit code; ends the main loop
+    };
+    Kind kind = Kind::Quit;
+    Key key = Key::Other;
+    MouseButton button = MouseButton::Left;
+    int x = 0;
+    int y = 0;
+    int value = 0;
+};
+
+// The window's event queue. Events posted by the program come before new platform input.
+class EventSource {
+public:
+    virtual ~EventSource() = default;
+
+    bool poll(WindowEvent& event) {
+        if (!posted_.empty()) {
+            event = posted_.front();
+            posted_.pop_front();
+            return true;
+        }
+        return pollPlatform(event);
+    }
+    void post(const WindowEvent& event) { posted_.push_back(event); }
+
+protected:
+    virtual bool pollPlatform(WindowEvent& event) = 0;
+
+private:
+    std::deque<WindowEvent> posted_;
+};
+
+}  // namespace morv

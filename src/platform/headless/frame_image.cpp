@@ -1,0 +1,46 @@
+#include "platform/headless/frame_image.h"
+
+#include <png.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace morv {
+
+FrameImage FrameImage::filled(int width, int height, uint8_t r, uint8_t g, uint8_t b) {
+    FrameImage frame;
+    frame.width = width;
+    frame.height = height;
+    frame.rgb.resize(static_cast<size_t>(width) * height * 3);
+    for (size_t i = 0; i < frame.rgb.size(); i += 3) {
+        frame.rgb[i] = r;
+        frame.rgb[i + 1] = g;
+        frame.rgb[i + 2] = b;
+    }
+    return frame;
+}
+
+bool writePng(const FrameImage& frame, const std::string& path) {
+    if (frame.width <= 0 || frame.height <= 0) return false;
+    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);
+    if (!file) return false;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    if (!png) return false;
+    png_infop info = png_create_info_struct(png);
+    if (!info || setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, info ? &info : nullptr);
+        return false;
+    }
+    png_init_io(png, file.get());
+    png_set_IHDR(png, info, frame.width, frame.height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    for (int y = 0; y < frame.height; ++y) {
+        png_write_row(png, frame.rgb.data() + static_cast<size_t>(y) * frame.width * 3);
+    }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return true;
+}
+
+}  // namespace morv

@@ -1,0 +1,227 @@
+#include "platform/headless/headless_platform.h"
+
+#include <fstream>
+
+namespace morv {
+
+class HeadlessPlatform::Messages : public MessageBoxes {
+public:
+    explicit Messages(HeadlessPlatform& owner) : owner_(owner) {}
+    void error(const std::string& text) override {
+        owner_.messagesShown_.push_back(text);
+        owner_.writeTrace("message " + traceQuote(text));
+    }
+    bool question(const std::string& text) override {
+        owner_.messagesShown_.push_back(text);
+        bool ok = owner_.nextAnswer().value_or("ok") != "cancel";
+        owner_.writeTrace("question " + traceQuote(text) + (ok ? " -> ok" : " -> cancel"));
+        return ok;
+    }
+    std::string input(const std::string& title) override {
+        owner_.messagesShown_.push_back(title);
+        std::string answer = owner_.nextAnswer().value_or("");
+        owner_.writeTrace("input " + traceQuote(title) + " -> " + traceQuote(answer));
+        return answer;
+    }
+
+private:
+    HeadlessPlatform& owner_;
+};
+
+// Feeds the event script into the main loop: timed steps hold the queue empty
+// until their time has passed, input steps become window events.
+class HeadlessPlatform::Events : public EventSource {
+public:
+    explicit Events(HeadlessPlatform& owner) : owner_(owner) {}
+
+protected:
+    bool pollPlatform(WindowEvent& event) override {
+        if (!pending_.empty()) {
+            event = pending_.front();
+            pending_.pop_front();
+            return true;
+        }
+        owner_.clock_.ticks();  // every look at the queue takes a virtual millisecond
+        uint64_t now = owner_.clock_.elapsed();
+        if (now >= owner_.options_.maxMs) {
+            event = quitEvent();
+            return true;
+        }
+        auto& steps = owner_.options_.events;
+        while (next_ < steps.size()) {
+            const EventStep& step = steps[next_];
+            switch (step.kind) {
+                case EventStep::Kind::Wait:
+                case EventStep::Kind::UntilIdle:
+                    if (!holding_) {
+                        holding_ = true;
+                        holdUntil_ = now + static_cast<uint64_t>(step.a);
+                    }
+                    if (now < holdUntil_ &&
+                        !(step.kind == EventStep::Kind::UntilIdle && owner_.idleProbe_ && owner_.idleProbe_())) {
+                        return false;
+                    }
+                    holding_ = false;
+                    ++next_;
+                    continue;
+                case EventStep::Kind::Answer:
+                    owner_.answers_.push_back(step.text);
+                    ++next_;
+                    continue;
+                case EventStep::Kind::Snapshot: {
+                    std::string path = (owner_.options_.outDir / (step.text + ".png")).string();
+                    bool written = writePng(owner_.frame_, path);
+                    owner_.writeTrace("snapshot " + traceQuote(step.text) + (written ? "" : " failed"));
+                    ++next_;
+                    continue;
+                }
+                case EventStep::Kind::Quit:
+                    ++next_;
+                    event = quitEvent();
+                    return true;
+                default:
+                    queueInput(step);
+                    ++next_;
+                    event = pending_.front();
+                    pending_.pop_front();
+                    return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    static WindowEvent quitEvent() {
+        WindowEvent e;
+        e.kind = WindowEvent::Kind::Quit;
+        e.value = 0;
+        return e;
+    }
+
+    static Key keyNamed(const std::string& name) {
+        if (name == "ENTER") return Key::Enter;
+        if (name == "ESCAPE") return Key::Escape;
+        if (name == "SPACE") return Key::Space;
+        if (name == "UP") return Key::Up;
+        if (name == "DOWN") return Key::Down;
+        if (name == "CTRL") return Key::Ctrl;
+        return Key::Other;
+    }
+
+    void queueInput(const EventStep& step) {
+        WindowEvent e;
+        e.x = step.a;
+        e.y = step.b;
+        switch (step.kind) {
+            case EventStep::Kind::Click:
+            case EventStep::Kind::RightClick:
+                e.button = step.kind == EventStep::Kind::Click ? MouseButton::Left : MouseButton::Right;
+                e.kind = WindowEvent::Kind::MouseMove;
+                pending_.push_back(e);
+                e.kind = WindowEvent::Kind::MouseDown;
+                pending_.push_back(e);
+                e.kind = WindowEvent::Kind::MouseUp;
+                pending_.push_back(e);
+                break;
+            case EventStep::Kind::Move:
+                e.kind = WindowEvent::Kind::MouseMove;
+                pending_.push_back(e);
+                break;
+            case EventStep::Kind::Key:
+                e.key = keyNamed(step.text);
+                e.kind = WindowEvent::Kind::KeyDown;
+                pending_.push_back(e);
+                e.kind = WindowEvent::Kind::KeyUp;
+                pending_.push_back(e);
+                break;
+            case EventStep::Kind::KeyDown:
+            case EventStep::Kind::KeyUp:
+                e.key = keyNamed(step.text);
+                e.kind = step.kind == EventStep::Kind::KeyDown ? WindowEvent::Kind::KeyDown : WindowEvent::Kind::KeyUp;
+                pending_.push_back(e);
+                break;
+            case EventStep::Kind::Wheel:
+                e.kind = WindowEvent::Kind::Wheel;
+                e.value = step.a;
+                e.x = e.y = 0;
+                pending_.push_back(e);
+                break;
+            case EventStep::Kind::Menu:
+                e.kind = WindowEvent::Kind::MenuCommand;
+                e.value = step.a;
+                e.x = e.y = 0;
+                pending_.push_back(e);
+                break;
+            default:
+                break;
+        }
+    }
+
+    HeadlessPlatform& owner_;
+    std::deque<WindowEvent> pending_;
+    size_t next_ = 0;
+    bool holding_ = false;
+    uint64_t holdUntil_ = 0;
+};
+
+class HeadlessPlatform::Window : public WindowSystem {
+public:
+    explicit Window(HeadlessPlatform& owner) : owner_(owner) {}
+    bool create(int width, int height, const std::string& titleUtf8) override {
+        owner_.windowWidth_ = width;
+        owner_.windowHeight_ = height;
+        owner_.windowTitle_ = titleUtf8;
+        owner_.windowOpen_ = true;
+        owner_.frame_ = FrameImage::filled(width, height, 255, 255, 255);
+        return true;
+    }
+    void setTitle(const std::string& titleUtf8) override { owner_.windowTitle_ = titleUtf8; }
+    void destroy() override { owner_.windowOpen_ = false; }
+    int desktopDepth() override { return owner_.options_.desktopDepth; }
+
+private:
+    HeadlessPlatform& owner_;
+};
+
+class HeadlessPlatform::TraceFile : public Trace {
+public:
+    explicit TraceFile(HeadlessPlatform& owner) : owner_(owner) {}
+    bool wants(Topic topic) const override {
+        return topic == Topic::Commands ? owner_.options_.traceCommands : owner_.options_.tracePresents;
+    }
+    void write(const std::string& line) override { owner_.writeTrace(line); }
+
+private:
+    HeadlessPlatform& owner_;
+};
+
+HeadlessPlatform::HeadlessPlatform(HeadlessOptions options)
+    : options_(std::move(options)),
+      messages_(std::make_unique<Messages>(*this)),
+      events_(std::make_unique<Events>(*this)),
+      window_(std::make_unique<Window>(*this)),
+      trace_(std::make_unique<TraceFile>(*this)) {
+    if (!options_.outDir.empty()) traceOut_.open(options_.outDir / "trace.txt", std::ios::trunc);
+}
+
+HeadlessPlatform::~HeadlessPlatform() = default;
+
+MessageBoxes& HeadlessPlatform::messages() { return *messages_; }
+EventSource& HeadlessPlatform::events() { return *events_; }
+WindowSystem& HeadlessPlatform::window() { return *window_; }
+Trace& HeadlessPlatform::trace() { return *trace_; }
+
+void HeadlessPlatform::writeTrace(const std::string& line) {
+    std::string stamped = "[" + std::to_string(clock_.elapsed()) + "] " + line;
+    traceLines_.push_back(stamped);
+    if (traceOut_.is_open()) traceOut_ << stamped << std::endl;
+}
+
+std::optional<std::string> HeadlessPlatform::nextAnswer() {
+    if (answers_.empty()) return std::nullopt;
+    std::string answer = answers_.front();
+    answers_.pop_front();
+    return answer;
+}
+
+}  // namespace morv

@@ -1,0 +1,87 @@
+#pragma once
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/headless/event_script.h"
+#include "platform/headless/frame_image.h"
+#include "platform/headless/virtual_clock.h"
+#include "platform/platform.h"
+
+namespace morv {
+
+struct HeadlessOptions {
+    int desktopDepth = 32;
+    std::vector<EventStep> events;
+    std::filesystem::path outDir;   // snapshots and trace.txt; empty keeps the trace in memory only
+    uint64_t maxMs = 600000;
+    bool traceCommands = false;
+    bool tracePresents = false;
+};
+
+// A platform without a display: a virtual clock, events and answers taken from
+// a script, every message recorded in the trace, frames kept in memory.
+class HeadlessPlatform : public Platform {
+public:
+    explicit HeadlessPlatform(HeadlessOptions options = {});
+    ~HeadlessPlatform() override;
+
+    Clock& clock() override { return clock_; }
+    MessageBoxes& messages() override;
+    EventSource& events() override;
+    WindowSystem& window() override;
+    Trace& trace() override;
+
+    VirtualClock& virtualClock() { return clock_; }
+    // Answers for the next questions or input boxes ("ok", "cancel" or a text).
+    void queueAnswer(const std::string& answer) { answers_.push_back(answer); }
+    // Tells the event script when the engine waits for the player.
+    void setIdleProbe(std::function<bool()> probe) { idleProbe_ = std::move(probe); }
+    // The last presented frame (white until something is presented).
+    const FrameImage& frame() const { return frame_; }
+    void presentFrame(FrameImage frame) { frame_ = std::move(frame); }
+    // Every trace line written so far, with its time prefix.
+    const std::vector<std::string>& traceLines() const { return traceLines_; }
+    const std::vector<std::string>& messagesShown() const { return messagesShown_; }
+    int windowWidth() const { return windowWidth_; }
+    int windowHeight() const { return windowHeight_; }
+    const std::string& windowTitle() const { return windowTitle_; }
+    bool windowOpen() const { return windowOpen_; }
+
+private:
+    class Messages;
+    class Events;
+    class Window;
+    class TraceFile;
+    friend class Messages;
+    friend class Events;
+    friend class Window;
+    friend class TraceFile;
+
+    void writeTrace(const std::string& line);
+    std::optional<std::string> nextAnswer();
+
+    HeadlessOptions options_;
+    VirtualClock clock_;
+    std::unique_ptr<Messages> messages_;
+    std::unique_ptr<Events> events_;
+    std::unique_ptr<Window> window_;
+    std::unique_ptr<TraceFile> trace_;
+    std::deque<std::string> answers_;
+    std::function<bool()> idleProbe_;
+    FrameImage frame_;
+    std::vector<std::string> traceLines_;
+    std::ofstream traceOut_;
+    std::vector<std::string> messagesShown_;
+    int windowWidth_ = 0;
+    int windowHeight_ = 0;
+    std::string windowTitle_;
+    bool windowOpen_ = false;
+};
+
+}  // namespace morv

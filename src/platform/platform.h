@@ -1,0 +1,27 @@
+#pragma once
+#include "platform/clock.h"
+#include "platform/events.h"
+#include "platform/file_resolver.h"
+#include "platform/message_boxes.h"
+#include "platform/trace.h"
+#include "platform/window_system.h"
+
+namespace morv {
+
+// Everything the engine needs from the machine it runs on. The real program
+// uses the SDL platform; tests and morv-headless use the headless one.
+class Platform {
+public:
+    virtual ~Platform() = default;
+    virtual Clock& clock() = 0;
+    virtual MessageBoxes& messages() = 0;
+    virtual EventSource& events() = 0;
+    virtual WindowSystem& window() = 0;
+    virtual Trace& trace() = 0;
+    FileResolver& files() { return files_; }
+
+private:
+    FileResolver files_;
+};
+
+}  // namespace morv

@@ -1,0 +1,35 @@
+#include "platform/trace.h"
+
+#include "platform/cp949.h"
+
+namespace morv {
+
+std::string traceQuote(const std::string& utf8) {
+    std::string out = "\"";
+    for (char c : utf8) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+    return out;
+}
+
+void Trace::stateChange(int from, int to) {
+    write("state " + std::to_string(from) + " -> " + std::to_string(to));
+}
+
+void Trace::scriptOpened(const std::string& nameCp949, int kind) {
+    write("script open " + traceQuote(cp949::toUtf8(nameCp949)) + " kind " + std::to_string(kind));
+}
+
+void Trace::gameEnded() { write("end"); }
+
+}  // namespace morv

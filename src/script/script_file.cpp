@@ -1,0 +1,96 @@
+#include "script/script_file.h"
+
+#include "image/image_archive.h"
+#include "platform/cp949.h"
+#include "platform/file_resolver.h"
+#include "platform/message_boxes.h"
+#include "platform/text_format.h"
+
+namespace morv {
+
+ScriptFile::ScriptFile(const ScriptEnvironment& environment) : environment_(environment) {}
+
+ScriptFile::~ScriptFile() = default;
+
+bool ScriptFile::Load(const std::string& name, ScriptKind kind) {
+    fileName_ = name;
+    commands_.clear();
+    lineCounter_ = 0;
+    if (!readText(name, kind)) return false;
+    lineFeeds_.clear();
+    for (size_t i = 0; i < text_.size(); ++i) {
+        if (text_[i] == '\n') lineFeeds_.push_back(i);
+    }
+    Parse();
+    lineCount_ = lineCounter_;
+    cursor_ = 0;
+    return true;
+}
+
+bool ScriptFile::readText(const std::string& name, ScriptKind kind) {
+    const std::string readError = cp949::toUtf8(name) + " 파일을 읽는중에 에러가 발생했습니다.";
+    if (environment_.debug || kind == ScriptKind::GameConfiguration) {
+        auto bytes = environment_.files.readAll(name);
+        if (!bytes) {
+            environment_.messages.error(readError);
+            return false;
+        }
+        text_ = std::move(*bytes);
+        return true;
+    }
+    // Without a usable archive every read fails like a missing entry.
+    uint32_t size = environment_.archive ? environment_.archive->size(name) : 0;
+    if (size == 0 || !environment_.archive->readRaw(name, text_)) {
+        environment_.messages.error(readError);
+        return false;
+    }
+    return true;
+}
+
+std::string ScriptFile::ReadLine(int n) const {
+    if (n < 1) {
+        environment_.messages.error(formatText("%d번째 행을 읽을수는 없습니다.", n));
+        return "";
+    }
+    size_t index = static_cast<size_t>(n) - 1;  // line n starts at the (n-1)-th line feed
+    if (index > lineFeeds_.size()) return "end";
+    size_t begin = index == 0 ? 0 : lineFeeds_[index - 1];
+    size_t end = index < lineFeeds_.size() ? lineFeeds_[index] : text_.size();
+    std::string_view line(text_.data() + begin, end - begin);
+    // "//" starts a comment anywhere on the line, even inside text.
+    if (size_t comment = line.find("//"); comment != std::string_view::npos) line = line.substr(0, comment);
+    return std::string(cp949::trim(line));
+}
+
+std::string ScriptFile::NextLine() { return ReadLine(++lineCounter_); }
+
+const ScenarioCommand* ScriptFile::Next() {
+    if (cursor_ >= commands_.size()) return nullptr;
+    return &commands_[cursor_++];
+}
+
+int ScriptFile::CurrentLine() const { return cursor_ < commands_.size() ? commands_[cursor_].line : -1; }
+
+int ScriptFile::GoToLine(int n) {
+    for (size_t i = 0; i < commands_.size(); ++i) {
+        if (commands_[i].line == n) {
+            cursor_ = i;
+            return n;
+        }
+    }
+    environment_.messages.error(formatText("%d라인으로는 이동할 수 없습니다.", n));
+    return -1;
+}
+
+int ScriptFile::GoToPreviousLine() { return GoToLine(CurrentLine() - 1); }
+
+int ScriptFile::LastPageLine() const {
+    for (size_t i = cursor_; i > 0; --i) {
+        if (commands_[i - 1].id == CommandId::NextPage) return commands_[i - 1].line;
+    }
+    return 0;
+}
+
+void ScriptFile::append(ScenarioCommand command) { commands_.push_back(std::move(command)); }
+
+}  // namespace morv
