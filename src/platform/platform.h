@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/clock.h"
+#include "platform/display_device.h"
 #include "platform/events.h"
 #include "platform/file_resolver.h"
 #include "platform/message_boxes.h"
@@ -18,6 +19,7 @@ public:
     virtual EventSource& events() = 0;
     virtual WindowSystem& window() = 0;
     virtual Trace& trace() = 0;
+    virtual DisplayDevice& display() = 0;
     FileResolver& files() { return files_; }
 
 private:

@@ -195,12 +195,55 @@ private:
     HeadlessPlatform& owner_;
 };
 
+// Keeps the last presented frame as red, green, blue bytes.
+class HeadlessPlatform::Display : public DisplayDevice {
+public:
+    explicit Display(HeadlessPlatform& owner) : owner_(owner) {}
+    bool setMode(int width, int height, PixelFormat, bool) override {
+        owner_.windowWidth_ = width;
+        owner_.windowHeight_ = height;
+        return true;
+    }
+    void present(const void* pixels, int pitch, int width, int height, PixelFormat format) override {
+        FrameImage& frame = owner_.frame_;
+        frame.width = width;
+        frame.height = height;
+        frame.rgb.resize(static_cast<size_t>(width) * height * 3);
+        uint8_t* out = frame.rgb.data();
+        for (int y = 0; y < height; ++y) {
+            const uint8_t* row = static_cast<const uint8_t*>(pixels) + static_cast<size_t>(y) * pitch;
+            if (format == PixelFormat::Rgb565) {
+                const uint16_t* p = reinterpret_cast<const uint16_t*>(row);
+                for (int x = 0; x < width; ++x, out += 3) {
+                    out[0] = static_cast<uint8_t>((p[x] >> 11) << 3);
+                    out[1] = static_cast<uint8_t>(((p[x] >> 5) & 0x3F) << 2);
+                    out[2] = static_cast<uint8_t>((p[x] & 0x1F) << 3);
+                }
+            } else {
+                const uint32_t* p = reinterpret_cast<const uint32_t*>(row);
+                for (int x = 0; x < width; ++x, out += 3) {
+                    out[0] = static_cast<uint8_t>(p[x] >> 16);
+                    out[1] = static_cast<uint8_t>(p[x] >> 8);
+                    out[2] = static_cast<uint8_t>(p[x]);
+                }
+            }
+        }
+        ++owner_.presentCount_;
+        if (owner_.options_.tracePresents) owner_.writeTrace("present " + std::to_string(owner_.presentCount_));
+    }
+    void restoreDesktop() override {}
+
+private:
+    HeadlessPlatform& owner_;
+};
+
 HeadlessPlatform::HeadlessPlatform(HeadlessOptions options)
     : options_(std::move(options)),
       messages_(std::make_unique<Messages>(*this)),
       events_(std::make_unique<Events>(*this)),
       window_(std::make_unique<Window>(*this)),
-      trace_(std::make_unique<TraceFile>(*this)) {
+      trace_(std::make_unique<TraceFile>(*this)),
+      display_(std::make_unique<Display>(*this)) {
     if (!options_.outDir.empty()) traceOut_.open(options_.outDir / "trace.txt", std::ios::trunc);
 }
 
@@ -210,6 +253,7 @@ MessageBoxes& HeadlessPlatform::messages() { return *messages_; }
 EventSource& HeadlessPlatform::events() { return *events_; }
 WindowSystem& HeadlessPlatform::window() { return *window_; }
 Trace& HeadlessPlatform::trace() { return *trace_; }
+DisplayDevice& HeadlessPlatform::display() { return *display_; }
 
 void HeadlessPlatform::writeTrace(const std::string& line) {
     std::string stamped = "[" + std::to_string(clock_.elapsed()) + "] " + line;

@@ -36,6 +36,7 @@ public:
     EventSource& events() override;
     WindowSystem& window() override;
     Trace& trace() override;
+    DisplayDevice& display() override;
 
     VirtualClock& virtualClock() { return clock_; }
     // Answers for the next questions or input boxes ("ok", "cancel" or a text).
@@ -44,7 +45,7 @@ public:
     void setIdleProbe(std::function<bool()> probe) { idleProbe_ = std::move(probe); }
     // The last presented frame (white until something is presented).
     const FrameImage& frame() const { return frame_; }
-    void presentFrame(FrameImage frame) { frame_ = std::move(frame); }
+    int presentCount() const { return presentCount_; }
     // Every trace line written so far, with its time prefix.
     const std::vector<std::string>& traceLines() const { return traceLines_; }
     const std::vector<std::string>& messagesShown() const { return messagesShown_; }
@@ -58,6 +59,8 @@ private:
     class Events;
     class Window;
     class TraceFile;
+    class Display;
+    friend class Display;
     friend class Messages;
     friend class Events;
     friend class Window;
@@ -72,9 +75,11 @@ private:
     std::unique_ptr<Events> events_;
     std::unique_ptr<Window> window_;
     std::unique_ptr<TraceFile> trace_;
+    std::unique_ptr<Display> display_;
     std::deque<std::string> answers_;
     std::function<bool()> idleProbe_;
     FrameImage frame_;
+    int presentCount_ = 0;
     std::vector<std::string> traceLines_;
     std::ofstream traceOut_;
     std::vector<std::string> messagesShown_;

@@ -1,0 +1,22 @@
+#pragma once
+#include "platform/pixel_format.h"
+
+namespace morv {
+
+// Where presented frames go: a window (or the whole desktop) on the real
+// platform, memory on the headless one.
+class DisplayDevice {
+public:
+    virtual ~DisplayDevice() = default;
+
+    // Shows frames of width x height at the given depth, windowed (client area
+    // exactly width x height) or full screen. False when the mode cannot be set.
+    virtual bool setMode(int width, int height, PixelFormat format, bool fullScreen) = 0;
+    // Shows one frame. May be called from a worker thread; the platform then hands
+    // the frame to its main thread.
+    virtual void present(const void* pixels, int pitch, int width, int height, PixelFormat format) = 0;
+    // Gives the desktop its own display mode back.
+    virtual void restoreDesktop() = 0;
+};
+
+}  // namespace morv
