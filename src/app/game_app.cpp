@@ -1,6 +1,7 @@
 #include "app/game_app.h"
 
 #include "app/game_window.h"
+#include "app/main_loop.h"
 #include "interpreter/scenario_runner.h"
 #include "platform/platform.h"
 
@@ -28,34 +29,32 @@ bool GameApp::start() {
     return true;
 }
 
+namespace {
+
+// The engine as the main loop sees it.
+class RunnerTurns : public LoopEngine {
+public:
+    explicit RunnerTurns(ScenarioRunner& runner) : runner_(runner) {}
+    bool tick() override { return runner_.tick(); }
+    bool busy() const override { return runner_.busy(); }
+
+private:
+    ScenarioRunner& runner_;
+};
+
+}  // namespace
+
 int GameApp::run() {
-    Clock& clock = platform_.clock();
-    EventSource& events = platform_.events();
-    uint32_t last = clock.ticks();
-    while (quit_ != 1) {
-        WindowEvent event;
-        if (events.poll(event)) {
-            if (event.kind == WindowEvent::Kind::Quit) {
-                exit();
-                return event.value;
-            }
-            window_->dispatch(event);
-            continue;
-        }
-        if (runner_->tick()) {
-            platform_.trace().gameEnded();
-            WindowEvent close;
-            close.kind = WindowEvent::Kind::CloseWindow;
-            events.post(close);
-        }
-        if (runner_->busy()) continue;
-        uint32_t now = clock.ticks();
-        uint32_t elapsed = now - last;
-        if (elapsed < kIdleTurnMs) clock.sleep(kIdleTurnMs - elapsed);
-        last = now;
+    int code = 0;
+    if (quit_ != 1) {
+        MainLoop loop(platform_.clock(), platform_.events(),
+                      {[this](const WindowEvent& event) { window_->dispatch(event); },
+                       [this] { platform_.trace().gameEnded(); }, [this] { return quit_ == 1; }});
+        RunnerTurns turns(*runner_);
+        code = loop.run(turns);
     }
     exit();
-    return 0;
+    return code;
 }
 
 void GameApp::exit() {

@@ -1,5 +1,4 @@
 #pragma once
-#include <cstdint>
 #include <memory>
 
 namespace morv {
@@ -11,8 +10,6 @@ class ScenarioRunner;
 // The application: the game window, the engine and the main loop.
 class GameApp {
 public:
-    static constexpr uint32_t kIdleTurnMs = 50;
-
     explicit GameApp(Platform& platform);
     ~GameApp();
 

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include "platform/headless/event_script.h"
+#include "support/headless_run.h"
+#include "support/temp_dir.h"
+
+namespace morv {
+namespace {
+
+using testing::runHeadless;
+using testing::TempDir;
+using testing::testGame;
+
+TEST(HeadlessRun, PlaysAGameToItsEnd) {
+    TempDir out;
+    auto run = runHeadless(testGame("minimal"), "", out.path());
+    EXPECT_EQ(run.exitCode, 0);
+    ASSERT_GE(run.trace.size(), 3u);
+    EXPECT_EQ(run.trace.front(), "script open \"scenario.txt\" kind 3");
+    EXPECT_EQ(run.trace[run.trace.size() - 2], "end");
+    EXPECT_EQ(run.trace.back(), "exit 0");
+}
+
+TEST(HeadlessRun, EscapeAsksBeforeClosingAndCancelKeepsPlaying) {
+    TempDir out;
+    auto run = runHeadless(testGame("minimal"), "answer cancel\nkey ESCAPE\nkey ESCAPE\n", out.path());
+    EXPECT_EQ(run.exitCode, 0);
+    int cancelled = run.indexOf("question \"프로그램을 종료합니다.\" -> cancel");
+    int confirmed = run.indexOf("question \"프로그램을 종료합니다.\" -> ok");
+    ASSERT_GE(cancelled, 0);
+    ASSERT_GT(confirmed, cancelled);
+    // The window closed on OK before the scenario reached its end.
+    EXPECT_FALSE(run.has("end"));
+}
+
+TEST(HeadlessRun, StartUpFailuresAreReportedAndExitWithOne) {
+    TempDir out;
+    auto noConfig = runHeadless(testGame("no_config"), "", out.path() / "a");
+    EXPECT_EQ(noConfig.exitCode, 1);
+    EXPECT_TRUE(noConfig.has("message \"morv.ini 파일을 읽는중에 에러가 발생했습니다.\""));
+    EXPECT_EQ(noConfig.trace.back(), "exit 1");
+
+    auto noScenario = runHeadless(testGame("no_scenario"), "", out.path() / "b");
+    EXPECT_EQ(noScenario.exitCode, 1);
+    EXPECT_TRUE(noScenario.has("message \"scenario.txt 파일을 읽는중에 에러가 발생했습니다.\""));
+}
+
+TEST(HeadlessRun, UnsupportedDesktopDepthIsRefusedAfterTheEngineStarted) {
+    TempDir out;
+    const std::string depthMessage = "message \"이 프로그램은 16비트나 32비트 모드에서만 동작합니다.\"";
+    auto run = runHeadless(testGame("minimal"), "", out.path() / "a", "--depth 24");
+    EXPECT_EQ(run.exitCode, 1);
+    int opened = run.indexOf("script open \"scenario.txt\" kind 3");
+    int refused = run.indexOf(depthMessage);
+    ASSERT_GE(opened, 0);
+    EXPECT_GT(refused, opened);
+    EXPECT_FALSE(run.has("end"));
+
+    // A failing engine shows its own message first, and the depth message once.
+    auto both = runHeadless(testGame("no_config"), "", out.path() / "b", "--depth 8");
+    ASSERT_GE(both.trace.size(), 2u);
+    EXPECT_EQ(both.trace[0], "message \"morv.ini 파일을 읽는중에 에러가 발생했습니다.\"");
+    EXPECT_EQ(both.trace[1], depthMessage);
+}
+
+TEST(HeadlessRun, SnapshotsWriteThePresentedFrame) {
+    TempDir out;
+    auto run = runHeadless(testGame("minimal"), "snapshot first\nquit\n", out.path());
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.has("snapshot \"first\""));
+    EXPECT_TRUE(std::filesystem::exists(out.path() / "first.png"));
+}
+
+TEST(HeadlessRun, TheTimeLimitEndsTheRun) {
+    TempDir out;
+    auto run = runHeadless(testGame("minimal"), "wait 100000\n", out.path(), "--max-ms 1");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.trace.back(), "exit 0");
+}
+
+TEST(EventScript, ReadsEveryCommandAndRejectsUnknownLines) {
+    std::string error;
+    auto steps = parseEventScript(
+        "# comment\nwait 10\nclick 1 2\nrclick 3 4\nmove 5 6\nkey ENTER\nkeydown CTRL\nkeyup CTRL\n"
+        "wheel -2\nmenu 32771\nanswer 홍길동\nsnapshot s1\nuntil-idle 500\nquit\n",
+        error);
+    ASSERT_TRUE(steps) << error;
+    ASSERT_EQ(steps->size(), 13u);
+    EXPECT_EQ((*steps)[1].kind, EventStep::Kind::Click);
+    EXPECT_EQ((*steps)[1].b, 2);
+    EXPECT_EQ((*steps)[7].a, -2);
+    EXPECT_EQ((*steps)[9].text, "홍길동");
+    EXPECT_EQ((*steps)[12].kind, EventStep::Kind::Quit);
+
+    EXPECT_FALSE(parseEventScript("jump 3\n", error));
+    EXPECT_NE(error.find("line 1"), std::string::npos);
+    EXPECT_FALSE(parseEventScript("key F1\n", error));
+    EXPECT_FALSE(parseEventScript("snapshot ../escape\n", error));
+}
+
+}  // namespace
+}  // namespace morv
