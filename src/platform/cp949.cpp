@@ -157,4 +157,15 @@ std::string_view trimRight(std::string_view text) {
 
 std::string_view trim(std::string_view text) { return trimRight(trimLeft(text)); }
 
+std::string_view truncate(std::string_view text, size_t maxBytes) {
+    if (text.size() <= maxBytes) return text;
+    size_t end = 0;
+    while (end < text.size()) {
+        size_t next = end + static_cast<size_t>(charLength(static_cast<unsigned char>(text[end])));
+        if (next > maxBytes) break;
+        end = next;
+    }
+    return text.substr(0, end);
+}
+
 }  // namespace morv::cp949

@@ -32,4 +32,7 @@ std::string_view trim(std::string_view text);
 std::string_view trimLeft(std::string_view text);
 std::string_view trimRight(std::string_view text);
 
+// The longest prefix of at most `maxBytes` bytes that does not split a double-byte character.
+std::string_view truncate(std::string_view text, size_t maxBytes);
+
 }  // namespace morv::cp949
