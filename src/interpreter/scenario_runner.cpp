@@ -35,7 +35,7 @@ bool ScenarioRunner::initialise() {
     if (screen_->createDisplay() < 0) return false;
     sound_ = std::make_unique<SoundSystem>(*config_, platform_);
     if (!sound_->initialise()) return false;
-    readLog_ = std::make_unique<ReadLog>(platform_);
+    readLog_ = std::make_unique<ReadLog>(platform_.files());
     readLog_->load();
     platform_.files().makeDirectory(config_->saveDirectory);
     deletePreviousChoiceSave();
