@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "config/game_config.h"
 #include "interpreter/scenario_state.h"
 #include "platform/headless/headless_platform.h"
 #include "saves/flag_files.h"
 #include "saves/save_stream.h"
 #include "script/flag_table.h"
-#include "support/temp_game_dir.h"
+#include "platform/file_resolver.h"
+#include "support/temp_dir.h"
 
 namespace morv {
 namespace {
@@ -86,10 +89,11 @@ protected:
     FlagTable loaded() {
         FlagTable table;
         table.Set("leftover");
-        loadFlags(table, dir.files());
+        loadFlags(table, files);
         return table;
     }
-    test_support::TempGameDir dir;
+    testing::TempDir dir;
+    FileResolver files{dir.path()};
 };
 
 TEST_F(FlagFileLoadTest, WithoutFilesTheListIsEmpty) { EXPECT_TRUE(loaded().flags().empty()); }
@@ -118,8 +122,8 @@ TEST_F(FlagFileLoadTest, SaveAndLoadRoundTrip) {
     FlagTable table = loaded();
     table.Set("bg02");
     table.Set("setflag_only");
-    ASSERT_TRUE(saveFlags(table, dir.files()));
-    EXPECT_FALSE(dir.exists("cg.cfg.tmp"));
+    ASSERT_TRUE(saveFlags(table, files));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "cg.cfg.tmp"));
 
     FlagTable again = loaded();
     ASSERT_EQ(again.flags().size(), 3u);
@@ -130,7 +134,7 @@ TEST_F(FlagFileLoadTest, SaveAndLoadRoundTrip) {
 
 TEST_F(FlagFileLoadTest, ScenarioStateLoadsFlagsAndWritesThemWhenDestroyed) {
     dir.write("cglist.txt", "bg01\n");
-    test_support::CurrentDirectory current(dir.path());
+    testing::CurrentDirectory current(dir.path());
     HeadlessPlatform platform;
     GameConfig config;
     {
@@ -138,9 +142,9 @@ TEST_F(FlagFileLoadTest, ScenarioStateLoadsFlagsAndWritesThemWhenDestroyed) {
         EXPECT_FALSE(state.flags.IsSet("bg01"));
         ASSERT_EQ(state.flags.flags().size(), 1u);
         state.flags.Set("bg01");
-        EXPECT_FALSE(dir.exists("cg.cfg"));
+        EXPECT_FALSE(std::filesystem::exists(dir.path() / "cg.cfg"));
     }
-    EXPECT_TRUE(dir.exists("cg.cfg"));
+    EXPECT_TRUE(std::filesystem::exists(dir.path() / "cg.cfg"));
     ScenarioState reopened(config, platform);
     EXPECT_TRUE(reopened.flags.IsSet("bg01"));
 }

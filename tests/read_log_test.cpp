@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "saves/read_log.h"
-#include "support/temp_game_dir.h"
+#include "platform/file_resolver.h"
+#include "support/temp_dir.h"
 
 namespace morv {
 namespace {
@@ -10,11 +11,12 @@ using namespace std::string_literals;
 
 class ReadLogTest : public ::testing::Test {
 protected:
-    test_support::TempGameDir dir;
+    testing::TempDir dir;
+    FileResolver files{dir.path()};
 };
 
 TEST_F(ReadLogTest, ALineCountsAsReadOnlyAfterThePlayerMovedOn) {
-    ReadLog log(dir.files());
+    ReadLog log(files);
     log.load();
     EXPECT_FALSE(log.IsRead("a.txt", 3, 10));
     EXPECT_FALSE(log.IsRead("a.txt", 3, 10)) << "a second command of the same line";
@@ -26,7 +28,7 @@ TEST_F(ReadLogTest, ALineCountsAsReadOnlyAfterThePlayerMovedOn) {
 }
 
 TEST_F(ReadLogTest, ChangingTheLineCountForgetsTheFilesMarks) {
-    ReadLog log(dir.files());
+    ReadLog log(files);
     log.IsRead("a.txt", 1, 10);
     log.IsRead("a.txt", 2, 10);
     log.IsRead("a.txt", 1, 11);
@@ -38,7 +40,7 @@ TEST_F(ReadLogTest, ChangingTheLineCountForgetsTheFilesMarks) {
 }
 
 TEST_F(ReadLogTest, LinesOutsideTheFileAreNeverMarked) {
-    ReadLog log(dir.files());
+    ReadLog log(files);
     EXPECT_FALSE(log.IsRead("a.txt", 11, 10));
     EXPECT_FALSE(log.IsRead("a.txt", -1, 10));
     EXPECT_FALSE(log.IsRead("a.txt", 2, -4));
@@ -47,7 +49,7 @@ TEST_F(ReadLogTest, LinesOutsideTheFileAreNeverMarked) {
 
 TEST_F(ReadLogTest, RoundTripThroughTheFileLeavesThePendingLineUnread) {
     {
-        ReadLog log(dir.files());
+        ReadLog log(files);
         log.load();
         log.IsRead("a.txt", 1, 3);
         log.IsRead("a.txt", 2, 3);
@@ -55,7 +57,7 @@ TEST_F(ReadLogTest, RoundTripThroughTheFileLeavesThePendingLineUnread) {
     }  // written when destroyed
     EXPECT_EQ(dir.read("read.dat"), "\x02\0\0\0"s "\x05\0\0\0" "a.txt" "\x03\0\0\0" "\0\x01\x01\0"s
                                     "\x05\0\0\0" "b.txt" "\x01\0\0\0" "\0\0"s);
-    ReadLog log(dir.files());
+    ReadLog log(files);
     log.load();
     EXPECT_TRUE(log.IsRead("a.txt", 2, 3));
     EXPECT_FALSE(log.IsRead("b.txt", 1, 1));
@@ -73,7 +75,7 @@ TEST_F(ReadLogTest, DamagedFilesAreTreatedAsMissing) {
     for (const std::string& bytes : damaged) {
         EXPECT_FALSE(ReadLog::decode(bytes)) << bytes.size();
         dir.write("read.dat", bytes);
-        ReadLog log(dir.files());
+        ReadLog log(files);
         log.load();
         EXPECT_TRUE(log.entries().empty());
     }

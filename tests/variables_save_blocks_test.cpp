@@ -6,7 +6,7 @@
 #include "saves/save_stream.h"
 #include "script/call_stack.h"
 #include "script/variable_table.h"
-#include "support/temp_game_dir.h"
+#include "support/temp_dir.h"
 
 namespace morv {
 namespace {
@@ -148,8 +148,8 @@ TEST(CallStackTest, BlockRoundTripsOldestFirstAndRefusesDamage) {
 
 class ScenarioStateTest : public ::testing::Test {
 protected:
-    test_support::TempGameDir dir;
-    test_support::CurrentDirectory current{dir.path()};
+    testing::TempDir dir;
+    testing::CurrentDirectory current{dir.path()};
     HeadlessPlatform platform;
     GameConfig config;
 };

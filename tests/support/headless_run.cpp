@@ -21,9 +21,14 @@ HeadlessRun runHeadless(const std::filesystem::path& game, const std::string& ev
     HeadlessRun run;
     run.outDir = outDir;
     std::filesystem::create_directories(outDir);
+    // The engine writes its stores ("read.dat", "cg.cfg") into the game directory:
+    // each run plays a copy so that the test games stay as checked in.
+    std::filesystem::path copy = outDir / "game";
+    std::filesystem::remove_all(copy);
+    std::filesystem::copy(game, copy, std::filesystem::copy_options::recursive);
     std::filesystem::path eventsFile = outDir / "events.txt";
     std::ofstream(eventsFile) << events;
-    std::string command = std::string("'") + MORV_HEADLESS_BIN + "' '" + game.string() + "' --events '" +
+    std::string command = std::string("'") + MORV_HEADLESS_BIN + "' '" + copy.string() + "' --events '" +
                           eventsFile.string() + "' --out '" + outDir.string() + "' " + extraArguments +
                           " >/dev/null 2>&1";
     int status = std::system(command.c_str());
