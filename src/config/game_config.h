@@ -1,12 +1,16 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "config/font_record.h"
 
 namespace morv {
+
+class FontRegistry;
 
 // A colour as the configuration and the settings store it: red in bits 0-7,
 // green in 8-15, blue in 16-23.
@@ -33,8 +37,18 @@ struct CharacterColor {
 struct GameConfig {
     static constexpr int kCharacterColors = 50;
 
+    GameConfig();
+    // Unregisters the added font files.
+    ~GameConfig();
+    GameConfig(const GameConfig&) = delete;
+    GameConfig& operator=(const GameConfig&) = delete;
+
+    // Lists a font file the game brings along and registers it (found at `file`)
+    // for the rest of the run.
+    void addFont(const std::string& name, const std::filesystem::path& file);
+
     // Set from the game configuration file.
-    bool runsFromCdRom = false;
+    bool runsFromCdRom = false;  // games never run from a CD-ROM drive on this platform
     bool debug = false;
     std::string title = "\xC1\xA6\xB8\xF1\xBE\xF8\xC0\xBD";  // "제목없음"
     std::string helpFile;
@@ -94,6 +108,9 @@ struct GameConfig {
     int autoSpeed = 5;
     int textHistorySize = 5000;
     int imagesToPreload = 5;
+
+private:
+    std::unique_ptr<FontRegistry> fontRegistry_;
 };
 
 }  // namespace morv

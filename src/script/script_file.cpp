@@ -91,6 +91,12 @@ int ScriptFile::LastPageLine() const {
     return 0;
 }
 
+void ScriptFile::reportInvalidCommand(const std::string& word) const {
+    environment_.messages.error(formatText("\"%s\"의 %d행의 \"%s\"커맨드는 올바른 커맨드가 아닙니다.",
+                                           cp949::toUtf8(fileName_).c_str(), lineCounter_,
+                                           cp949::toUtf8(word).c_str()));
+}
+
 void ScriptFile::append(ScenarioCommand command) { commands_.push_back(std::move(command)); }
 
 }  // namespace morv

@@ -63,6 +63,8 @@ protected:
     int lineCounter() const { return lineCounter_; }
     void append(ScenarioCommand command);
     MessageBoxes& messages() const { return environment_.messages; }
+    // Shows that `word` on the parser's current line is not a command of this kind.
+    void reportInvalidCommand(const std::string& word) const;
 
 private:
     bool readText(const std::string& name, ScriptKind kind);

@@ -1,0 +1,94 @@
+#include "script/command_script.h"
+
+#include <algorithm>
+
+#include "platform/cp949.h"
+#include "script/effect_names.h"
+
+namespace morv {
+namespace {
+
+constexpr std::string_view kDitto = "\"";
+
+}  // namespace
+
+void CommandScript::Parse() {
+    for (;;) {
+        std::string text = NextLine();
+        if (text.empty()) continue;
+        CommandLine line = readCommandLine(text);
+        if (cp949::equalsIgnoreCase(line.word, "end")) {
+            append(record(CommandId::End));
+            return;
+        }
+        if (!parseCommand(line)) appendInvalid(line.word);
+    }
+}
+
+CommandLine CommandScript::readCommandLine(const std::string& text) const {
+    CommandLine line{"", Tokenizer(text, kLineDelimiters), 0};
+    line.tokenCount = line.tokens.CountTokens();
+    line.word = line.tokens.NextToken().value_or("");
+    if (line.word == kDitto) line.word = dittoWord();
+    return line;
+}
+
+// The word of the nearest line above that is not itself a ditto line; an empty
+// line ends the search with no word.
+std::string CommandScript::dittoWord() const {
+    for (int n = lineCounter() - 1; n >= 1; --n) {
+        std::string word = firstWordOf(n);
+        if (word != kDitto) return word;
+    }
+    return "";
+}
+
+std::string CommandScript::firstWordOf(int n) const {
+    std::string text = ReadLine(n);
+    size_t blank = text.find(' ');
+    return blank == std::string::npos ? std::string() : text.substr(0, blank);
+}
+
+std::string CommandScript::restOf(Tokenizer& tokens) {
+    return std::string(cp949::trimLeft(tokens.NextToken("").value_or("")));
+}
+
+ScenarioCommand CommandScript::record(CommandId id) const {
+    ScenarioCommand command;
+    command.id = id;
+    command.line = lineCounter();
+    return command;
+}
+
+// Every kind keeps at most ten arguments and counts the rest, so an over-long show
+// or button line cannot reach past the argument slots.
+ScenarioCommand CommandScript::genericRecord(CommandId id, CommandLine& line) const {
+    ScenarioCommand command = record(id);
+    command.argCount = std::max(line.tokenCount - 1, 0);
+    int kept = std::min(command.argCount, ScenarioCommand::kMaxArguments);
+    for (int i = 0; i < kept; ++i) command.args[i] = line.tokens.NextToken().value_or("");
+    return command;
+}
+
+void CommandScript::appendCommonForm(const CommandEntry& entry, CommandLine& line) {
+    if (entry.form == CommandForm::DrawText) {
+        ScenarioCommand command = record(entry.id);
+        command.args[0] = line.tokens.NextToken().value_or("");
+        command.args[1] = line.tokens.NextToken().value_or("");
+        command.args[2] = restOf(line.tokens);
+        command.argCount = 3;
+        append(std::move(command));
+        return;
+    }
+    ScenarioCommand command = genericRecord(entry.id, line);
+    if (entry.form == CommandForm::EffectName) translateEffectName(command);
+    if (entry.form == CommandForm::FilterName) translateFilterName(command);
+    append(std::move(command));
+}
+
+void CommandScript::appendInvalid(const std::string& word) {
+    reportInvalidCommand(word);
+    append(record(CommandId::Invalid));
+}
+
+}  // namespace morv

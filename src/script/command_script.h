@@ -1,0 +1,49 @@
+#pragma once
+#include <string>
+
+#include "script/command_table.h"
+#include "script/script_file.h"
+#include "script/tokenizer.h"
+
+namespace morv {
+
+// One non-empty script line as the parsers see it: the word that selects the
+// command and the tokenizer standing just after the word on the line.
+struct CommandLine {
+    std::string word;
+    Tokenizer tokens;
+    int tokenCount = 0;  // the word's token included
+};
+
+// The line reading shared by the scenario, show-script and button-script parsers:
+// blank lines skipped, the ditto mark, "end", invalid words, generic arguments.
+class CommandScript : public ScriptFile {
+public:
+    using ScriptFile::ScriptFile;
+
+    // Separators of a command line; parentheses and commas are plain blanks.
+    static constexpr std::string_view kLineDelimiters = " (),";
+
+protected:
+    void Parse() final;
+    // Appends the records of one line; false when the word is no command of this kind.
+    virtual bool parseCommand(CommandLine& line) = 0;
+
+    // An empty record of the line being parsed.
+    ScenarioCommand record(CommandId id) const;
+    // The forms every kind shares: generic arguments, effect and filter names, drawtext.
+    void appendCommonForm(const CommandEntry& entry, CommandLine& line);
+    // Generic arguments: the first ten tokens after the word; the count keeps every token.
+    ScenarioCommand genericRecord(CommandId id, CommandLine& line) const;
+    // The first word of line n: the part before its first blank, empty without one.
+    std::string firstWordOf(int n) const;
+    // Everything after the last token read, leading white space removed.
+    static std::string restOf(Tokenizer& tokens);
+
+private:
+    CommandLine readCommandLine(const std::string& text) const;
+    std::string dittoWord() const;
+    void appendInvalid(const std::string& word);
+};
+
+}  // namespace morv

@@ -1,0 +1,57 @@
+#include "script/effect_names.h"
+
+#include <array>
+#include <string_view>
+
+#include "platform/cp949.h"
+
+namespace morv {
+namespace {
+
+// Indexed by effect number.
+constexpr std::array<std::string_view, 31> kEffectNames{
+    "FADETO",     "LSCROLL",    "RSCROLL",  "USCROLL",  "DSCROLL",  "INVERT",   "LBLIND",  "RBLIND",
+    "UBLIND",     "DBLIND",     "LBLINDSHOW", "RBLINDSHOW", "UBLINDSHOW", "DBLINDSHOW", "LCURTAIN", "RCURTAIN",
+    "UCURTAIN",   "DCURTAIN",   "HQUAKE",   "VQUAKE",   "CQUAKE",   "RQUAKE",   "ZOOMIN",  "ZOOMOUT",
+    "CROTATE",    "RROTATE",    "MOSAIC",   "LMOVE",    "RMOVE",    "UMOVE",    "DMOVE",
+};
+
+constexpr std::array<std::string_view, 4> kFilterNames{"GRAY", "SEPIA", "INVERT", "BLEND"};
+
+// The quakes and rotations work on the picture on view and take no new one.
+bool takesNoPicture(int effect) { return (effect >= 18 && effect <= 21) || effect == 24 || effect == 25; }
+
+int effectNumber(std::string_view word) {
+    for (size_t i = 0; i < kEffectNames.size(); ++i) {
+        if (cp949::equalsIgnoreCase(word, kEffectNames[i]) || word == std::to_string(i)) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+}  // namespace
+
+void translateEffectName(ScenarioCommand& command) {
+    int effect = effectNumber(command.args[0]);
+    if (effect < 0) {
+        command.args[9] = command.args[0];
+        command.args[0] = "-1";
+        return;
+    }
+    command.args[0] = std::to_string(effect);
+    if (takesNoPicture(effect)) {
+        command.args[3] = command.args[2];
+        command.args[2].clear();
+        ++command.argCount;
+    }
+}
+
+void translateFilterName(ScenarioCommand& command) {
+    for (size_t i = 0; i < kFilterNames.size(); ++i) {
+        if (cp949::equalsIgnoreCase(command.args[0], kFilterNames[i])) {
+            command.args[0] = std::to_string(i);
+            return;
+        }
+    }
+}
+
+}  // namespace morv

@@ -1,0 +1,39 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace morv {
+
+// Splits a byte string into tokens at any byte of a replaceable delimiter set.
+// Text and set are private copies, so the caller's strings may go away.
+class Tokenizer {
+public:
+    // Tokens longer than this are cut to it (without splitting a double-byte character).
+    static constexpr size_t kMaxTokenLength = 1023;
+
+    // Space, line feed, tab and carriage return.
+    explicit Tokenizer(std::string_view text);
+    Tokenizer(std::string_view text, std::string_view delimiters);
+
+    // Maximal runs of non-delimiter bytes from the position to the end; the position stays.
+    int CountTokens() const;
+    bool HasMoreTokens() const;
+    // Skips delimiters and returns the bytes up to the next delimiter, leaving the
+    // position on that delimiter; none at the end of the text.
+    std::optional<std::string> NextToken();
+    // Replaces the delimiter set first. With an empty set the token is the whole rest
+    // of the text, starting with the delimiter that ended the previous token.
+    std::optional<std::string> NextToken(std::string_view delimiters);
+
+    size_t position() const { return position_; }
+
+private:
+    bool isDelimiter(char c) const { return delimiters_.find(c) != std::string::npos; }
+
+    std::string text_;
+    std::string delimiters_;
+    size_t position_ = 0;
+};
+
+}  // namespace morv
