@@ -174,7 +174,8 @@ void ScenarioScript::appendIf(CommandLine& line) {
 
     Tokenizer parts(condition, " <>=");
     command.args[0] = parts.NextToken().value_or("");
-    std::string_view rest = cp949::trim(parts.NextToken("").value_or(""));
+    std::string afterName = parts.NextToken("").value_or("");
+    std::string_view rest = cp949::trim(afterName);
     if (!rest.empty()) {
         command.args[2] = std::string(rest.substr(0, 1));
         command.args[1] = std::string(cp949::trimLeft(rest.substr(1)));
