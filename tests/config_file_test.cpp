@@ -3,7 +3,7 @@
 #include "config/config_file.h"
 #include "config/game_config.h"
 #include "platform/headless/headless_platform.h"
-#include "test_game_dir.h"
+#include "support/temp_dir.h"
 
 namespace morv::testing {
 namespace {
@@ -11,13 +11,13 @@ namespace {
 class ConfigFile : public ::testing::Test {
 protected:
     bool read(const std::string& utf8) {
-        dir_.write("morv.ini", utf8);
-        WorkingDirectory inGame(dir_.path());
+        dir_.write("morv.ini", cp949(utf8));
+        CurrentDirectory inGame(dir_.path());
         return readGameConfiguration(config_, platform_);
     }
     const std::vector<std::string>& messages() const { return platform_.messagesShown(); }
 
-    TestGameDir dir_;
+    TempDir dir_;
     HeadlessPlatform platform_;
     GameConfig config_;
 };
@@ -69,12 +69,12 @@ TEST_F(ConfigFile, EveryKeyTakesEffect) {
         "SPACEKEY = Off\n"
         "CHAR_COLOR = \"철수\", 10, 20, 30\n"));
     EXPECT_TRUE(messages().empty());
-    EXPECT_EQ(config_.title, cp949::fromUtf8("빛의 정원"));
+    EXPECT_EQ(config_.title, cp949("빛의 정원"));
     EXPECT_EQ(platform_.windowTitle(), "빛의 정원");
     EXPECT_EQ(config_.helpFile, "help.chm");
     EXPECT_EQ(config_.windowWidth, 800);
     EXPECT_EQ(config_.windowHeight, 600);
-    EXPECT_EQ(config_.firstScenario, cp949::fromUtf8("시작.txt"));
+    EXPECT_EQ(config_.firstScenario, cp949("시작.txt"));
     EXPECT_FALSE(config_.bgmIsPcm);
     EXPECT_TRUE(config_.bgmOutputChangeable);
     EXPECT_EQ(config_.firstAudioTrack, 3);
@@ -97,7 +97,7 @@ TEST_F(ConfigFile, EveryKeyTakesEffect) {
     EXPECT_FALSE(config_.windowed);
     EXPECT_EQ(config_.cursorFile, "arrow.cur");
     EXPECT_EQ(config_.iconFile, "game.ico");
-    EXPECT_EQ(config_.font.faceName, cp949::fromUtf8("바탕체"));
+    EXPECT_EQ(config_.font.faceName, cp949("바탕체"));
     // 62 = shadow, outline, italic, underline, strike-out; not bold
     EXPECT_EQ(config_.font.weight, FontRecord::kWeightNormal);
     EXPECT_TRUE(config_.textShadow);
@@ -120,7 +120,7 @@ TEST_F(ConfigFile, EveryKeyTakesEffect) {
     EXPECT_EQ(config_.pageCaretFile, "c2.bmp");
     EXPECT_EQ(config_.font.height, 20);
     EXPECT_FALSE(config_.spaceKeyEnabled);
-    EXPECT_EQ(config_.characterColors[0].name, cp949::fromUtf8("철수"));
+    EXPECT_EQ(config_.characterColors[0].name, cp949("철수"));
     EXPECT_EQ(config_.characterColors[0].color, configColor(10, 20, 30));
 }
 
@@ -150,9 +150,9 @@ TEST_F(ConfigFile, QuotedValuesKeepBlanksAndCommas) {
     EXPECT_EQ(config_.title, "A, B  ");
     EXPECT_EQ(platform_.windowTitle(), "A, B  ");
     EXPECT_EQ(config_.firstScenario, "first file.txt");
-    EXPECT_EQ(config_.characterColors[0].name, cp949::fromUtf8("영 희"));
+    EXPECT_EQ(config_.characterColors[0].name, cp949("영 희"));
     EXPECT_EQ(config_.characterColors[0].color, configColor(1, 2, 3));
-    EXPECT_EQ(config_.characterColors[1].name, cp949::fromUtf8("민수"));
+    EXPECT_EQ(config_.characterColors[1].name, cp949("민수"));
     EXPECT_EQ(config_.characterColors[1].color, configColor(4, 5, 6));
 }
 
@@ -167,7 +167,7 @@ TEST_F(ConfigFile, TextWindowRectangleGrowsToMultiplesOfFourPlusFour) {
 TEST_F(ConfigFile, LongFontNamesAreCutAtACharacterBoundary) {
     // 15 Hangul syllables = 30 bytes, then a 16th that would end at byte 32
     ASSERT_TRUE(read("FONTNAME = 가나다라마바사아자차카타파하가나"));
-    EXPECT_EQ(config_.font.faceName, cp949::fromUtf8("가나다라마바사아자차카타파하가"));
+    EXPECT_EQ(config_.font.faceName, cp949("가나다라마바사아자차카타파하가"));
     ASSERT_TRUE(read("FONTNAME = abcdefghijklmnopqrstuvwxyz0123456789"));
     EXPECT_EQ(config_.font.faceName, "abcdefghijklmnopqrstuvwxyz01234");
 }
@@ -221,7 +221,7 @@ TEST_F(ConfigFile, TheFiftyFirstCharacterColourIsRefused) {
 }
 
 TEST_F(ConfigFile, AMissingFileIsAReadError) {
-    WorkingDirectory inGame(dir_.path());
+    CurrentDirectory inGame(dir_.path());
     EXPECT_FALSE(readGameConfiguration(config_, platform_));
     EXPECT_EQ(messages(), (std::vector<std::string>{"morv.ini 파일을 읽는중에 에러가 발생했습니다."}));
 }

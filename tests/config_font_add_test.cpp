@@ -4,7 +4,7 @@
 #include "config/config_file.h"
 #include "config/game_config.h"
 #include "platform/headless/headless_platform.h"
-#include "test_game_dir.h"
+#include "support/temp_dir.h"
 
 namespace morv::testing {
 namespace {
@@ -30,7 +30,7 @@ bool listed(const std::filesystem::path& file) {
 TEST(ConfigFontAdd, AddedFontsLiveAsLongAsTheConfiguration) {
     const std::filesystem::path system = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
     if (!std::filesystem::exists(system)) GTEST_SKIP() << "no font file to add";
-    TestGameDir dir;
+    TempDir dir;
     std::filesystem::create_directories(dir.path() / "fonts");
     std::filesystem::copy_file(system, dir.path() / "fonts" / "Game.ttf");
     std::filesystem::copy_file(system, dir.path() / "Other.ttf");
@@ -41,7 +41,7 @@ TEST(ConfigFontAdd, AddedFontsLiveAsLongAsTheConfiguration) {
     HeadlessPlatform platform;
     auto config = std::make_unique<GameConfig>();
     {
-        WorkingDirectory inGame(dir.path());
+        CurrentDirectory inGame(dir.path());
         ASSERT_TRUE(readGameConfiguration(*config, platform));
     }
     EXPECT_EQ(config->addedFonts, (std::vector<std::string>{"fonts\\game.ttf", "missing.ttf", "Other.ttf"}));

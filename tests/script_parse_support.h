@@ -7,7 +7,7 @@
 
 #include "platform/headless/headless_platform.h"
 #include "script/script_kinds.h"
-#include "test_game_dir.h"
+#include "support/temp_dir.h"
 
 namespace morv::testing {
 
@@ -24,7 +24,7 @@ class ScriptParseTest : public ::testing::Test {
 protected:
     template <class Script>
     std::unique_ptr<ScriptFile> parse(const std::string& utf8) {
-        dir_.write("test.txt", utf8);
+        dir_.write("test.txt", cp949(utf8));
         auto script = std::make_unique<Script>(ScriptEnvironment{platform_.messages(), files_, nullptr, true});
         EXPECT_TRUE(script->Load("test.txt", ScriptKind::Scenario));
         return script;
@@ -39,7 +39,7 @@ protected:
             const ScenarioCommand& actual = commands[i];
             EXPECT_EQ(actual.id, expected[i].id);
             for (size_t a = 0; a < actual.args.size(); ++a) {
-                std::string want = a < expected[i].args.size() ? cp949::fromUtf8(expected[i].args[a]) : "";
+                std::string want = a < expected[i].args.size() ? cp949(expected[i].args[a]) : "";
                 EXPECT_EQ(actual.args[a], want) << "argument " << a;
             }
             EXPECT_EQ(actual.argCount, expected[i].count);
@@ -49,7 +49,7 @@ protected:
 
     const std::vector<std::string>& messages() const { return platform_.messagesShown(); }
 
-    TestGameDir dir_;
+    TempDir dir_;
     HeadlessPlatform platform_;
     FileResolver files_{dir_.path()};
 };

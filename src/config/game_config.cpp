@@ -8,6 +8,10 @@ GameConfig::GameConfig() = default;
 
 GameConfig::~GameConfig() = default;
 
+GameConfig::GameConfig(GameConfig&&) noexcept = default;
+
+GameConfig& GameConfig::operator=(GameConfig&&) noexcept = default;
+
 void GameConfig::addFont(const std::string& name, const std::filesystem::path& file) {
     addedFonts.push_back(name);
     if (!fontRegistry_) fontRegistry_ = std::make_unique<FontRegistry>();

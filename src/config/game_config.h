@@ -42,6 +42,8 @@ struct GameConfig {
     ~GameConfig();
     GameConfig(const GameConfig&) = delete;
     GameConfig& operator=(const GameConfig&) = delete;
+    GameConfig(GameConfig&&) noexcept;
+    GameConfig& operator=(GameConfig&&) noexcept;
 
     // Lists a font file the game brings along and registers it (found at `file`)
     // for the rest of the run.
