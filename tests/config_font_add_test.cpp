@@ -34,6 +34,9 @@ TEST(ConfigFontAdd, AddedFontsLiveAsLongAsTheConfiguration) {
     std::filesystem::create_directories(dir.path() / "fonts");
     std::filesystem::copy_file(system, dir.path() / "fonts" / "Game.ttf");
     std::filesystem::copy_file(system, dir.path() / "Other.ttf");
+    const auto outside = dir.write("Outside.ttf", "");
+    std::filesystem::copy_file(system, outside, std::filesystem::copy_options::overwrite_existing);
+    FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(outside.c_str()));
     dir.write("morv.ini", "FONTADD = fonts\\game.ttf\nFONTADD = missing.ttf\nFONTADD = Other.ttf\n");
     const auto game = std::filesystem::canonical(dir.path() / "fonts" / "Game.ttf");
     const auto other = std::filesystem::canonical(dir.path() / "Other.ttf");
@@ -52,6 +55,8 @@ TEST(ConfigFontAdd, AddedFontsLiveAsLongAsTheConfiguration) {
     config.reset();
     EXPECT_FALSE(listed(game));
     EXPECT_FALSE(listed(other));
+    EXPECT_TRUE(listed(outside));  // registered by someone else
+    FcConfigAppFontClear(nullptr);
 }
 
 }  // namespace

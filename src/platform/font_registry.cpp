@@ -3,6 +3,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
+#include <string>
 
 namespace morv {
 namespace {
@@ -11,30 +12,49 @@ void registerFile(const std::filesystem::path& file) {
     FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(file.c_str()));
 }
 
+// Every file of the application font set, once each.
+std::vector<std::filesystem::path> applicationFontFiles() {
+    std::vector<std::filesystem::path> files;
+    FcFontSet* set = FcConfigGetFonts(nullptr, FcSetApplication);
+    for (int i = 0; set && i < set->nfont; ++i) {
+        FcChar8* file = nullptr;
+        if (FcPatternGetString(set->fonts[i], FC_FILE, 0, &file) != FcResultMatch) continue;
+        std::filesystem::path path(reinterpret_cast<const char*>(file));
+        if (std::find(files.begin(), files.end(), path) == files.end()) files.push_back(path);
+    }
+    return files;
+}
+
+// Kept absolute: the working directory may change while the font is in use.
+std::filesystem::path absolutePath(const std::filesystem::path& file) {
+    std::error_code ec;
+    std::filesystem::path absolute = std::filesystem::absolute(file, ec).lexically_normal();
+    return ec ? file : absolute;
+}
+
 }  // namespace
 
 FontRegistry::~FontRegistry() {
     while (!files_.empty()) remove(files_.front());
 }
 
-// Kept absolute: the working directory may change while the font is in use.
 void FontRegistry::add(const std::filesystem::path& file) {
-    std::error_code ec;
-    std::filesystem::path absolute = std::filesystem::absolute(file, ec).lexically_normal();
-    files_.push_back(ec ? file : absolute);
+    files_.push_back(absolutePath(file));
     registerFile(files_.back());
 }
 
-// Fontconfig removes application fonts only as a whole set, so the set is
-// rebuilt from the files still listed.
+// Fontconfig drops application fonts only as a whole set, so the set is rebuilt
+// without the file; fonts that others registered stay.
 void FontRegistry::remove(const std::filesystem::path& file) {
-    std::error_code ec;
-    std::filesystem::path absolute = std::filesystem::absolute(file, ec).lexically_normal();
-    auto it = std::find(files_.begin(), files_.end(), ec ? file : absolute);
+    std::filesystem::path target = absolutePath(file);
+    auto it = std::find(files_.begin(), files_.end(), target);
     if (it == files_.end()) return;
     files_.erase(it);
+    if (std::find(files_.begin(), files_.end(), target) != files_.end()) return;  // still listed once more
+    std::vector<std::filesystem::path> kept = applicationFontFiles();
+    std::erase(kept, target);
     FcConfigAppFontClear(nullptr);
-    for (const auto& kept : files_) registerFile(kept);
+    for (const auto& path : kept) registerFile(path);
 }
 
 }  // namespace morv
