@@ -89,6 +89,15 @@ TEST_F(LineStore, CursorWalksAndJumpsToLinesThatHoldCommands) {
     EXPECT_EQ(script->CurrentLine(), 3);
 }
 
+TEST_F(LineStore, LastPageLineFindsTheNearestNextpageBeforeTheCursor) {
+    auto script = open("wait\nnextpage\nwait\nnextpage\nwait\nwait\n");
+    EXPECT_EQ(script->LastPageLine(), 0);
+    script->GoToLine(5);
+    EXPECT_EQ(script->LastPageLine(), 4);
+    script->GoToLine(3);
+    EXPECT_EQ(script->LastPageLine(), 2);
+}
+
 TEST_F(LineStore, AMissingFileIsReportedByName) {
     EXPECT_FALSE(factory_.Open("nothing.txt", ScriptKind::Scenario));
     EXPECT_EQ(platform_.messagesShown().back(), "nothing.txt 파일을 읽는중에 에러가 발생했습니다.");
