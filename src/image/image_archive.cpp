@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "platform/cp949.h"
@@ -90,11 +91,15 @@ uint32_t ImageArchive::size(std::string_view name) const {
 }
 
 bool ImageArchive::readStored(const ArchiveEntry& entry, std::string& out) const {
+    return readStoredHead(entry, entry.storedSize, out);
+}
+
+bool ImageArchive::readStoredHead(const ArchiveEntry& entry, uint32_t count, std::string& out) const {
     if (static_cast<uint64_t>(entry.offset) + entry.storedSize > fileSize_) return false;
     std::ifstream in(path_, std::ios::binary);
     if (!in) return false;
     in.seekg(entry.offset);
-    out.resize(entry.storedSize);
+    out.resize(std::min(count, entry.storedSize));
     in.read(out.data(), static_cast<std::streamsize>(out.size()));
     return static_cast<size_t>(in.gcount()) == out.size();
 }
@@ -102,13 +107,15 @@ bool ImageArchive::readStored(const ArchiveEntry& entry, std::string& out) const
 bool ImageArchive::readRaw(std::string_view name, std::string& out) const {
     const ArchiveEntry* entry = find(name);
     if (!entry || entry->type > ArchiveEntry::Compressed) return false;
-    if (entry->type != ArchiveEntry::Compressed) return readStored(*entry, out);
+    return entry->type == ArchiveEntry::Compressed ? readInflated(*entry, out) : readStored(*entry, out);
+}
 
-    if (entry->unpackedSize > static_cast<uint64_t>(entry->storedSize) * kMaxInflateRatio + 64) return false;
+bool ImageArchive::readInflated(const ArchiveEntry& entry, std::string& out) const {
+    if (entry.unpackedSize > static_cast<uint64_t>(entry.storedSize) * kMaxInflateRatio + 64) return false;
     std::string packed;
-    if (!readStored(*entry, packed)) return false;
-    std::string unpacked(entry->unpackedSize, '\0');
-    uLongf length = entry->unpackedSize;
+    if (!readStored(entry, packed)) return false;
+    std::string unpacked(entry.unpackedSize, '\0');
+    uLongf length = entry.unpackedSize;
     int status = uncompress(reinterpret_cast<Bytef*>(unpacked.data()), &length,
                             reinterpret_cast<const Bytef*>(packed.data()), static_cast<uLong>(packed.size()));
     if (status != Z_OK) return false;

@@ -43,6 +43,10 @@ public:
     bool readRaw(std::string_view name, std::string& out) const;
     // The bytes stored at the entry's offset, unpacked or not.
     bool readStored(const ArchiveEntry& entry, std::string& out) const;
+    // The first `count` stored bytes, or all of them when fewer are stored.
+    bool readStoredHead(const ArchiveEntry& entry, uint32_t count, std::string& out) const;
+    // The stored bytes inflated to the entry's unpacked size; false unless zlib succeeds.
+    bool readInflated(const ArchiveEntry& entry, std::string& out) const;
 
     const std::string& version() const { return version_; }
     const std::vector<ArchiveEntry>& entries() const { return entries_; }

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace morv {
+
+// A picture's width and height in pixels.
+struct ImageSize {
+    int width = 0;
+    int height = 0;
+};
+
+}  // namespace morv

@@ -1,0 +1,92 @@
+#include "image/screen_capture.h"
+
+#include <cstring>
+#include <fstream>
+
+#include "image/decoded_image.h"
+#include "platform/file_resolver.h"
+#include "platform/message_boxes.h"
+
+namespace morv {
+namespace {
+
+constexpr size_t kFileHeaderSize = 14;
+constexpr size_t kInfoHeaderSize = 40;
+constexpr const char* kWriteFailed = "파일 쓰기에 실패했습니다.";
+
+void putU16(std::string& out, uint32_t value) {
+    out += static_cast<char>(value & 0xFF);
+    out += static_cast<char>(value >> 8 & 0xFF);
+}
+void putU32(std::string& out, uint32_t value) {
+    putU16(out, value & 0xFFFF);
+    putU16(out, value >> 16);
+}
+
+// The pixel rows as blue, green, red, bottom row first, padded to 4 bytes.
+std::string captureRows(const uint8_t* rows, size_t pitch, PixelFormat format, int width, int height) {
+    const size_t rowBytes = DecodedImage::rowBytesFor(width);
+    std::string pixels(rowBytes * height, '\0');
+    for (int y = 0; y < height; ++y) {
+        const uint8_t* in = rows + pitch * y;
+        auto* out = reinterpret_cast<uint8_t*>(pixels.data()) + rowBytes * (height - 1 - y);
+        if (format == PixelFormat::Rgb565) {
+            for (int x = 0; x < width; ++x, in += 2, out += 3) {
+                const uint16_t pixel = static_cast<uint16_t>(in[0] | in[1] << 8);
+                out[0] = static_cast<uint8_t>((pixel & 0x1F) << 3);
+                out[1] = static_cast<uint8_t>((pixel >> 5 & 0x3F) << 2);
+                out[2] = static_cast<uint8_t>((pixel >> 11) << 3);
+            }
+        } else {
+            for (int x = 0; x < width; ++x, in += 4, out += 3) std::memcpy(out, in, 3);
+        }
+    }
+    return pixels;
+}
+
+std::string fileHeader(size_t pixelBytes) {
+    std::string header = "BM";
+    putU32(header, static_cast<uint32_t>(kFileHeaderSize + kInfoHeaderSize + pixelBytes));
+    putU32(header, 0);
+    putU32(header, kFileHeaderSize + kInfoHeaderSize);
+    return header;
+}
+
+std::string infoHeader(int width, int height, size_t pixelBytes) {
+    std::string header;
+    putU32(header, kInfoHeaderSize);
+    putU32(header, static_cast<uint32_t>(width));
+    putU32(header, static_cast<uint32_t>(height));
+    putU16(header, 1);
+    putU16(header, 24);
+    putU32(header, 0);
+    putU32(header, static_cast<uint32_t>(pixelBytes));
+    header.append(16, '\0');  // resolution and colour counts
+    return header;
+}
+
+}  // namespace
+
+std::string encodeCaptureBmp(const uint8_t* rows, size_t pitch, PixelFormat format, int width, int height) {
+    const std::string pixels = captureRows(rows, pitch, format, width, height);
+    return fileHeader(pixels.size()) + infoHeader(width, height, pixels.size()) + pixels;
+}
+
+bool writeCapture(const FileResolver& files, MessageBoxes& messages, std::string_view path, const uint8_t* rows,
+                  size_t pitch, PixelFormat format, int width, int height) {
+    const std::string pixels = captureRows(rows, pitch, format, width, height);
+    std::ofstream out(files.pathForCreate(path), std::ios::binary | std::ios::trunc);
+    bool written = true;
+    for (const std::string& part : {fileHeader(pixels.size()), infoHeader(width, height, pixels.size()), pixels}) {
+        out.write(part.data(), static_cast<std::streamsize>(part.size()));
+        out.flush();
+        if (!out) {
+            messages.error(kWriteFailed);
+            written = false;
+            out.clear();
+        }
+    }
+    return written;
+}
+
+}  // namespace morv
