@@ -1,58 +1,22 @@
 #include "image/image_archive.h"
 
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include "config/game_config.h"
 #include "platform/headless/headless_platform.h"
 #include "script/script_factory.h"
+#include "support/archive_builder.h"
+#include "support/image_files.h"
 #include "support/temp_dir.h"
 
 namespace morv {
 namespace {
 
+using testing::buildArchive;
 using testing::CurrentDirectory;
+using testing::deflate;
+using testing::putU32;
 using testing::TempDir;
-
-struct Entry {
-    std::string name;
-    std::string data;   // stored bytes
-    uint8_t type = 1;
-    uint32_t unpacked = 0;  // 0: the stored size
-};
-
-void putU32(std::string& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out += static_cast<char>(v >> (8 * i));
-}
-
-// Builds an archive: header, table, then the entries' data in order.
-std::string buildArchive(const std::vector<Entry>& entries, bool magic) {
-    std::string header = magic ? "QXA100" : "";
-    putU32(header, static_cast<uint32_t>(entries.size()));
-    size_t tableSize = 0;
-    for (const auto& e : entries) tableSize += 4 + e.name.size() + 13;
-    uint32_t offset = static_cast<uint32_t>(header.size() + tableSize);
-    std::string table, data;
-    for (const auto& e : entries) {
-        putU32(table, static_cast<uint32_t>(e.name.size()));
-        table += e.name;
-        putU32(table, offset);
-        putU32(table, e.unpacked ? e.unpacked : static_cast<uint32_t>(e.data.size()));
-        putU32(table, static_cast<uint32_t>(e.data.size()));
-        table += static_cast<char>(e.type);
-        data += e.data;
-        offset += static_cast<uint32_t>(e.data.size());
-    }
-    return header + table + data;
-}
-
-std::string deflate(const std::string& text) {
-    uLongf size = compressBound(text.size());
-    std::string out(size, '\0');
-    compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(text.data()), text.size(), 5);
-    out.resize(size);
-    return out;
-}
 
 class Archive : public ::testing::Test {
 protected:
