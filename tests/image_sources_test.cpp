@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "image/archive_images.h"
 #include "image/image_decoders.h"
 #include "image/loose_images.h"
@@ -156,6 +158,31 @@ TEST(LooseImages, TheNameChoosesTheDecoder) {
     EXPECT_EQ(pngError, "");
     EXPECT_FALSE(looseImageSize(files, "cg\\fake.png.bmp", pngError));
     EXPECT_EQ(pngError, "Not a PNG");
+}
+
+TEST(DemoPictures, DecodeWithTheirExpectedShapes) {
+    FileResolver demo(std::filesystem::path(MORV_TEST_GAMES) / ".." / ".." / "games" / "demo");
+    std::string pngError;
+    auto room = decodeLooseImage(demo, "cg\\bg_room.bmp", nullptr, pngError);
+    ASSERT_TRUE(room);
+    EXPECT_EQ(room->width, 640);
+    EXPECT_EQ(room->height, 480);
+    ASSERT_TRUE(decodeLooseImage(demo, "cg\\bg_sky.png", nullptr, pngError));
+
+    // The girl's alpha is clear around her, solid inside, graded on her rims.
+    AlphaPlane alpha;
+    ASSERT_TRUE(decodeLooseImage(demo, "chr\\girl.png", &alpha, pngError));
+    ASSERT_GT(alpha.width, 0);
+    EXPECT_EQ(alpha.values.front(), 0);
+    EXPECT_EQ(alpha.values[static_cast<size_t>(alpha.height / 2) * alpha.width + alpha.width / 2], 255);
+    EXPECT_TRUE(std::any_of(alpha.values.begin(), alpha.values.end(), [](uint8_t a) { return a > 0 && a < 255; }));
+
+    // Keyed pictures carry magenta in their top-left pixel.
+    for (const char* name : {"chr\\friend.bmp", "caret.bmp"}) {
+        auto keyed = decodeLooseImage(demo, name, nullptr, pngError);
+        ASSERT_TRUE(keyed) << name;
+        EXPECT_EQ(testing::pixelAt(*keyed, 0, 0), (Bgr{255, 0, 255})) << name;
+    }
 }
 
 }  // namespace
