@@ -13,7 +13,7 @@ using testing::Bgr;
 using testing::putU16;
 using testing::putU32;
 
-struct BmpSpec {
+struct BmpPicture {
     int width = 1;
     int height = 1;  // negative: top row first
     int bits = 24;
@@ -24,26 +24,26 @@ struct BmpSpec {
     int planes = 1;
 };
 
-std::string bmpFile(const BmpSpec& spec) {
+std::string bmpFile(const BmpPicture& picture) {
     std::string info;
     putU32(info, 40);
-    putU32(info, static_cast<uint32_t>(spec.width));
-    putU32(info, static_cast<uint32_t>(spec.height));
-    putU16(info, spec.planes);
-    putU16(info, spec.bits);
-    putU32(info, spec.compression);
-    putU32(info, static_cast<uint32_t>(spec.pixels.size()));
+    putU32(info, static_cast<uint32_t>(picture.width));
+    putU32(info, static_cast<uint32_t>(picture.height));
+    putU16(info, picture.planes);
+    putU16(info, picture.bits);
+    putU32(info, picture.compression);
+    putU32(info, static_cast<uint32_t>(picture.pixels.size()));
     putU32(info, 0);
     putU32(info, 0);
-    putU32(info, static_cast<uint32_t>(spec.palette.size()));
+    putU32(info, static_cast<uint32_t>(picture.palette.size()));
     putU32(info, 0);
-    for (uint32_t mask : spec.masks) putU32(info, mask);
-    for (uint32_t colour : spec.palette) putU32(info, colour);
+    for (uint32_t mask : picture.masks) putU32(info, mask);
+    for (uint32_t colour : picture.palette) putU32(info, colour);
     std::string file = "BM";
-    putU32(file, static_cast<uint32_t>(14 + info.size() + spec.pixels.size()));
+    putU32(file, static_cast<uint32_t>(14 + info.size() + picture.pixels.size()));
     putU32(file, 0);
     putU32(file, static_cast<uint32_t>(14 + info.size()));
-    return file + info + spec.pixels;
+    return file + info + picture.pixels;
 }
 
 // Rows given as bytes, each padded with zeros to a multiple of 4.

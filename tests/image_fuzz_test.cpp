@@ -8,7 +8,7 @@
 namespace morv {
 namespace {
 
-using testing::PngSpec;
+using testing::PngPicture;
 using testing::putU16;
 using testing::putU32;
 
@@ -32,9 +32,9 @@ std::string bmpWithHeader(int width, int height, int bits, uint32_t compression,
 // Valid files of several kinds to damage.
 std::vector<std::string> seedFiles() {
     std::vector<std::string> seeds;
-    seeds.push_back(testing::writePng(PngSpec{3, 2, PNG_COLOR_TYPE_RGB_ALPHA, 8, false, {},
+    seeds.push_back(testing::writePng(PngPicture{3, 2, PNG_COLOR_TYPE_RGB_ALPHA, 8, false, {},
                                               {std::vector<uint8_t>(12, 90), std::vector<uint8_t>(12, 200)}}));
-    seeds.push_back(testing::writePng(PngSpec{5, 3, PNG_COLOR_TYPE_PALETTE, 4, true, {{1, 2, 3}, {4, 5, 6}},
+    seeds.push_back(testing::writePng(PngPicture{5, 3, PNG_COLOR_TYPE_PALETTE, 4, true, {{1, 2, 3}, {4, 5, 6}},
                                               {{0x01, 0x10, 0x00}, {0x11, 0x00, 0x10}, {0x10, 0x01, 0x00}}}));
     seeds.push_back(bmpWithHeader(3, 2, 24, 0, "", std::string(24, '\x7F')));
     seeds.push_back(bmpWithHeader(4, -2, 8, 0, std::string(8, '\x40'), std::string(8, '\x01')));

@@ -10,7 +10,7 @@ namespace {
 
 using testing::allPixels;
 using testing::Bgr;
-using testing::PngSpec;
+using testing::PngPicture;
 using testing::writePng;
 
 std::optional<DecodedImage> decode(const std::string& bytes, AlphaPlane* alpha = nullptr) {
@@ -28,9 +28,9 @@ std::string refusal(const std::string& bytes) {
     return error;
 }
 
-PngSpec rgbPicture() {
+PngPicture rgbPicture() {
     // 3 x 2: red, green, blue / white, black, grey.
-    return PngSpec{3, 2, PNG_COLOR_TYPE_RGB, 8, false, {},
+    return PngPicture{3, 2, PNG_COLOR_TYPE_RGB, 8, false, {},
                    {{255, 0, 0, 0, 255, 0, 0, 0, 255}, {255, 255, 255, 0, 0, 0, 128, 128, 128}}};
 }
 
@@ -39,10 +39,10 @@ const std::vector<Bgr> kRgbPixels = {{0, 0, 255},       {0, 255, 0}, {255, 0, 0}
 
 TEST(PngReader, RgbComesOutBlueGreenRedBottomRowFirstWithZeroPadding) {
     for (bool interlaced : {false, true}) {
-        PngSpec spec = rgbPicture();
-        spec.interlaced = interlaced;
+        PngPicture picture = rgbPicture();
+        picture.interlaced = interlaced;
         AlphaPlane alpha;
-        auto image = decode(writePng(spec), &alpha);
+        auto image = decode(writePng(picture), &alpha);
         ASSERT_TRUE(image);
         EXPECT_EQ(image->width, 3);
         EXPECT_EQ(image->height, 2);
@@ -57,9 +57,9 @@ TEST(PngReader, RgbComesOutBlueGreenRedBottomRowFirstWithZeroPadding) {
 }
 
 TEST(PngReader, AlphaIsKeptTopRowFirstOrStripped) {
-    PngSpec spec{2, 2, PNG_COLOR_TYPE_RGB_ALPHA, 8, false, {},
+    PngPicture picture{2, 2, PNG_COLOR_TYPE_RGB_ALPHA, 8, false, {},
                  {{10, 20, 30, 0, 40, 50, 60, 64}, {70, 80, 90, 128, 100, 110, 120, 255}}};
-    const std::string bytes = writePng(spec);
+    const std::string bytes = writePng(picture);
     const std::vector<Bgr> colours = {{30, 20, 10}, {60, 50, 40}, {90, 80, 70}, {120, 110, 100}};
 
     AlphaPlane alpha;

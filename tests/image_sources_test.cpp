@@ -14,10 +14,10 @@ namespace morv {
 namespace {
 
 using testing::allPixels;
-using testing::ArchiveSpec;
+using testing::ArchiveItem;
 using testing::Bgr;
 using testing::buildArchive;
-using testing::PngSpec;
+using testing::PngPicture;
 using testing::putU16;
 using testing::putU32;
 using testing::TempDir;
@@ -48,7 +48,7 @@ std::string solidBmp(int width, int height, Bgr colour) {
 }
 
 const std::string kRgbaPng =
-    writePng(PngSpec{2, 1, PNG_COLOR_TYPE_RGB_ALPHA, 8, false, {}, {{1, 2, 3, 40, 4, 5, 6, 200}}});
+    writePng(PngPicture{2, 1, PNG_COLOR_TYPE_RGB_ALPHA, 8, false, {}, {{1, 2, 3, 40, 4, 5, 6, 200}}});
 
 class ArchiveImages : public ::testing::Test {
 protected:

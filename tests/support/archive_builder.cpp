@@ -6,7 +6,7 @@
 
 namespace morv::testing {
 
-std::string buildArchive(const std::vector<ArchiveSpec>& entries, bool magic) {
+std::string buildArchive(const std::vector<ArchiveItem>& entries, bool magic) {
     std::string header = magic ? "QXA100" : "";
     putU32(header, static_cast<uint32_t>(entries.size()));
     size_t tableSize = 0;

@@ -5,7 +5,7 @@
 
 namespace morv::testing {
 
-struct ArchiveSpec {
+struct ArchiveItem {
     std::string name;
     std::string data;       // stored bytes
     uint8_t type = 1;
@@ -13,7 +13,7 @@ struct ArchiveSpec {
 };
 
 // An archive file: header (with or without magic), table, then the entries' data in order.
-std::string buildArchive(const std::vector<ArchiveSpec>& entries, bool magic);
+std::string buildArchive(const std::vector<ArchiveItem>& entries, bool magic);
 
 // `text` compressed by zlib at level 5.
 std::string deflate(const std::string& text);

@@ -11,16 +11,16 @@ void appendToString(png_structp png, png_bytep data, size_t length) {
 void noFlush(png_structp) {}
 
 // Only plain values live here: a libpng error jumps back to the setjmp.
-bool writeRows(png_structp png, png_infop info, const PngSpec* spec, std::string* out, png_bytep* rowPointers) {
+bool writeRows(png_structp png, png_infop info, const PngPicture* picture, std::string* out, png_bytep* rowPointers) {
     if (setjmp(png_jmpbuf(png))) return false;
     png_set_write_fn(png, out, appendToString, noFlush);
     // Tests write palette indices past the palette on purpose.
     png_set_check_for_invalid_index(png, 0);
-    png_set_IHDR(png, info, spec->width, spec->height, spec->bitDepth, spec->colourType,
-                 spec->interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+    png_set_IHDR(png, info, picture->width, picture->height, picture->bitDepth, picture->colourType,
+                 picture->interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
-    if (!spec->palette.empty()) {
-        png_set_PLTE(png, info, spec->palette.data(), static_cast<int>(spec->palette.size()));
+    if (!picture->palette.empty()) {
+        png_set_PLTE(png, info, picture->palette.data(), static_cast<int>(picture->palette.size()));
     }
     png_write_info(png, info);
     png_write_image(png, rowPointers);
@@ -30,14 +30,14 @@ bool writeRows(png_structp png, png_infop info, const PngSpec* spec, std::string
 
 }  // namespace
 
-std::string writePng(const PngSpec& spec) {
+std::string writePng(const PngPicture& picture) {
     std::string out;
-    std::vector<std::vector<uint8_t>> rows = spec.rows;
+    std::vector<std::vector<uint8_t>> rows = picture.rows;
     std::vector<png_bytep> rowPointers;
     for (auto& row : rows) rowPointers.push_back(row.data());
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
-    const bool written = writeRows(png, info, &spec, &out, rowPointers.data());
+    const bool written = writeRows(png, info, &picture, &out, rowPointers.data());
     png_destroy_write_struct(&png, &info);
     if (!written) throw std::runtime_error("libpng could not write the test picture");
     return out;

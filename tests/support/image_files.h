@@ -11,7 +11,7 @@ namespace morv::testing {
 
 // A PNG file in memory written by libpng: `rows` holds the packed rows top first,
 // exactly as libpng takes them for the colour type and bit depth.
-struct PngSpec {
+struct PngPicture {
     int width = 1;
     int height = 1;
     int colourType = PNG_COLOR_TYPE_RGB;
@@ -20,7 +20,7 @@ struct PngSpec {
     std::vector<png_color> palette;
     std::vector<std::vector<uint8_t>> rows;
 };
-std::string writePng(const PngSpec& spec);
+std::string writePng(const PngPicture& picture);
 
 // Blue, green, red of pixel (x, y), y counted from the top.
 struct Bgr {
