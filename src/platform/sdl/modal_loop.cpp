@@ -39,6 +39,9 @@ void runModal(SdlWindow& window, SdlDisplay& display, const std::function<bool(c
     if (!window.exists()) return;
     SdlWindow::Reveal reveal(window);
     ImGuiLayer& layer = window.overlay();
+    // ImGui sets the pointer's shape while it runs; the game gets its own back.
+    SDL_Cursor* gameCursor = SDL_GetCursor();
+    int cursorShown = SDL_ShowCursor(SDL_QUERY);
     bool done = false;
     bool first = true;
     while (!done) {
@@ -59,6 +62,8 @@ void runModal(SdlWindow& window, SdlDisplay& display, const std::function<bool(c
         layer.endFrame();
         SDL_RenderPresent(window.renderer());
     }
+    SDL_SetCursor(gameCursor);
+    SDL_ShowCursor(cursorShown);
     // The box is gone from the next picture.
     display.repaint();
 }

@@ -1,5 +1,6 @@
 #include "platform/sdl/sdl_message_boxes.h"
 
+#include <SDL.h>
 #include <imgui.h>
 #include <imgui_stdlib.h>
 
@@ -97,18 +98,25 @@ std::string SdlMessageBoxes::input(const std::string& title) {
     if (!window_.exists()) return {};
     std::string text;
     bool focusField = true;
+    SDL_StartTextInput();
     runModal(window_, display_, [&](const ModalInput& input) {
         beginBox(title);
         if (focusField) ImGui::SetKeyboardFocusHere();
         focusField = false;
         ImGui::SetNextItemWidth(std::min(kMaxTextWidth, ImGui::GetIO().DisplaySize.x * 0.8f));
+        // Escape makes the field throw its edit away; the box keeps what was typed.
+        std::string typed = text;
         ImGui::InputText("##text", &text);
         ImGui::Spacing();
         Answer answer = boxButtons(false);
         ImGui::End();
-        // The box has only OK: closing it in any way keeps what was typed.
-        return answer == Answer::Ok || input.accept || input.cancel || input.closeRequested;
+        if (input.cancel || input.closeRequested) {
+            text = typed;
+            return true;
+        }
+        return answer == Answer::Ok || input.accept;
     });
+    SDL_StopTextInput();
     return text;
 }
 

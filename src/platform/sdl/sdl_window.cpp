@@ -39,6 +39,9 @@ bool SdlWindow::create(int width, int height, const std::string& titleUtf8) {
         window_ = nullptr;
         return false;
     }
+    // Typed text is wanted only by input boxes; outside them an input method
+    // must not take the game's keys.
+    SDL_StopTextInput();
     SDL_SetRenderDrawColor(renderer_, 255, 255, 255, 255);
     SDL_RenderClear(renderer_);
     SDL_RenderPresent(renderer_);
