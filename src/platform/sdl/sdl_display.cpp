@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/sdl/sdl_window.h"
+#include "platform/window_placement.h"
 
 namespace morv {
 
@@ -37,19 +38,16 @@ bool SdlDisplay::setMode(int width, int height, PixelFormat, bool fullScreen) {
     }
     fullScreen_ = false;
     SDL_SetWindowSize(handle, width, height);
-    // Keep the title bar reachable: a window whose corner lies left of or above
-    // the usable desktop area moves onto it.
+    // Keep the title bar reachable.
     SDL_Rect usable;
     int index = SDL_GetWindowDisplayIndex(handle);
     if (index >= 0 && SDL_GetDisplayUsableBounds(index, &usable) == 0) {
-        int x = 0;
-        int y = 0;
+        WindowPoint client;
         int top = 0;
-        SDL_GetWindowPosition(handle, &x, &y);
+        SDL_GetWindowPosition(handle, &client.x, &client.y);
         if (SDL_GetWindowBordersSize(handle, &top, nullptr, nullptr, nullptr) != 0) top = 0;
-        if (x < usable.x || y - top < usable.y) {
-            SDL_SetWindowPosition(handle, x < usable.x ? usable.x : x, y - top < usable.y ? usable.y + top : y);
-        }
+        WindowPoint kept = keepOnWorkArea(client, top, usable.x, usable.y);
+        if (kept.x != client.x || kept.y != client.y) SDL_SetWindowPosition(handle, kept.x, kept.y);
     }
     return true;
 }

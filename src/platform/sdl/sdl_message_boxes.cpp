@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/box_answer.h"
 #include "platform/sdl/modal_loop.h"
 #include "platform/sdl/sdl_window.h"
 
@@ -18,8 +19,6 @@ constexpr const char* kOkLabel = "확인";
 constexpr const char* kCancelLabel = "취소";
 constexpr float kButtonWidth = 80.0f;
 constexpr float kMaxTextWidth = 440.0f;
-
-enum class Answer { None, Ok, Cancel };
 
 // Opens a box centred on the window, captioned like it; the caller draws the
 // contents and closes it with ImGui::End.
@@ -34,27 +33,38 @@ void beginBox(const std::string& caption) {
                      ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoSavedSettings);
 }
 
-void boxText(const std::string& text) {
-    float wrap = std::min(kMaxTextWidth, ImGui::GetIO().DisplaySize.x * 0.8f);
+float contentLimit() { return std::min(kMaxTextWidth, ImGui::GetIO().DisplaySize.x * 0.8f); }
+
+// The text wrapped at the content limit; returns the width it takes.
+float boxText(const std::string& text) {
+    float wrap = contentLimit();
     ImGui::PushTextWrapPos(ImGui::GetCursorPosX() + wrap);
     ImGui::TextUnformatted(text.c_str(), text.c_str() + text.size());
     ImGui::PopTextWrapPos();
     ImGui::Spacing();
+    return ImGui::CalcTextSize(text.c_str(), text.c_str() + text.size(), false, wrap).x;
 }
 
-// The button row, right-aligned; the answer of a clicked button.
-Answer boxButtons(bool withCancel) {
+// The button row, right-aligned under content of the given width; notes which
+// button was clicked. Aligned to the content rather than the box, so that the
+// box can shrink to the next text.
+void boxButtons(bool withCancel, float contentWidth, BoxInput& input) {
     const ImGuiStyle& style = ImGui::GetStyle();
     float rowWidth = withCancel ? kButtonWidth * 2 + style.ItemSpacing.x : kButtonWidth;
-    float start = ImGui::GetWindowContentRegionMax().x - rowWidth;
-    if (start > ImGui::GetCursorPosX()) ImGui::SetCursorPosX(start);
-    Answer answer = Answer::None;
-    if (ImGui::Button(kOkLabel, ImVec2(kButtonWidth, 0))) answer = Answer::Ok;
+    if (contentWidth > rowWidth) ImGui::SetCursorPosX(ImGui::GetCursorPosX() + contentWidth - rowWidth);
+    input.okClicked = ImGui::Button(kOkLabel, ImVec2(kButtonWidth, 0));
     if (withCancel) {
         ImGui::SameLine();
-        if (ImGui::Button(kCancelLabel, ImVec2(kButtonWidth, 0))) answer = Answer::Cancel;
+        input.cancelClicked = ImGui::Button(kCancelLabel, ImVec2(kButtonWidth, 0));
     }
-    return answer;
+}
+
+BoxInput boxInputFrom(const ModalInput& modal) {
+    BoxInput input;
+    input.enter = modal.accept;
+    input.escape = modal.cancel;
+    input.closeRequested = modal.closeRequested;
+    return input;
 }
 
 }  // namespace
@@ -65,13 +75,13 @@ void SdlMessageBoxes::error(const std::string& text) {
         return;
     }
     std::string caption = window_.title();
-    runModal(window_, display_, [&](const ModalInput& input) {
+    runModal(window_, display_, [&](const ModalInput& modal) {
+        BoxInput input = boxInputFrom(modal);
         beginBox(caption);
-        boxText(text);
-        Answer answer = boxButtons(false);
+        float width = boxText(text);
+        boxButtons(false, width, input);
         ImGui::End();
-        // An OK-only box takes every way of closing it as OK.
-        return answer == Answer::Ok || input.accept || input.cancel || input.closeRequested;
+        return boxAnswer(BoxKind::Notice, input) != BoxAnswer::Pending;
     });
 }
 
@@ -81,17 +91,17 @@ bool SdlMessageBoxes::question(const std::string& text) {
         return false;
     }
     std::string caption = window_.title();
-    Answer result = Answer::None;
-    runModal(window_, display_, [&](const ModalInput& input) {
+    BoxAnswer answer = BoxAnswer::Pending;
+    runModal(window_, display_, [&](const ModalInput& modal) {
+        BoxInput input = boxInputFrom(modal);
         beginBox(caption);
-        boxText(text);
-        result = boxButtons(true);
+        float width = boxText(text);
+        boxButtons(true, width, input);
         ImGui::End();
-        if (input.accept) result = Answer::Ok;
-        if (input.cancel || input.closeRequested) result = Answer::Cancel;
-        return result != Answer::None;
+        answer = boxAnswer(BoxKind::Question, input);
+        return answer != BoxAnswer::Pending;
     });
-    return result == Answer::Ok;
+    return answer == BoxAnswer::Ok;
 }
 
 std::string SdlMessageBoxes::input(const std::string& title) {
@@ -99,22 +109,21 @@ std::string SdlMessageBoxes::input(const std::string& title) {
     std::string text;
     bool focusField = true;
     SDL_StartTextInput();
-    runModal(window_, display_, [&](const ModalInput& input) {
+    runModal(window_, display_, [&](const ModalInput& modal) {
+        BoxInput input = boxInputFrom(modal);
         beginBox(title);
         if (focusField) ImGui::SetKeyboardFocusHere();
         focusField = false;
-        ImGui::SetNextItemWidth(std::min(kMaxTextWidth, ImGui::GetIO().DisplaySize.x * 0.8f));
+        float width = contentLimit();
+        ImGui::SetNextItemWidth(width);
         // Escape makes the field throw its edit away; the box keeps what was typed.
         std::string typed = text;
         ImGui::InputText("##text", &text);
+        if (input.escape || input.closeRequested) text = typed;
         ImGui::Spacing();
-        Answer answer = boxButtons(false);
+        boxButtons(false, width, input);
         ImGui::End();
-        if (input.cancel || input.closeRequested) {
-            text = typed;
-            return true;
-        }
-        return answer == Answer::Ok || input.accept;
+        return boxAnswer(BoxKind::Input, input) != BoxAnswer::Pending;
     });
     SDL_StopTextInput();
     return text;

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "platform/sdl/imgui_layer.h"
+#include "platform/window_placement.h"
 
 namespace morv {
 
@@ -18,15 +19,10 @@ SdlWindow::~SdlWindow() {
 
 bool SdlWindow::create(int width, int height, const std::string& titleUtf8) {
     if (window_ != nullptr) return true;
-    // Centred a little above the middle of the screen.
-    int x = SDL_WINDOWPOS_CENTERED;
-    int y = SDL_WINDOWPOS_CENTERED;
+    WindowPoint place{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED};
     SDL_DisplayMode desktop;
-    if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) {
-        x = desktop.w / 2 - 320;
-        y = desktop.h / 2 - 290;
-    }
-    window_ = SDL_CreateWindow(titleUtf8.c_str(), x, y, width, height, SDL_WINDOW_SHOWN);
+    if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) place = initialWindowPosition(desktop.w, desktop.h);
+    window_ = SDL_CreateWindow(titleUtf8.c_str(), place.x, place.y, width, height, SDL_WINDOW_SHOWN);
     if (window_ == nullptr) {
         std::fprintf(stderr, "morv: cannot create the window: %s\n", SDL_GetError());
         return false;
