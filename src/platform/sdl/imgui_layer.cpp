@@ -1,0 +1,64 @@
+#include "platform/sdl/imgui_layer.h"
+
+#include <SDL.h>
+#include <backends/imgui_impl_sdl.h>
+#include <imgui.h>
+
+#include <cstdio>
+#include <string>
+
+#include "platform/sdl/imgui_sdl_renderer.h"
+#include "platform/sdl/korean_font.h"
+
+namespace morv {
+
+ImGuiLayer::ImGuiLayer(SDL_Window* window, SDL_Renderer* renderer)
+    : context_(ImGui::CreateContext()), renderer_(std::make_unique<ImGuiSdlRenderer>(renderer)) {
+    ImGui::SetCurrentContext(context_);
+    ImGuiIO& io = ImGui::GetIO();
+    // The game directory is the current directory: ImGui must not write files into it.
+    io.IniFilename = nullptr;
+    io.LogFilename = nullptr;
+    ImGui::StyleColorsLight();
+    ImGui_ImplSDL2_InitForSDLRenderer(window);
+    loadFont();
+    renderer_->createFontTexture();
+}
+
+ImGuiLayer::~ImGuiLayer() {
+    ImGui::SetCurrentContext(context_);
+    ImGui_ImplSDL2_Shutdown();
+    renderer_.reset();
+    ImGui::DestroyContext(context_);
+}
+
+void ImGuiLayer::loadFont() {
+    ImGuiIO& io = ImGui::GetIO();
+    std::string file = koreanFontFile();
+    ImFont* font = nullptr;
+    if (!file.empty()) {
+        font = io.Fonts->AddFontFromFileTTF(file.c_str(), kFontPixels, nullptr, io.Fonts->GetGlyphRangesKorean());
+    }
+    if (font == nullptr) {
+        std::fprintf(stderr, "morv: no Korean font found; Hangul in boxes will not show\n");
+        io.Fonts->AddFontDefault();
+    }
+}
+
+void ImGuiLayer::processEvent(const SDL_Event& event) {
+    ImGui::SetCurrentContext(context_);
+    ImGui_ImplSDL2_ProcessEvent(&event);
+}
+
+void ImGuiLayer::beginFrame() {
+    ImGui::SetCurrentContext(context_);
+    ImGui_ImplSDL2_NewFrame();
+    ImGui::NewFrame();
+}
+
+void ImGuiLayer::endFrame() {
+    ImGui::Render();
+    renderer_->render(ImGui::GetDrawData());
+}
+
+}  // namespace morv

@@ -1,0 +1,37 @@
+#pragma once
+#include <memory>
+
+struct ImGuiContext;
+struct SDL_Renderer;
+struct SDL_Window;
+union SDL_Event;
+
+namespace morv {
+
+class ImGuiSdlRenderer;
+
+// Dear ImGui over the game window: the context, SDL input through ImGui's SDL2
+// backend, a Korean font and the renderer. Boxes, menus and dialogs draw their
+// widgets between beginFrame and endFrame.
+class ImGuiLayer {
+public:
+    static constexpr float kFontPixels = 16.0f;
+
+    ImGuiLayer(SDL_Window* window, SDL_Renderer* renderer);
+    ~ImGuiLayer();
+    ImGuiLayer(const ImGuiLayer&) = delete;
+    ImGuiLayer& operator=(const ImGuiLayer&) = delete;
+
+    void processEvent(const SDL_Event& event);
+    void beginFrame();
+    // Draws the frame's widgets into the renderer's back buffer; the caller presents.
+    void endFrame();
+
+private:
+    void loadFont();
+
+    ImGuiContext* context_;
+    std::unique_ptr<ImGuiSdlRenderer> renderer_;
+};
+
+}  // namespace morv

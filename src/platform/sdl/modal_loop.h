@@ -1,0 +1,20 @@
+#pragma once
+#include <functional>
+
+namespace morv {
+
+class SdlDisplay;
+class SdlWindow;
+
+// What the player did since the previous pass of a modal loop.
+struct ModalInput {
+    bool accept = false;          // Enter (held keys repeating do not count)
+    bool cancel = false;          // Escape (likewise)
+    bool closeRequested = false;  // the window's close box
+};
+
+// Runs a modal loop over the last presented frame: every window event goes to
+// Dear ImGui and `pass` draws its widgets each turn, until it returns true.
+void runModal(SdlWindow& window, SdlDisplay& display, const std::function<bool(const ModalInput&)>& pass);
+
+}  // namespace morv

@@ -1,0 +1,144 @@
+#include "platform/sdl/sdl_display.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+
+#include "platform/sdl/sdl_window.h"
+#include "platform/window_placement.h"
+
+namespace morv {
+
+namespace {
+
+Uint32 textureFormatFor(PixelFormat format) {
+    return format == PixelFormat::Rgb565 ? SDL_PIXELFORMAT_RGB565 : SDL_PIXELFORMAT_RGB888;
+}
+
+}  // namespace
+
+SdlDisplay::SdlDisplay(SdlWindow& window) : window_(window), mainThread_(std::this_thread::get_id()) {}
+
+SdlDisplay::~SdlDisplay() { forgetTexture(); }
+
+bool SdlDisplay::setMode(int width, int height, PixelFormat, bool fullScreen) {
+    SDL_Window* handle = window_.handle();
+    if (handle == nullptr) return false;
+    if (fullScreen) {
+        if (SDL_SetWindowFullscreen(handle, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+            std::fprintf(stderr, "morv: cannot enter full screen: %s\n", SDL_GetError());
+            return false;
+        }
+        fullScreen_ = true;
+        return true;
+    }
+    if (SDL_SetWindowFullscreen(handle, 0) != 0) {
+        std::fprintf(stderr, "morv: cannot leave full screen: %s\n", SDL_GetError());
+        return false;
+    }
+    fullScreen_ = false;
+    SDL_SetWindowSize(handle, width, height);
+    // Keep the title bar reachable.
+    SDL_Rect usable;
+    int index = SDL_GetWindowDisplayIndex(handle);
+    if (index >= 0 && SDL_GetDisplayUsableBounds(index, &usable) == 0) {
+        WindowPoint client;
+        int top = 0;
+        SDL_GetWindowPosition(handle, &client.x, &client.y);
+        if (SDL_GetWindowBordersSize(handle, &top, nullptr, nullptr, nullptr) != 0) top = 0;
+        WindowPoint kept = keepOnWorkArea(client, top, usable.x, usable.y);
+        if (kept.x != client.x || kept.y != client.y) SDL_SetWindowPosition(handle, kept.x, kept.y);
+    }
+    return true;
+}
+
+void SdlDisplay::present(const void* pixels, int pitch, int width, int height, PixelFormat format) {
+    mailbox_.put(pixels, pitch, width, height, format);
+    if (std::this_thread::get_id() == mainThread_) showPendingFrame();
+}
+
+void SdlDisplay::restoreDesktop() {
+    if (window_.handle() != nullptr && fullScreen_) SDL_SetWindowFullscreen(window_.handle(), 0);
+    fullScreen_ = false;
+}
+
+void SdlDisplay::showPendingFrame() {
+    if (takePendingFrame()) repaint();
+}
+
+bool SdlDisplay::takePendingFrame() {
+    if (!mailbox_.take(shown_)) return false;
+    textureCurrent_ = false;
+    return true;
+}
+
+void SdlDisplay::repaint() {
+    if (!window_.exists()) return;
+    drawLastFrame();
+    SDL_RenderPresent(window_.renderer());
+}
+
+void SdlDisplay::forgetTexture() {
+    if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+    texture_ = nullptr;
+    textureCurrent_ = false;
+}
+
+PresentRect SdlDisplay::presentRect(int outputWidth, int outputHeight) const {
+    // Window mode fills the client area, which is the frame's size unless the
+    // window was resized behind our back.
+    if (!fullScreen_) return PresentRect{0, 0, outputWidth, outputHeight};
+    return fitKeepingAspect(shown_.width, shown_.height, outputWidth, outputHeight);
+}
+
+void SdlDisplay::windowToGame(int& x, int& y) const {
+    if (window_.handle() == nullptr || shown_.empty()) return;
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(window_.handle(), &width, &height);
+    windowToFrame(presentRect(width, height), shown_.width, shown_.height, x, y);
+}
+
+bool SdlDisplay::uploadShownFrame() {
+    SDL_Renderer* renderer = window_.renderer();
+    if (texture_ == nullptr || textureWidth_ != shown_.width || textureHeight_ != shown_.height ||
+        textureFormat_ != shown_.format) {
+        forgetTexture();
+        texture_ = SDL_CreateTexture(renderer, textureFormatFor(shown_.format), SDL_TEXTUREACCESS_STREAMING,
+                                     shown_.width, shown_.height);
+        if (texture_ == nullptr) {
+            std::fprintf(stderr, "morv: cannot create the frame texture: %s\n", SDL_GetError());
+            return false;
+        }
+        SDL_SetTextureScaleMode(texture_, SDL_ScaleModeLinear);
+        textureWidth_ = shown_.width;
+        textureHeight_ = shown_.height;
+        textureFormat_ = shown_.format;
+    }
+    if (!textureCurrent_) {
+        if (SDL_UpdateTexture(texture_, nullptr, shown_.pixels.data(), shown_.pitch()) != 0) return false;
+        textureCurrent_ = true;
+    }
+    return true;
+}
+
+void SdlDisplay::drawLastFrame() {
+    SDL_Renderer* renderer = window_.renderer();
+    if (renderer == nullptr) return;
+    if (shown_.empty()) {
+        SDL_SetRenderDrawColor(renderer, 255, 255, 255, 255);
+        SDL_RenderClear(renderer);
+        return;
+    }
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    if (!uploadShownFrame()) return;
+    int width = 0;
+    int height = 0;
+    SDL_GetRendererOutputSize(renderer, &width, &height);
+    PresentRect rect = presentRect(width, height);
+    SDL_Rect target{rect.x, rect.y, rect.width, rect.height};
+    SDL_RenderCopy(renderer, texture_, nullptr, &target);
+}
+
+}  // namespace morv

@@ -1,0 +1,57 @@
+#pragma once
+#include <thread>
+
+#include "platform/display_device.h"
+#include "platform/frame_mailbox.h"
+#include "platform/present_rect.h"
+
+struct SDL_Texture;
+
+namespace morv {
+
+class SdlWindow;
+
+// Shows presented frames in the game window: at the client size in window
+// mode, scaled with kept aspect ratio and black borders in full screen.
+// Only the thread that built it touches SDL; frames presented by other threads
+// wait in a mailbox until that thread's next pass.
+class SdlDisplay : public DisplayDevice {
+public:
+    explicit SdlDisplay(SdlWindow& window);
+    ~SdlDisplay() override;
+
+    bool setMode(int width, int height, PixelFormat format, bool fullScreen) override;
+    void present(const void* pixels, int pitch, int width, int height, PixelFormat format) override;
+    void restoreDesktop() override;
+
+    // Shows the newest frame a worker thread presented, if one waits.
+    void showPendingFrame();
+    // Makes that frame the last frame without showing it; false when none waits.
+    bool takePendingFrame();
+    // Draws the last frame into the back buffer without showing it; white
+    // before the first frame.
+    void drawLastFrame();
+    // Draws the last frame again and shows it (after the window was exposed).
+    void repaint();
+    // Builds the texture anew on the next draw (the renderer lost its textures).
+    void forgetTexture();
+    // A window position in game coordinates.
+    void windowToGame(int& x, int& y) const;
+
+private:
+    PresentRect presentRect(int outputWidth, int outputHeight) const;
+    bool uploadShownFrame();
+
+    SdlWindow& window_;
+    std::thread::id mainThread_;
+    FrameMailbox mailbox_;
+    FrameCopy shown_;
+    SDL_Texture* texture_ = nullptr;
+    int textureWidth_ = 0;
+    int textureHeight_ = 0;
+    PixelFormat textureFormat_ = PixelFormat::Xrgb8888;
+    bool textureCurrent_ = false;
+    bool fullScreen_ = false;
+};
+
+}  // namespace morv

@@ -1,0 +1,122 @@
+#include "platform/sdl/sdl_events.h"
+
+#include <SDL.h>
+
+#include "platform/sdl/sdl_display.h"
+
+namespace morv {
+
+namespace {
+
+// The keys the engine reacts to; every other key is left out.
+bool engineKey(SDL_Keycode code, Key& key) {
+    switch (code) {
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            key = Key::Enter;
+            return true;
+        case SDLK_ESCAPE:
+            key = Key::Escape;
+            return true;
+        case SDLK_SPACE:
+            key = Key::Space;
+            return true;
+        case SDLK_UP:
+            key = Key::Up;
+            return true;
+        case SDLK_DOWN:
+            key = Key::Down;
+            return true;
+        case SDLK_LCTRL:
+        case SDLK_RCTRL:
+            key = Key::Ctrl;
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool engineButton(Uint8 button, MouseButton& out) {
+    if (button == SDL_BUTTON_LEFT) {
+        out = MouseButton::Left;
+        return true;
+    }
+    if (button == SDL_BUTTON_RIGHT) {
+        out = MouseButton::Right;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool SdlEvents::pollPlatform(WindowEvent& event) {
+    display_.showPendingFrame();
+    SDL_Event sdl;
+    while (SDL_PollEvent(&sdl) != 0) {
+        if (translate(sdl, event)) return true;
+    }
+    return false;
+}
+
+bool SdlEvents::translate(const SDL_Event& sdl, WindowEvent& event) {
+    event = WindowEvent{};
+    switch (sdl.type) {
+        case SDL_QUIT:
+            // The close box: with one window SDL reports it as a quit request.
+            event.kind = WindowEvent::Kind::CloseRequest;
+            return true;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            if (!engineKey(sdl.key.keysym.sym, event.key)) return false;
+            event.kind = sdl.type == SDL_KEYDOWN ? WindowEvent::Kind::KeyDown : WindowEvent::Kind::KeyUp;
+            return true;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            if (!engineButton(sdl.button.button, event.button)) return false;
+            event.kind = sdl.type == SDL_MOUSEBUTTONDOWN ? WindowEvent::Kind::MouseDown : WindowEvent::Kind::MouseUp;
+            event.x = sdl.button.x;
+            event.y = sdl.button.y;
+            display_.windowToGame(event.x, event.y);
+            return true;
+        case SDL_MOUSEMOTION:
+            event.kind = WindowEvent::Kind::MouseMove;
+            event.x = sdl.motion.x;
+            event.y = sdl.motion.y;
+            display_.windowToGame(event.x, event.y);
+            return true;
+        case SDL_MOUSEWHEEL: {
+            // SDL's positive y turns away from the user, as the engine's positive notches.
+            int notches = sdl.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -sdl.wheel.y : sdl.wheel.y;
+            if (notches == 0) return false;
+            event.kind = WindowEvent::Kind::Wheel;
+            event.value = notches;
+            SDL_GetMouseState(&event.x, &event.y);
+            display_.windowToGame(event.x, event.y);
+            return true;
+        }
+        case SDL_WINDOWEVENT:
+            switch (sdl.window.event) {
+                case SDL_WINDOWEVENT_FOCUS_GAINED:
+                case SDL_WINDOWEVENT_FOCUS_LOST:
+                    event.kind = WindowEvent::Kind::Activate;
+                    event.value = sdl.window.event == SDL_WINDOWEVENT_FOCUS_GAINED ? 1 : 0;
+                    return true;
+                case SDL_WINDOWEVENT_EXPOSED:
+                case SDL_WINDOWEVENT_SIZE_CHANGED:
+                    display_.repaint();
+                    return false;
+                default:
+                    return false;
+            }
+        case SDL_RENDER_TARGETS_RESET:
+        case SDL_RENDER_DEVICE_RESET:
+            display_.forgetTexture();
+            display_.repaint();
+            return false;
+        default:
+            return false;
+    }
+}
+
+}  // namespace morv

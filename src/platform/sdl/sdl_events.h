@@ -1,0 +1,26 @@
+#pragma once
+#include "platform/events.h"
+
+union SDL_Event;
+
+namespace morv {
+
+class SdlDisplay;
+
+// Turns SDL's input into window events. Each look at the queue first shows a
+// frame that a worker thread presented meanwhile.
+class SdlEvents : public EventSource {
+public:
+    explicit SdlEvents(SdlDisplay& display) : display_(display) {}
+
+protected:
+    bool pollPlatform(WindowEvent& event) override;
+
+private:
+    // False for SDL events the engine has no use for (those handled here included).
+    bool translate(const SDL_Event& sdl, WindowEvent& event);
+
+    SdlDisplay& display_;
+};
+
+}  // namespace morv
