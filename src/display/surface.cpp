@@ -1,0 +1,225 @@
+#include "display/surface.h"
+
+#include <cstring>
+#include <new>
+#include <optional>
+#include <vector>
+
+#include "display/image_source.h"
+#include "display/pixel_color.h"
+#include "image/decoded_image.h"
+#include "image/image_decoders.h"
+
+namespace morv {
+
+namespace {
+
+template <typename Pixel>
+void fillRows(Surface& surface, const Rect& rect, Pixel value) {
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        Pixel* p = reinterpret_cast<Pixel*>(surface.row(y)) + rect.left;
+        for (int x = 0; x < rect.width(); ++x) p[x] = value;
+    }
+}
+
+// Source column of every destination column for a nearest-pixel stretch.
+std::vector<int> nearestColumns(int sourceLeft, int sourceWidth, int destWidth) {
+    std::vector<int> columns(static_cast<size_t>(destWidth));
+    for (int x = 0; x < destWidth; ++x) {
+        columns[static_cast<size_t>(x)] =
+            sourceLeft + static_cast<int>(static_cast<int64_t>(x) * sourceWidth / destWidth);
+    }
+    return columns;
+}
+
+int nearestRow(int sourceTop, int sourceHeight, int destHeight, int y) {
+    return sourceTop + static_cast<int>(static_cast<int64_t>(y) * sourceHeight / destHeight);
+}
+
+// colourMask selects the bits that a key compares (the spare byte of a 32-bit pixel is not colour).
+template <typename Pixel>
+void blitRows(const Surface& source, const Rect& from, Surface& target, const Rect& to, bool keyed, uint32_t key,
+              uint32_t colourMask) {
+    const bool stretched = from.width() != to.width() || from.height() != to.height();
+    if (!stretched && !keyed) {
+        const size_t bytes = static_cast<size_t>(to.width()) * sizeof(Pixel);
+        for (int y = 0; y < to.height(); ++y) {
+            std::memmove(target.row(to.top + y) + to.left * sizeof(Pixel),
+                         source.row(from.top + y) + from.left * sizeof(Pixel), bytes);
+        }
+        return;
+    }
+    std::vector<int> columns = stretched ? nearestColumns(from.left, from.width(), to.width()) : std::vector<int>();
+    for (int y = 0; y < to.height(); ++y) {
+        int sy = stretched ? nearestRow(from.top, from.height(), to.height(), y) : from.top + y;
+        const Pixel* in = reinterpret_cast<const Pixel*>(source.row(sy));
+        Pixel* out = reinterpret_cast<Pixel*>(target.row(to.top + y)) + to.left;
+        for (int x = 0; x < to.width(); ++x) {
+            Pixel p = in[stretched ? columns[static_cast<size_t>(x)] : from.left + x];
+            if (keyed && (p & colourMask) == key) continue;
+            out[x] = p;
+        }
+    }
+}
+
+// Blue, green, red bytes of a decoded image into surface pixels.
+template <typename Pixel>
+void stretchImageRows(const DecodedImage& image, Surface& target) {
+    std::vector<int> columns = nearestColumns(0, image.width, target.width());
+    for (int y = 0; y < target.height(); ++y) {
+        const uint8_t* in = image.rowFromTop(nearestRow(0, image.height, target.height(), y));
+        Pixel* out = reinterpret_cast<Pixel*>(target.row(y));
+        for (int x = 0; x < target.width(); ++x) {
+            const uint8_t* bgr = in + 3 * columns[static_cast<size_t>(x)];
+            if constexpr (sizeof(Pixel) == 2) {
+                out[x] = static_cast<Pixel>((bgr[2] >> 3) << 11 | (bgr[1] >> 2) << 5 | (bgr[0] >> 3));
+            } else {
+                out[x] = static_cast<Pixel>(bgr[2] << 16 | bgr[1] << 8 | bgr[0]);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+Surface::Surface(PixelFormat format, ImageSource* source) : format_(format), source_(source) {}
+
+Surface::~Surface() = default;
+
+int Surface::create(int width, int height) {
+    if (width <= 0 || height <= 0) return kInvalidArgument;
+    // Rows start on 4-byte boundaries so that they can be read as whole words.
+    const int pitch = (width * bytesPerPixel(format_) + 3) / 4 * 4;
+    pixels_.reset(new (std::nothrow) uint8_t[static_cast<size_t>(pitch) * height]());
+    if (!pixels_) return kNoStorage;
+    width_ = width;
+    height_ = height;
+    pitch_ = pitch;
+    return kOk;
+}
+
+int Surface::decodeInto(std::string_view name, DecodedImage& image) {
+    if (!source_) return kUnreadableImage;
+    std::optional<DecodedImage> decoded = source_->decode(name, nullptr);
+    if (!decoded || decoded->width <= 0 || decoded->height <= 0) {
+        source_->reportUnreadable(name);
+        return kUnreadableImage;
+    }
+    image = std::move(*decoded);
+    return kOk;
+}
+
+int Surface::createFromImage(std::string_view name, int percent) {
+    if (percent <= 0) return kInvalidArgument;
+    DecodedImage image;
+    if (int status = decodeInto(name, image); status < 0) return status;
+    const int width = static_cast<int>(static_cast<int64_t>(image.width) * percent / 100);
+    const int height = static_cast<int>(static_cast<int64_t>(image.height) * percent / 100);
+    if (int status = create(width, height); status < 0) return status;
+    stretchImage(image);
+    fromPng_ = isPngName(name);
+    return kOk;
+}
+
+int Surface::createFromImageAtSize(std::string_view name, int width, int height) {
+    if (width <= 0 || height <= 0) return kInvalidArgument;
+    DecodedImage image;
+    if (int status = decodeInto(name, image); status < 0) return status;
+    if (int status = create(width, height); status < 0) return status;
+    stretchImage(image);
+    fromPng_ = isPngName(name);
+    return kOk;
+}
+
+int Surface::loadImage(std::string_view name) {
+    if (!valid()) return kNoStorage;
+    DecodedImage image;
+    if (int status = decodeInto(name, image); status < 0) return status;
+    stretchImage(image);
+    fromPng_ = isPngName(name);
+    return kOk;
+}
+
+void Surface::stretchImage(const DecodedImage& image) {
+    if (format_ == PixelFormat::Rgb565) {
+        stretchImageRows<uint16_t>(image, *this);
+    } else {
+        stretchImageRows<uint32_t>(image, *this);
+    }
+}
+
+int Surface::fill(uint32_t screenColor) { return fillRect(bounds(), screenColor); }
+
+int Surface::fillRect(const Rect& rect, uint32_t screenColor) {
+    if (!valid()) return kNoStorage;
+    if (!rect.insideOf(width_, height_)) return kInvalidArgument;
+    if (format_ == PixelFormat::Rgb565) {
+        fillRows<uint16_t>(*this, rect, screenColorTo565(screenColor));
+    } else {
+        fillRows<uint32_t>(*this, rect, screenColor & 0xFFFFFF);
+    }
+    return kOk;
+}
+
+int Surface::setColorKey(int64_t value) {
+    if (!valid()) return kNoStorage;
+    uint32_t raw;
+    if (value == kOwnTopLeftKey) {
+        raw = format_ == PixelFormat::Rgb565 ? *reinterpret_cast<const uint16_t*>(row(0))
+                                             : *reinterpret_cast<const uint32_t*>(row(0));
+    } else {
+        raw = configColorToPixel(static_cast<ConfigColor>(value), format_);
+    }
+    colorKey_ = colorBits(raw, format_);
+    hasColorKey_ = true;
+    return kOk;
+}
+
+void Surface::blit(const Surface& source, const Rect& sourceRect, const Rect& destRect, bool keyed) {
+    keyed = keyed && source.hasColorKey_;
+    if (format_ == PixelFormat::Rgb565) {
+        blitRows<uint16_t>(source, sourceRect, *this, destRect, keyed, source.colorKey_, 0xFFFF);
+    } else {
+        blitRows<uint32_t>(source, sourceRect, *this, destRect, keyed, source.colorKey_, 0xFFFFFF);
+    }
+}
+
+int Surface::copyRect(const Surface& source, const Rect& sourceRect, const Rect& destRect, bool keyed) {
+    if (!valid() || !source.valid()) return kNoStorage;
+    if (source.format_ != format_) return kInvalidArgument;
+    if (!sourceRect.insideOf(source.width_, source.height_) || !destRect.insideOf(width_, height_)) {
+        return kInvalidArgument;
+    }
+    blit(source, sourceRect, destRect, keyed);
+    return kOk;
+}
+
+int Surface::copy(const Surface& source, bool keyed) {
+    return copyRect(source, source.bounds(), source.bounds(), keyed);
+}
+
+int Surface::drawAt(int x, int y, const Surface& source) { return drawAtClipped(x, y, source, bounds()); }
+
+int Surface::drawAtClipped(int x, int y, const Surface& source, const Rect& clip) {
+    if (!valid() || !source.valid()) return kNoStorage;
+    if (source.format_ != format_) return kInvalidArgument;
+    // A clip rectangle reaching past this surface is cut to it.
+    const Rect limit = clip.intersected(bounds());
+    const Rect placed{x, y, x + source.width_, y + source.height_};
+    const Rect dest = placed.intersected(limit);
+    if (dest.empty()) return kOk;
+    const Rect from{dest.left - x, dest.top - y, dest.right - x, dest.bottom - y};
+    blit(source, from, dest, true);
+    return kOk;
+}
+
+int Surface::stretchInto(const Rect& rect, const Surface& source) {
+    return copyRect(source, source.bounds(), rect, true);
+}
+
+PixelRows Surface::lock() {
+    if (!valid()) return {};
+    return {pixels_.get(), pitch_, width_, height_, format_};
+}
+
+}  // namespace morv
