@@ -1,17 +1,14 @@
 #pragma once
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "image/decoded_image.h"
+#include "image/image_size.h"
 
 namespace morv {
 
 class MessageBoxes;
-
-struct ImageSize {
-    int width = 0;
-    int height = 0;
-};
 
 // Where a surface's images come from: loose files or the image archive. One
 // source belongs to each display connection and is shared by its surfaces.
@@ -33,7 +30,8 @@ public:
     void reportUnreadable(std::string_view name);
 
 protected:
-    MessageBoxes& messages() { return messages_; }
+    // A PNG decoder's error is shown with its own text; the image then counts as unreadable.
+    void reportPngError(const std::string& error);
 
 private:
     MessageBoxes& messages_;

@@ -1,28 +1,169 @@
 #pragma once
+#include <array>
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "config/game_config.h"
+#include "display/rect.h"
+#include "display/surface.h"
+#include "platform/pixel_format.h"
 
 namespace morv {
 
-struct GameConfig;
+class ImageSource;
 class Platform;
 
-// The game screen: its surfaces, the display mode and presentation.
+// The screen's surfaces by role.
+enum class SurfaceRole {
+    FrameSurface,      // the finished frame; the only surface presented
+    StageSurface,      // the next scene: background plus characters
+    SceneSurface,      // the scene on view, without the text window
+    WindowSurface,     // scene plus text-window background
+    TextLayer,         // the window's text, keyed by magenta
+    CaretSurface,      // line-end caret
+    PageCaretSurface,  // page-end caret
+    ScratchSurface,    // the image being drawn, replaced on every such draw
+};
+inline constexpr size_t kSurfaceRoles = 8;
+
+// Where drawn text goes.
+enum class TextTarget { Frame = 0, Scene = 1, Stage = 2 };
+
+// The game screen: its surfaces, the display mode, presentation and the scene layers.
 class Screen {
 public:
-    Screen(const GameConfig& config, Platform& platform);
-    ~Screen();
+    static constexpr int kDisplayFailed = -1;
+    static constexpr int kQuickFadeSteps = 8;
 
-    // Sets up the configured display mode; negative on failure (after its message).
-    int createDisplay();
+    Screen(GameConfig& config, Platform& platform);
+    ~Screen();
+    Screen(const Screen&) = delete;
+    Screen& operator=(const Screen&) = delete;
+
+    // --- Display -----------------------------------------------------------
+    // Connects to the display in the configured mode and, unless keepSurfaces,
+    // creates the whole surface set. Negative on failure (after its message).
+    int createDisplay(bool keepSurfaces = false);
+    // Switches between window and full screen without touching the pictures.
+    int toggleDisplayMode();
+    // Recomputes where the frame goes after the window moved or its menu bar changed.
+    void updatePresentRect(bool windowHasMenuBar);
+    // Shows FrameSurface.
+    void present();
+    // Shows the frame again after the platform lost the display.
+    void restore();
+    // Releases the surfaces (unless keepSurfaces) and the display connection.
+    void destroy(bool keepSurfaces);
     // Stops running effects and gives the desktop its own display mode back.
     void restoreDisplayMode();
     // Resets the effect state (the interpreter's initial state).
     void resetEffectState();
-    // Layers, text window, character scale and hidden flag back to their start (restart).
+    // Layers, character scale and position back to their start (restart).
     void reset();
 
+    // --- Scene layers ------------------------------------------------------
+    // "WHITE", "BLACK", "PURPLE" (any case), "" (black) or an image file, on the stage.
+    int setBackground(std::string_view name);
+    // Empty or "DELETE" clears the characters instead.
+    int drawCharacter(std::string_view name, int x, int y, bool keyed);
+    int drawCharacterBottomAligned(std::string_view name, int x);
+    int drawCharacterCentred(std::string_view name);
+    // As drawCharacter, remembering the position for the two below.
+    int drawCharacterAt(std::string_view name, int x, int y, bool keyed);
+    int drawCharacterAtX(std::string_view name, int x);
+    int drawCharacterAtLastPosition(std::string_view name);
+    // Paints the background again: every character is gone.
+    int clearCharacters();
+    // StageSurface becomes the scene on view and the frame.
+    void showStage();
+    // One step of the quick fade from the scene to the stage; true when it is done.
+    bool quickFadeStep();
+    // Shows the stage at once; always done.
+    bool finishQuickFade();
+    // The text with shadow and outline as configured, in the current text colour.
+    void drawText(int x, int y, std::string_view text, TextTarget target);
+    // A button picture keyed onto the scene, then shown.
+    int drawPictureOnScene(std::string_view name, int x, int y);
+    // The picture stretched to the rectangle (right and bottom inclusive) on the stage.
+    int drawPictureInRect(std::string_view name, int left, int top, int right, int bottom);
+    // The picture at its own size at the top left of the frame.
+    int drawFullScreenPicture(std::string_view name);
+    // SceneSurface's pixels, rows width x bytes-per-pixel apart.
+    std::vector<uint8_t> saveScenePixels() const;
+    // Puts saved pixels back on the scene, the frame and the stage; false (nothing
+    // changed) when the buffer is shorter than one screen.
+    bool restoreScenePixels(const std::vector<uint8_t>& pixels);
+
+    // --- State -------------------------------------------------------------
+    Surface& surface(SurfaceRole role) { return *surfaces_[static_cast<size_t>(role)]; }
+    const Surface& surface(SurfaceRole role) const { return *surfaces_[static_cast<size_t>(role)]; }
+    PixelFormat format() const { return format_; }
+    int depth() const { return depth_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    Rect presentRect() const { return presentRect_; }
+    ImageSource* imageSource() const { return imageSource_.get(); }
+
+    // Shared with worker-thread effects: run is set by the main thread and cleared
+    // to cancel; busy is set while a worker runs.
+    std::atomic<bool>& effectRun() { return effectRun_; }
+    std::atomic<bool>& effectBusy() { return effectBusy_; }
+    bool sceneChanged() const { return sceneChanged_; }
+    void setSceneChanged(bool changed) { sceneChanged_ = changed; }
+
+    const std::string& backgroundName() const { return backgroundName_; }
+    int characterScale() const { return characterScale_; }
+    void setCharacterScale(int percent) { characterScale_ = percent; }
+    Rect characterClip() const { return characterClip_; }
+    void setCharacterClip(const Rect& clip) { characterClip_ = clip; }
+    void resetCharacterClip() { characterClip_ = {0, 0, width_, height_}; }
+    int lastCharacterX() const { return lastCharacterX_; }
+    int lastCharacterY() const { return lastCharacterY_; }
+    ConfigColor textColor() const { return textColor_; }
+    void setTextColor(ConfigColor colour) { textColor_ = colour; }
+    int quickFadeStepNumber() const { return quickFadeStep_; }
+
 private:
-    const GameConfig& config_;
+    int setDisplayMode();
+    int createSurfaces();
+    int createCaret(SurfaceRole role, const std::string& file);
+    void releaseSurfaces();
+    // Waits until a worker-thread effect has seen the cleared run flag and stopped.
+    void stopEffects();
+    // Replaces ScratchSurface by an empty surface.
+    Surface& freshScratch();
+    // A fresh ScratchSurface with the image at `percent`; negative when unreadable.
+    int loadScratch(std::string_view name, int percent);
+    // Draws one pass of text. Glyph drawing arrives with text rendering; until then
+    // a pass draws nothing.
+    void drawTextPass(Surface& target, int x, int y, std::string_view text, ConfigColor colour);
+
+    GameConfig& config_;
     Platform& platform_;
+    const int depth_;
+    const PixelFormat format_;
+    int width_;
+    int height_;
+    std::unique_ptr<ImageSource> imageSource_;
+    std::array<std::unique_ptr<Surface>, kSurfaceRoles> surfaces_;
+    Rect presentRect_;
+
+    std::atomic<bool> effectRun_{false};
+    std::atomic<bool> effectBusy_{false};
+    std::atomic<bool> sceneChanged_{true};
+
+    std::string backgroundName_;
+    int characterScale_ = 100;
+    Rect characterClip_;
+    int lastCharacterX_ = 0;
+    int lastCharacterY_ = 0;
+    int quickFadeStep_ = 1;
+    ConfigColor textColor_;
 };
 
 }  // namespace morv

@@ -98,21 +98,21 @@ int Surface::create(int width, int height) {
     return kOk;
 }
 
-int Surface::decodeInto(std::string_view name, DecodedImage& image) {
+int Surface::decodeInto(std::string_view name, DecodedImage& image, OnFailure onFailure) {
     if (!source_) return kUnreadableImage;
     std::optional<DecodedImage> decoded = source_->decode(name, nullptr);
     if (!decoded || decoded->width <= 0 || decoded->height <= 0) {
-        source_->reportUnreadable(name);
+        if (onFailure == OnFailure::Report) source_->reportUnreadable(name);
         return kUnreadableImage;
     }
     image = std::move(*decoded);
     return kOk;
 }
 
-int Surface::createFromImage(std::string_view name, int percent) {
+int Surface::createFromImage(std::string_view name, int percent, OnFailure onFailure) {
     if (percent <= 0) return kInvalidArgument;
     DecodedImage image;
-    if (int status = decodeInto(name, image); status < 0) return status;
+    if (int status = decodeInto(name, image, onFailure); status < 0) return status;
     const int width = static_cast<int>(static_cast<int64_t>(image.width) * percent / 100);
     const int height = static_cast<int>(static_cast<int64_t>(image.height) * percent / 100);
     if (int status = create(width, height); status < 0) return status;
@@ -124,7 +124,7 @@ int Surface::createFromImage(std::string_view name, int percent) {
 int Surface::createFromImageAtSize(std::string_view name, int width, int height) {
     if (width <= 0 || height <= 0) return kInvalidArgument;
     DecodedImage image;
-    if (int status = decodeInto(name, image); status < 0) return status;
+    if (int status = decodeInto(name, image, OnFailure::Report); status < 0) return status;
     if (int status = create(width, height); status < 0) return status;
     stretchImage(image);
     fromPng_ = isPngName(name);
@@ -134,7 +134,7 @@ int Surface::createFromImageAtSize(std::string_view name, int width, int height)
 int Surface::loadImage(std::string_view name) {
     if (!valid()) return kNoStorage;
     DecodedImage image;
-    if (int status = decodeInto(name, image); status < 0) return status;
+    if (int status = decodeInto(name, image, OnFailure::Report); status < 0) return status;
     stretchImage(image);
     fromPng_ = isPngName(name);
     return kOk;

@@ -44,10 +44,13 @@ public:
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
 
+    // Whether an image that cannot be read is reported to the player.
+    enum class OnFailure { Report, Quiet };
+
     // Storage of width x height pixels (all zero); replaces any earlier storage.
     int create(int width, int height);
     // Creates the surface at the image's size x percent / 100 and loads the image.
-    int createFromImage(std::string_view name, int percent);
+    int createFromImage(std::string_view name, int percent, OnFailure onFailure = OnFailure::Report);
     int createFromImageAtSize(std::string_view name, int width, int height);
     // Replaces the pixels with the image, stretched to the whole surface by the
     // nearest pixel. An image that cannot be read is reported by name.
@@ -75,6 +78,14 @@ public:
     // argument) when either rectangle is not wholly inside its surface.
     int copyRect(const Surface& source, const Rect& sourceRect, const Rect& destRect, bool keyed);
 
+    // The whole source at (x, y) through an opacity mask: the alpha plane of the
+    // source's PNG file `fileName` when usePngAlpha is set and the source came from a
+    // PNG that has one (resampled for a source drawn at `percent` %), else the
+    // anti-aliasing mask of the source's top-left colour. Clipped to this surface and
+    // to `clip` when given.
+    int drawWithMask(int x, int y, const Surface& source, std::string_view fileName, const Rect* clip,
+                     bool usePngAlpha, int percent);
+
     // Raw rows for direct pixel work; empty when the surface has no storage.
     PixelRows lock();
     // Surfaces live in system memory and never move, so there is nothing to release.
@@ -97,8 +108,7 @@ public:
     uint8_t* row(int y) { return pixels_.get() + static_cast<ptrdiff_t>(y) * pitch_; }
 
 private:
-    // Reads the image through the source; reports an unreadable one.
-    int decodeInto(std::string_view name, DecodedImage& image);
+    int decodeInto(std::string_view name, DecodedImage& image, OnFailure onFailure);
     void stretchImage(const DecodedImage& image);
     // Copies source rows between two rectangles that are known to lie inside.
     void blit(const Surface& source, const Rect& sourceRect, const Rect& destRect, bool keyed);

@@ -33,6 +33,7 @@ bool ScenarioRunner::initialise() {
     if (!script_) return false;
     screen_ = std::make_unique<Screen>(*config_, platform_);
     if (screen_->createDisplay() < 0) return false;
+    screen_->present();
     sound_ = std::make_unique<SoundSystem>(*config_, platform_);
     if (!sound_->initialise()) return false;
     readLog_ = std::make_unique<ReadLog>(platform_.files());
