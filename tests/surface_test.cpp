@@ -68,6 +68,8 @@ TEST_P(SurfaceTest, OperationsWithoutStorageOrWithBadArgumentsFail) {
     EXPECT_EQ(other.drawAt(0, 0, empty), Surface::kNoStorage);
     EXPECT_FALSE(empty.lock());
     EXPECT_EQ(empty.create(0, 5), Surface::kInvalidArgument);
+    EXPECT_EQ(empty.create(1 << 20, 1 << 12), Surface::kNoStorage);
+    EXPECT_FALSE(empty.valid());
     EXPECT_EQ(other.createFromImage("a.bmp", 0), Surface::kInvalidArgument);
 }
 

@@ -1,5 +1,6 @@
 #include "display/surface.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <optional>
@@ -80,6 +81,9 @@ void stretchImageRows(const DecodedImage& image, Surface& target) {
     }
 }
 
+// Larger pictures than this are refused rather than allocated.
+constexpr int64_t kMaxBytes = int64_t{1} << 30;
+
 }  // namespace
 
 Surface::Surface(PixelFormat format, ImageSource* source) : format_(format), source_(source) {}
@@ -89,12 +93,13 @@ Surface::~Surface() = default;
 int Surface::create(int width, int height) {
     if (width <= 0 || height <= 0) return kInvalidArgument;
     // Rows start on 4-byte boundaries so that they can be read as whole words.
-    const int pitch = (width * bytesPerPixel(format_) + 3) / 4 * 4;
-    pixels_.reset(new (std::nothrow) uint8_t[static_cast<size_t>(pitch) * height]());
+    const int64_t pitch = (static_cast<int64_t>(width) * bytesPerPixel(format_) + 3) / 4 * 4;
+    if (pitch * height > kMaxBytes) return kNoStorage;
+    pixels_.reset(new (std::nothrow) uint8_t[static_cast<size_t>(pitch * height)]());
     if (!pixels_) return kNoStorage;
     width_ = width;
     height_ = height;
-    pitch_ = pitch;
+    pitch_ = static_cast<int>(pitch);
     return kOk;
 }
 
@@ -113,8 +118,11 @@ int Surface::createFromImage(std::string_view name, int percent, OnFailure onFai
     if (percent <= 0) return kInvalidArgument;
     DecodedImage image;
     if (int status = decodeInto(name, image, onFailure); status < 0) return status;
-    const int width = static_cast<int>(static_cast<int64_t>(image.width) * percent / 100);
-    const int height = static_cast<int>(static_cast<int64_t>(image.height) * percent / 100);
+    auto scaled = [percent](int size) {
+        return static_cast<int>(std::min<int64_t>(static_cast<int64_t>(size) * percent / 100, INT32_MAX));
+    };
+    const int width = scaled(image.width);
+    const int height = scaled(image.height);
     if (int status = create(width, height); status < 0) return status;
     stretchImage(image);
     fromPng_ = isPngName(name);
