@@ -241,6 +241,25 @@ TEST_P(SceneTest, ShownBackgroundAndCharacterReachThePresentedFrame) {
     EXPECT_EQ(rgbAt(350, 450), sky);
 }
 
+TEST_P(SceneTest, ResetBringsBackTheStartingLayers) {
+    screen->setBackground("WHITE");
+    screen->setCharacterScale(50);
+    screen->drawCharacterAt(file("c.bmp", keyedBmp(8, 8, kRed)), 5, 6, true);
+    screen->showStage();
+    screen->surface(SurfaceRole::TextLayer).fill(0x123456);
+    screen->quickFadeStep();
+
+    screen->reset();
+    EXPECT_EQ(screen->characterScale(), 100);
+    EXPECT_EQ(screen->lastCharacterX(), 0);
+    EXPECT_EQ(screen->lastCharacterY(), 0);
+    EXPECT_EQ(screen->quickFadeStepNumber(), 1);
+    EXPECT_EQ(screen->backgroundName(), "");
+    EXPECT_EQ(pixelAt(stage(), 7, 7), raw(0));
+    EXPECT_EQ(pixelAt(frame(), 7, 7), raw(0));
+    EXPECT_EQ(pixelAt(screen->surface(SurfaceRole::TextLayer), 0, 0), raw(0xFF00FF));
+}
+
 INSTANTIATE_TEST_SUITE_P(BothDepths, SceneTest, ::testing::Values(16, 32), test::depthName);
 
 }  // namespace
