@@ -256,7 +256,8 @@ Trace& HeadlessPlatform::trace() { return *trace_; }
 DisplayDevice& HeadlessPlatform::display() { return *display_; }
 
 void HeadlessPlatform::writeTrace(const std::string& line) {
-    std::string stamped = "[" + std::to_string(clock_.elapsed()) + "] " + line;
+    std::string stamped = "[";
+    stamped.append(std::to_string(clock_.elapsed())).append("] ").append(line);
     traceLines_.push_back(stamped);
     if (traceOut_.is_open()) traceOut_ << stamped << std::endl;
 }
