@@ -45,6 +45,23 @@ TEST(HeadlessRun, StartUpFailuresAreReportedAndExitWithOne) {
     EXPECT_TRUE(noScenario.has("message \"scenario.txt 파일을 읽는중에 에러가 발생했습니다.\""));
 }
 
+TEST(HeadlessRun, AFailedStartUpStillShutsDownWhatWasMade) {
+    TempDir out;
+    // The flag store exists from the scenario state on; the read log comes after the scenario.
+    auto noScenario = runHeadless(testGame("no_scenario"), "", out.path() / "a");
+    EXPECT_TRUE(std::filesystem::exists(noScenario.outDir / "game" / "cg.cfg"));
+    EXPECT_FALSE(std::filesystem::exists(noScenario.outDir / "game" / "read.dat"));
+
+    auto noConfig = runHeadless(testGame("no_config"), "", out.path() / "b");
+    EXPECT_FALSE(std::filesystem::exists(noConfig.outDir / "game" / "cg.cfg"));
+
+    // A refused desktop depth comes after a complete engine start: everything is written.
+    auto badDepth = runHeadless(testGame("minimal"), "", out.path() / "c", "--depth 16 --depth 24");
+    EXPECT_EQ(badDepth.exitCode, 1);
+    EXPECT_TRUE(std::filesystem::exists(badDepth.outDir / "game" / "cg.cfg"));
+    EXPECT_TRUE(std::filesystem::exists(badDepth.outDir / "game" / "read.dat"));
+}
+
 TEST(HeadlessRun, UnsupportedDesktopDepthIsRefusedAfterTheEngineStarted) {
     TempDir out;
     const std::string depthMessage = "message \"이 프로그램은 16비트나 32비트 모드에서만 동작합니다.\"";
