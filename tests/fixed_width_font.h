@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/coverage_blit.h"
-#include "platform/text_font.h"
+#include "display/coverage_blit.h"
+#include "display/text_font.h"
 
 namespace morv::testing {
 
@@ -31,10 +31,10 @@ public:
         if (length) *length = n;
         return n == 2 ? kWide : kNarrow;
     }
-    void draw(const PixelRows& target, const PixelRect& clip, int x, int y, std::string_view text,
+    void draw(const PixelRows& target, const Rect& clip, int x, int y, std::string_view text,
               ConfigColor color) override {
         if (log_) log_->push_back({x, y, std::string(text), color, height_});
-        fillRect(target, clip, {x, y, x + textWidth(*this, text), y + 1}, configToRgb(color));
+        fillRect(target, clip, {x, y, x + textWidth(*this, text), y + 1}, configToScreenColor(color));
     }
 
 private:

@@ -26,7 +26,7 @@ struct Canvas32 {
     std::vector<uint32_t> pixels;
     Canvas32(int w, int h) : width(w), height(h), pixels(static_cast<size_t>(w) * h, kMagenta) {}
     PixelRows rows() {
-        return {reinterpret_cast<uint8_t*>(pixels.data()), width * 4, PixelFormat::Xrgb8888, width, height};
+        return {reinterpret_cast<uint8_t*>(pixels.data()), width * 4, width, height, PixelFormat::Xrgb8888};
     }
     uint32_t at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
     int changed() const { return static_cast<int>(std::count_if(pixels.begin(), pixels.end(), [](uint32_t p) { return p != kMagenta; })); }
@@ -37,7 +37,7 @@ TEST(FreeTypeFont, FindsAKoreanFaceForUnknownWindowsNames) {
     ASSERT_TRUE(font.hasFace());
     EXPECT_EQ(font.height(), 24);
     Canvas32 canvas(40, 30);
-    font.draw(canvas.rows(), canvas.rows().bounds(), 2, 2, kGa, configColor(255, 255, 255));
+    font.draw(canvas.rows(), Rect{0, 0, canvas.width, canvas.height}, 2, 2, kGa, configColor(255, 255, 255));
     EXPECT_GT(canvas.changed(), 20);
 }
 
@@ -50,7 +50,7 @@ TEST(FreeTypeFont, RendersEachCharacterOnceWhileTyping) {
             int length = 0;
             int width = font.charWidth(text, pos, &length);
             EXPECT_GT(width, 0);
-            font.draw(canvas.rows(), canvas.rows().bounds(), 0, 0, std::string_view(text).substr(pos, length), 0xFFFFFF);
+            font.draw(canvas.rows(), Rect{0, 0, canvas.width, canvas.height}, 0, 0, std::string_view(text).substr(pos, length), 0xFFFFFF);
             pos += length;
         }
     }
@@ -80,7 +80,7 @@ TEST(FreeTypeFont, MonochromeWritesOnlyTheColourAntialiasedBlendsCoverage) {
     auto valuesOf = [&](FreeTypeFont& font) {
         Canvas32 canvas(40, 30);
         std::fill(canvas.pixels.begin(), canvas.pixels.end(), 0u);
-        font.draw(canvas.rows(), canvas.rows().bounds(), 0, 0, kGa, white);
+        font.draw(canvas.rows(), Rect{0, 0, canvas.width, canvas.height}, 0, 0, kGa, white);
         return std::set<uint32_t>(canvas.pixels.begin(), canvas.pixels.end());
     };
     EXPECT_EQ(valuesOf(mono), (std::set<uint32_t>{0u, 0xFFFFFFu}));
@@ -92,8 +92,8 @@ TEST(FreeTypeFont, MonochromeWritesOnlyTheColourAntialiasedBlendsCoverage) {
 TEST(FreeTypeFont, DrawsSixteenBitPixelsInsideTheClipOnly) {
     FreeTypeFont font(fontOf(24, FontRecord::kQualityNonAntialiased));
     std::vector<uint16_t> pixels(40 * 30, 0xF81F);
-    PixelRows rows{reinterpret_cast<uint8_t*>(pixels.data()), 80, PixelFormat::Rgb565, 40, 30};
-    PixelRect clip{0, 0, 12, 30};
+    PixelRows rows{reinterpret_cast<uint8_t*>(pixels.data()), 80, 40, 30, PixelFormat::Rgb565};
+    Rect clip{0, 0, 12, 30};
     font.draw(rows, clip, 0, 0, kGa, configColor(255, 0, 0));
     int red = 0;
     for (int y = 0; y < 30; ++y)
@@ -112,7 +112,7 @@ TEST(FreeTypeFont, UnderlineAndStrikeOutSpanTheAdvance) {
     record.strikeOut = 1;
     FreeTypeFont font(record);
     Canvas32 canvas(40, 30);
-    font.draw(canvas.rows(), canvas.rows().bounds(), 0, 0, " ", configColor(0, 0, 255));
+    font.draw(canvas.rows(), Rect{0, 0, canvas.width, canvas.height}, 0, 0, " ", configColor(0, 0, 255));
     int advance = font.charWidth(" ", 0);
     int fullRows = 0;
     for (int y = 0; y < 30; ++y) {

@@ -6,7 +6,7 @@
 
 #include "config/game_config.h"
 #include "display/styled_font.h"
-#include "platform/text_font.h"
+#include "display/text_font.h"
 
 namespace morv {
 

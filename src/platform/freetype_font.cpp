@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/coverage_blit.h"
+#include "display/coverage_blit.h"
 #include "platform/cp949.h"
 #include "platform/font_locator.h"
 
@@ -130,9 +130,9 @@ int FreeTypeFont::charWidth(std::string_view text, size_t pos, int* length) {
     return glyph(codePoint).advance;
 }
 
-void FreeTypeFont::draw(const PixelRows& target, const PixelRect& clip, int x, int y, std::string_view text,
+void FreeTypeFont::draw(const PixelRows& target, const Rect& clip, int x, int y, std::string_view text,
                         ConfigColor color) {
-    const uint32_t rgb = configToRgb(color);
+    const uint32_t rgb = configToScreenColor(color);
     int pen = x;
     for (size_t pos = 0; pos < text.size();) {
         int length = 1;

@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "platform/glyph_cache.h"
-#include "platform/text_font.h"
+#include "display/text_font.h"
 
 struct FT_FaceRec_;
 
@@ -24,7 +24,7 @@ public:
 
     int height() const override { return cellHeight_; }
     int charWidth(std::string_view text, size_t pos, int* length = nullptr) override;
-    void draw(const PixelRows& target, const PixelRect& clip, int x, int y, std::string_view text,
+    void draw(const PixelRows& target, const Rect& clip, int x, int y, std::string_view text,
               ConfigColor color) override;
 
     // Number of glyphs rendered so far (each code point at most once).

@@ -1,4 +1,4 @@
-#include "platform/text_font.h"
+#include "display/text_font.h"
 
 #include <algorithm>
 

@@ -5,7 +5,8 @@
 
 #include "config/font_record.h"
 #include "config/game_config.h"
-#include "platform/pixel_rows.h"
+#include "display/rect.h"
+#include "display/surface.h"
 
 namespace morv {
 
@@ -22,7 +23,7 @@ public:
     virtual int charWidth(std::string_view text, size_t pos, int* length = nullptr) = 0;
     // Draws the text with the top-left corner of its first cell at (x, y): only the
     // glyphs' own pixels, in `color`, inside `clip` and the target's bounds.
-    virtual void draw(const PixelRows& target, const PixelRect& clip, int x, int y, std::string_view text,
+    virtual void draw(const PixelRows& target, const Rect& clip, int x, int y, std::string_view text,
                       ConfigColor color) = 0;
 };
 

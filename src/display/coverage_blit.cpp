@@ -1,4 +1,4 @@
-#include "platform/coverage_blit.h"
+#include "display/coverage_blit.h"
 
 #include <algorithm>
 
@@ -10,9 +10,7 @@ inline uint32_t mix(uint32_t src, uint32_t dst, uint32_t a) { return (src * a + 
 
 struct Rgb565 {
     using Pixel = uint16_t;
-    static Pixel pack(uint32_t rgb) {
-        return static_cast<Pixel>((rgb >> 19) << 11 | ((rgb >> 10) & 0x3F) << 5 | ((rgb >> 3) & 0x1F));
-    }
+    static Pixel pack(uint32_t rgb) { return screenColorTo565(rgb); }
     static Pixel blend(Pixel dst, Pixel src, uint32_t a) {
         uint32_t r = mix(src >> 11, dst >> 11, a);
         uint32_t g = mix(src >> 5 & 0x3F, dst >> 5 & 0x3F, a);
@@ -33,7 +31,7 @@ struct Xrgb8888 {
 };
 
 template <typename Format>
-void blendRows(const PixelRows& target, const PixelRect& area, int x, int y, const CoverageMask& mask,
+void blendRows(const PixelRows& target, const Rect& area, int x, int y, const CoverageMask& mask,
                uint32_t rgb) {
     using Pixel = typename Format::Pixel;
     const Pixel colour = Format::pack(rgb);
@@ -49,7 +47,7 @@ void blendRows(const PixelRows& target, const PixelRect& area, int x, int y, con
 }
 
 template <typename Format>
-void fillRows(const PixelRows& target, const PixelRect& area, uint32_t rgb) {
+void fillRows(const PixelRows& target, const Rect& area, uint32_t rgb) {
     using Pixel = typename Format::Pixel;
     const Pixel colour = Format::pack(rgb);
     for (int row = area.top; row < area.bottom; ++row) {
@@ -60,9 +58,9 @@ void fillRows(const PixelRows& target, const PixelRect& area, uint32_t rgb) {
 
 }  // namespace
 
-void blendCoverage(const PixelRows& target, const PixelRect& clip, int x, int y, const CoverageMask& mask,
+void blendCoverage(const PixelRows& target, const Rect& clip, int x, int y, const CoverageMask& mask,
                    uint32_t rgb) {
-    PixelRect area = PixelRect{x, y, x + mask.width, y + mask.height}.intersect(clip).intersect(target.bounds());
+    Rect area = Rect{x, y, x + mask.width, y + mask.height}.intersected(clip).intersected(Rect{0, 0, target.width, target.height});
     if (area.empty() || !target.pixels || !mask.values) return;
     if (target.format == PixelFormat::Rgb565)
         blendRows<Rgb565>(target, area, x, y, mask, rgb);
@@ -70,8 +68,8 @@ void blendCoverage(const PixelRows& target, const PixelRect& clip, int x, int y,
         blendRows<Xrgb8888>(target, area, x, y, mask, rgb);
 }
 
-void fillRect(const PixelRows& target, const PixelRect& clip, const PixelRect& rect, uint32_t rgb) {
-    PixelRect area = rect.intersect(clip).intersect(target.bounds());
+void fillRect(const PixelRows& target, const Rect& clip, const Rect& rect, uint32_t rgb) {
+    Rect area = rect.intersected(clip).intersected(Rect{0, 0, target.width, target.height});
     if (area.empty() || !target.pixels) return;
     if (target.format == PixelFormat::Rgb565)
         fillRows<Rgb565>(target, area, rgb);
