@@ -31,6 +31,8 @@ struct TextCanvas {
     Surface& window() { return *surfaces[1]; }
     Surface& frame() { return *surfaces[2]; }
     Surface& textLayer() { return *surfaces[3]; }
+    Surface& caret() { return *surfaces[4]; }
+    Surface& pageCaret() { return *surfaces[5]; }
     WindowCanvas canvas() {
         return {scene(),       window(),     frame(), textLayer(), *surfaces[4], *surfaces[5], *surfaces[6],
                 sceneChanged, {0, 0, scene().width(), scene().height()}, false};
