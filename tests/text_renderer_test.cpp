@@ -84,6 +84,19 @@ TEST_F(TextRendererTest, GradualMessagesRevealOneCharacterAtATime) {
     EXPECT_EQ(test::pixelAt(canvas.frame(), 6, 6) & 0xFFFFFF, 0xF0F0F0u);
 }
 
+TEST_F(TextRendererTest, ShadowAndOutlinePassesComeBeforeTheCharacter) {
+    config.textOutline = true;
+    renderer->resetFont();
+    show("a");
+    ASSERT_EQ(fonts.drawn.size(), 6u);
+    const int expected[][2] = {{8, 8}, {5, 6}, {7, 6}, {6, 5}, {6, 7}, {6, 6}};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(fonts.drawn[i].x, expected[i][0]);
+        EXPECT_EQ(fonts.drawn[i].y, expected[i][1]);
+        EXPECT_EQ(fonts.drawn[i].color, i < 5 ? 0u : config.textColor);
+    }
+}
+
 TEST_F(TextRendererTest, SpeakersTakeTheirListedColour) {
     const ConfigColor narrator = configColor(10, 200, 30);
     config.characterColors[2] = {"Narrator", narrator};
