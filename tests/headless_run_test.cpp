@@ -13,7 +13,8 @@ using testing::testGame;
 
 TEST(HeadlessRun, PlaysAGameToItsEnd) {
     TempDir out;
-    auto run = runHeadless(testGame("minimal"), "", out.path());
+    // The scenario waits for one click before its end.
+    auto run = runHeadless(testGame("minimal"), "until-idle 5000\nclick 320 240\n", out.path());
     EXPECT_EQ(run.exitCode, 0);
     ASSERT_GE(run.trace.size(), 3u);
     EXPECT_EQ(run.trace.front(), "script open \"scenario.txt\" kind 3");

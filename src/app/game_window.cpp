@@ -1,6 +1,7 @@
 #include "app/game_window.h"
 
 #include "app/game_app.h"
+#include "interpreter/scenario_runner.h"
 #include "platform/platform.h"
 
 namespace morv {
@@ -10,6 +11,7 @@ GameWindow::GameWindow(GameApp& app) : app_(app) {}
 bool GameWindow::create() { return app_.platform().window().create(kInitialWidth, kInitialHeight, "MORV"); }
 
 void GameWindow::dispatch(const WindowEvent& event) {
+    ScenarioRunner* runner = app_.runner();
     switch (event.kind) {
         case WindowEvent::Kind::Activate:
             app_.setActive(event.value != 0);
@@ -21,11 +23,35 @@ void GameWindow::dispatch(const WindowEvent& event) {
             close();
             break;
         case WindowEvent::Kind::KeyDown:
-            if (event.key == Key::Escape) confirmExit();
+            if (event.key == Key::Escape) {
+                confirmExit();
+            } else if (runner && event.key == Key::Enter) {
+                closeWhen(runner->advance());
+            } else if (runner && event.key == Key::Space) {
+                runner->toggleWindow();
+            } else if (runner && event.key == Key::Ctrl) {
+                closeWhen(runner->fastForward());
+            }
+            break;
+        case WindowEvent::Kind::KeyUp:
+            if (runner && event.key == Key::Ctrl) runner->endFastForward();
+            break;
+        case WindowEvent::Kind::MouseDown:
+            if (runner && event.button == MouseButton::Left) closeWhen(runner->advance(PointerPosition{event.x, event.y}));
+            break;
+        case WindowEvent::Kind::Wheel:
+            // Toward the player: the forward step.
+            if (runner && event.value < 0) closeWhen(runner->forwardStep());
             break;
         default:
             break;
     }
+}
+
+void GameWindow::closeWhen(bool gameEnded) {
+    if (!gameEnded) return;
+    app_.platform().trace().gameEnded();
+    close();
 }
 
 void GameWindow::confirmExit() {

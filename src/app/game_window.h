@@ -21,6 +21,8 @@ public:
 private:
     // Asks "프로그램을 종료합니다."; closes the window on OK.
     void confirmExit();
+    // The engine reported the end of the game.
+    void closeWhen(bool gameEnded);
 
     GameApp& app_;
 };

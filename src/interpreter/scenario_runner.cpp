@@ -33,59 +33,85 @@ bool ScenarioRunner::initialise() {
     if (!script_) return false;
     screen_ = std::make_unique<Screen>(*config_, platform_);
     if (screen_->createDisplay() < 0) return false;
-    screen_->present();
     sound_ = std::make_unique<SoundSystem>(*config_, platform_);
     if (!sound_->initialise()) return false;
     readLog_ = std::make_unique<ReadLog>(platform_.files());
     readLog_->load();
-    platform_.files().makeDirectory(config_->saveDirectory);
+    ensureSaveDirectory();
     deletePreviousChoiceSave();
     enterInitialState();
     return true;
 }
 
 void ScenarioRunner::enterInitialState() {
-    setEngineState(0);
-    busy_ = true;
-    skipRead_ = false;
-    autoMode_ = false;
+    resetForNewScript(EngineState::kScenario);
     if (screen_) screen_->resetEffectState();
     if (sound_) sound_->setFadeTime(SoundSystem::kDefaultFadeTimeMs);
 }
+
+void ScenarioRunner::resetForNewScript(int32_t state) {
+    setEngineState(state);
+    skipAll_ = false;
+    fastForward_ = false;
+    run_ = true;
+    pageWait_ = false;
+    windowShown_ = true;
+    delay_.clear();
+    waitTime_.clear();
+    skipRead_ = false;
+    autoMode_ = false;
+    lineRead_ = true;
+    if (screen_) screen_->resetCharacterClip();
+}
+
+void ScenarioRunner::ensureSaveDirectory() { platform_.files().makeDirectory(config_->saveDirectory); }
 
 void ScenarioRunner::deletePreviousChoiceSave() {
     platform_.files().remove(config_->saveDirectory + kPreviousChoiceSave);
 }
 
-void ScenarioRunner::setEngineState(int state) {
-    if (state != engineState_) platform_.trace().stateChange(engineState_, state);
-    engineState_ = state;
+// The one place where the state changes, so that every change is traced.
+void ScenarioRunner::setEngineState(int32_t state) {
+    if (state != engineState_.value()) platform_.trace().stateChange(engineState_.value(), state);
+    engineState_ = EngineState(state);
 }
 
-bool ScenarioRunner::tick() {
-    if (!script_) return false;
-    // Until the interpreter executes commands, the scenario is walked to its end.
-    const ScenarioCommand* command = script_->Next();
-    if (!command || command->id == CommandId::End) {
-        deletePreviousChoiceSave();
-        script_.reset();
-        busy_ = false;
-        return true;
+uint32_t ScenarioRunner::now() { return platform_.clock().ticks(); }
+
+int32_t ScenarioRunner::autoWaitMs() const { return 2000 - 200 * config_->autoSpeed; }
+
+bool ScenarioRunner::idle() const {
+    if (delay_.active || waitTime_.active) return false;
+    switch (engineState_.base()) {
+        case EngineState::kScenario:
+        case EngineState::kShow:
+            return !run_;
+        case EngineState::kTyping:
+            return pageWait_ && !autoMode_ && !skipping();
+        case EngineState::kFading:
+        case EngineState::kWorkerEffect:
+        case EngineState::kShow + EngineState::kFading:
+        case EngineState::kShow + EngineState::kWorkerEffect:
+        case EngineState::kFlash:
+            return false;
+        default:
+            return true;
     }
-    return false;
 }
-
-bool ScenarioRunner::idle() const { return !busy_; }
 
 void ScenarioRunner::restart() {
     enterInitialState();
     if (sound_) sound_->stopAll();
     if (state_) state_->clearGame();
-    if (screen_) screen_->reset();
+    if (screen_) {
+        screen_->reset();
+        screen_->setTextWindowHidden(false);
+    }
     deletePreviousChoiceSave();
     script_.reset();
     suspended_.reset();
-    // A first scenario that cannot be opened now leaves the engine without one.
+    // A first scenario that cannot be opened now leaves the engine without one,
+    // and the next command then ends the game.
     script_ = factory_->Open(config_->firstScenario, ScriptKind::Scenario);
 }
 

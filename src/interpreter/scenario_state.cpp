@@ -27,4 +27,34 @@ bool ScenarioState::ReadVariables(SaveStream& in) {
     return true;
 }
 
+bool ScenarioState::addChoice(const std::string& target, const Rect& rect, const std::string& text) {
+    if (choices.count >= kMaxChoices) {
+        platform_.messages().error("Select문은 최대 10개까지 사용 가능합니다.");
+        return false;
+    }
+    ButtonRecord& choice = choices.buttons[choices.count++];
+    choice = ButtonRecord{};
+    choice.kind = ButtonKind::Text;
+    choice.action = ButtonAction::LoadScenario;
+    choice.target = target;
+    choice.left = rect.left;
+    choice.top = rect.top;
+    choice.right = rect.right;
+    choice.bottom = rect.bottom;
+    choice.text = text;
+    return true;
+}
+
+int ScenarioState::hitChoice(int x, int y) {
+    choices.hover = -1;
+    for (size_t i = 0; i < choices.count; ++i) {
+        const ButtonRecord& choice = choices.buttons[i];
+        if (x >= choice.left && x < choice.right && y >= choice.top && y < choice.bottom) {
+            choices.hover = static_cast<int>(i);
+            break;
+        }
+    }
+    return choices.hover;
+}
+
 }  // namespace morv

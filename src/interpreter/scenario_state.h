@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "display/rect.h"
 #include "interpreter/button_record.h"
 #include "script/call_stack.h"
 #include "script/flag_table.h"
@@ -31,6 +32,11 @@ public:
     // Reads the variables block of a saved game, which drops every button first.
     // A malformed block changes nothing and gives false.
     bool ReadVariables(SaveStream& in);
+
+    // Adds a choice that loads its target; refused after a message when ten exist.
+    bool addChoice(const std::string& target, const Rect& rect, const std::string& text);
+    // The first choice (in the order added) under the point, or -1; kept as the hover.
+    int hitChoice(int x, int y);
 
     std::string saveComment;
     VariableTable variables;

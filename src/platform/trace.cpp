@@ -32,4 +32,9 @@ void Trace::scriptOpened(const std::string& nameCp949, int kind) {
 
 void Trace::gameEnded() { write("end"); }
 
+void Trace::commandExecuted(const std::string& fileCp949, int line, int id) {
+    if (!wants(Topic::Commands)) return;
+    write("exec " + cp949::toUtf8(fileCp949) + ":" + std::to_string(line) + " " + std::to_string(id));
+}
+
 }  // namespace morv

@@ -17,6 +17,8 @@ public:
     void stateChange(int from, int to);
     void scriptOpened(const std::string& nameCp949, int kind);
     void gameEnded();
+    // "exec FILE:LINE ID" for the command about to run, when commands are traced.
+    void commandExecuted(const std::string& fileCp949, int line, int id);
 };
 
 // Quotes a text for the trace: backslash and double quote escaped, line breaks as \n.

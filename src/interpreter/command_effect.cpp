@@ -1,0 +1,86 @@
+// Transition commands and rectangle filters. The transitions themselves plug in
+// at runTransition; until they do, every transition shows its result at once.
+#include <optional>
+
+#include "display/screen.h"
+#include "interpreter/scenario_runner.h"
+#include "platform/cp949.h"
+#include "script/numeric_text.h"
+
+namespace morv {
+
+namespace {
+
+// The values one cgeffect or threadcgeffect line hands to its transition.
+struct TransitionRequest {
+    static constexpr int kLibraryEffect = -1;
+
+    int effect = 0;
+    uint32_t durationMs = 0;
+    std::string picture;
+    std::optional<int32_t> parameter;  // the effect's default when absent
+    std::string libraryEffect;         // named effect of an effect library
+};
+
+TransitionRequest transitionRequest(const ScenarioCommand& command) {
+    const auto& args = command.args;
+    TransitionRequest request;
+    request.effect = decimalValue(args[0]);
+    request.durationMs = static_cast<uint32_t>(decimalValue(args[1]));
+    request.picture = args[2];
+    if (command.argCount == 4) request.parameter = decimalValue(args[3]);
+    request.libraryEffect = args[ScenarioCommand::kMaxArguments - 1];
+    return request;
+}
+
+// Runs a transition to its end; true when it finished at once. The picture
+// ("BUFFER" or empty keeps the stage) becomes the stage and the stage is shown.
+bool runTransition(Screen& screen, const TransitionRequest& request) {
+    if (!request.picture.empty() && !cp949::equalsIgnoreCase(request.picture, "BUFFER")) {
+        screen.setBackground(request.picture);
+    }
+    screen.showStage();
+    return true;
+}
+
+}  // namespace
+
+void ScenarioRunner::stopPluginAnimation() {
+    if (engineState_.pluginRunning()) setEngineState(engineState_.value() & ~EngineState::kPluginBit);
+}
+
+bool ScenarioRunner::performEffect(ScenarioCommand& command) {
+    switch (command.id) {
+        case CommandId::CgEffect:
+            substitute(command, 0, 3);
+            stopPluginAnimation();
+            runTransition(*screen_, transitionRequest(command));
+            break;
+        case CommandId::ThreadCgEffect:
+            substitute(command, 0, 3);
+            setEngineState((engineState_.value() & EngineState::kWorkerKeepMask) + EngineState::kWorkerEffect);
+            if (runTransition(*screen_, transitionRequest(command))) lowerState(EngineState::kWorkerEffect);
+            break;
+        case CommandId::CgEffect2:
+            substitute(command, 0, 1);
+            if (command.argCount > 0) {
+                // No plug-in animation can start yet: the bit is set and cleared again.
+                setEngineState(engineState_.value() | EngineState::kPluginBit);
+                stopPluginAnimation();
+            } else {
+                stopPluginAnimation();
+                screen_->redrawTextWindow();
+            }
+            break;
+        case CommandId::RectEffect:
+        case CommandId::BufferRectEffect:
+            // The rectangle filters arrive with the transitions.
+            substitute(command, 0, ScenarioCommand::kMaxArguments - 1);
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+}  // namespace morv
