@@ -85,7 +85,8 @@ bool ScenarioRunner::idle() const {
     switch (engineState_.base()) {
         case EngineState::kScenario:
         case EngineState::kShow:
-            return !run_;
+            // Skipping read text passes the wait on the next tick.
+            return !run_ && !skippingReadLine();
         case EngineState::kTyping:
             return pageWait_ && !autoMode_ && !skipping();
         case EngineState::kFading:

@@ -1,0 +1,63 @@
+// Image commands and the wait that shows the new scene.
+#include "interpreter/scenario_state.h"
+#include "interpreter_support.h"
+
+namespace morv::testing {
+namespace {
+
+using Images = InterpreterTest;
+
+bool frameIsWhite(const FrameImage& frame) {
+    return frame.width > 0 && frame.rgb[0] == 255 && frame.rgb[1] == 255 && frame.rgb[2] == 255;
+}
+
+TEST_F(Images, CgWithADelayBelowThirtyTwoShowsAtOnce) {
+    writeGame({{"scenario.txt", "cg WHITE 31\ndelay 100\nend\n"}});
+    start();
+    ASSERT_TRUE(tickUntil([this] { return runner_->delayTimer().active; }));
+    EXPECT_FALSE(traced("state 0 -> 2"));
+    runner_->tick();
+    EXPECT_TRUE(frameIsWhite(platform_->frame()));
+}
+
+TEST_F(Images, TheQuickFadeTakesEightStepsOfDelayByThirtyTwo) {
+    writeGame({{"scenario.txt", "cg WHITE 320\nsetflag 지나감\nend\n"}});
+    start();
+    ASSERT_TRUE(tickUntil([this] { return state() == EngineState::kFading; }));
+    // Ticks within the 10 ms interval draw no step.
+    for (int i = 0; i < 3; ++i) runner_->tick();
+    for (int step = 1; step < 8; ++step) {
+        sleep(11);
+        runner_->tick();
+        EXPECT_EQ(state(), EngineState::kFading) << step;
+    }
+    sleep(11);
+    runner_->tick();
+    EXPECT_EQ(state(), EngineState::kScenario);
+    runner_->tick();
+    EXPECT_TRUE(frameIsWhite(platform_->frame()));
+    EXPECT_EQ(lastExecuted(), "scenario.txt:2");
+}
+
+TEST_F(Images, AClickCompletesTheFadeAndFastForwardSkipsIt) {
+    writeGame({{"scenario.txt", "cg WHITE 3200\ncg BLACK 3200\nend\n"}});
+    start();
+    ASSERT_TRUE(tickUntil([this] { return state() == EngineState::kFading; }));
+    runner_->advance();
+    EXPECT_EQ(state(), EngineState::kScenario);
+    runner_->tick();
+    EXPECT_TRUE(frameIsWhite(platform_->frame()));
+    runner_->fastForward();
+    ASSERT_TRUE(tickUntil([this] { return lastExecuted() == "scenario.txt:2"; }, 5));
+    EXPECT_EQ(state(), EngineState::kScenario);
+}
+
+TEST_F(Images, CgMarksItsImageAsSeen) {
+    writeGame({{"scenario.txt", "buffercg WHITE\nend\n"}});
+    start();
+    ASSERT_TRUE(playToEnd(10));
+    EXPECT_TRUE(runner_->scenarioState()->flags.IsSet("white"));
+}
+
+}  // namespace
+}  // namespace morv::testing
