@@ -121,5 +121,36 @@ TEST_F(Flow, ChoicesWaitAndAClickOnOneJumpsToItsTarget) {
     EXPECT_EQ(lastExecuted(), "scenario.txt:4");
 }
 
+TEST_F(Flow, AMenuScreenWaitsForAButtonThatLoadsItsScenario) {
+    writeGame({{"scenario.txt", "menu 메뉴.txt\nend\n"},
+               {"메뉴.txt", "textbutton LOADSNR 본편.txt 0 0 시작\ntextbutton END 0 24 끝\nend\n"},
+               {"본편.txt", "setflag 지나감\nend\n"}});
+    start();
+    ASSERT_TRUE(tickUntil([this] { return state() == EngineState::kMenu; }));
+    EXPECT_EQ(runner_->scenarioState()->menuButtons.count, 2u);
+    EXPECT_TRUE(runner_->idle());
+    EXPECT_FALSE(runner_->advance(PointerPosition{60, 60}));
+    EXPECT_FALSE(runner_->advance(PointerPosition{1, 1}));
+    EXPECT_EQ(state(), EngineState::kScenario);
+    ASSERT_TRUE(playToEnd(10));
+    EXPECT_EQ(lastExecuted(), "본편.txt:2");
+}
+
+TEST_F(Flow, RestartPlaysTheFirstScenarioAgainFromAFreshState) {
+    writeGame({{"scenario.txt", "init v 1\nfuncsnr 호출.txt\nend\n"}, {"호출.txt", "text 가\nend\n"}});
+    start();
+    ASSERT_TRUE(tickUntilIdle());
+    ASSERT_EQ(lastExecuted(), "호출.txt:1");
+    runner_->toggleWindow();
+    runner_->restart();
+    EXPECT_EQ(state(), EngineState::kScenario);
+    EXPECT_TRUE(runner_->windowShown());
+    EXPECT_TRUE(runner_->busy());
+    EXPECT_TRUE(runner_->scenarioState()->callStack.frames().empty());
+    EXPECT_TRUE(runner_->scenarioState()->variables.variables().empty());
+    runner_->tick();
+    EXPECT_EQ(lastExecuted(), "scenario.txt:1");
+}
+
 }  // namespace
 }  // namespace morv::testing
