@@ -18,7 +18,8 @@ TEST(StoresAtShutdown, AFinishedRunWritesTheReadLogAndTheFlagStore) {
     std::filesystem::copy(testing::testGame("minimal"), game);
     work.write("source/cglist.txt", "bg01\r\nbg02\r\n");
 
-    auto run = testing::runHeadless(game, "", work.path() / "out");
+    // The scenario waits for one click before its end.
+    auto run = testing::runHeadless(game, "until-idle 5000\nclick 320 240\n", work.path() / "out");
     ASSERT_EQ(run.exitCode, 0);
     std::filesystem::path played = work.path() / "out" / "game";
     auto flags = decodeFlagStore(work.read("out/game/cg.cfg"));
