@@ -16,8 +16,7 @@ namespace morv::testing {
 
 // A small game in a temporary directory played by a ScenarioRunner on the
 // headless platform, ticked by hand on the virtual clock. The screen is tiny so
-// that presenting costs little; its text window holds three lines of six
-// two-byte characters with the stand-in layout, and any text layout fits two.
+// that presenting costs little; its text window holds a few short lines.
 class InterpreterTest : public ::testing::Test {
 protected:
     // Script files as UTF-8 text (written as CP949); "scenario.txt" starts the game.

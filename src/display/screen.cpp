@@ -1,6 +1,7 @@
 #include "display/screen.h"
 
 #include "display/image_sources.h"
+#include "display/text_renderer.h"
 #include "image/image_archive.h"
 #include "platform/platform.h"
 #include "platform/text_format.h"
@@ -153,6 +154,8 @@ void Screen::reset() {
     lastCharacterY_ = 0;
     quickFadeStep_ = 1;
     backgroundName_.clear();
+    if (textRenderer_) textRenderer_->reset();
+    if (textWindow_) textWindow_->setHidden(false);
     if (!surface(SurfaceRole::StageSurface).valid()) return;
     setBackground(backgroundName_);
     showStage();

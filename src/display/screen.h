@@ -12,11 +12,14 @@
 #include "config/game_config.h"
 #include "display/rect.h"
 #include "display/surface.h"
+#include "display/text_window.h"
 #include "platform/pixel_format.h"
 
 namespace morv {
 
+class FontFactory;
 class ImageSource;
+class TextRenderer;
 class Platform;
 
 // The screen's surfaces by role.
@@ -117,9 +120,9 @@ public:
     bool newLine();
     void resetPage(bool quiet);
     // Width of a text in the current font.
-    int measureText(std::string_view text) const;
+    int measureText(std::string_view text);
     // The line the next character goes on, one font height tall (choice rectangles).
-    Rect textLineRect() const;
+    Rect textLineRect();
     // size: "++" / "--" two pixels larger or smaller, else a number (0 = configured).
     void setFont(std::string_view size, std::optional<std::string_view> name = std::nullopt,
                  std::optional<int> type = std::nullopt);
@@ -127,13 +130,12 @@ public:
     // One tick of the caret while text waits (the page caret while a page waits).
     void blinkCaret(bool pageCaret, bool pluginRunning);
     // The window command's hidden flag.
-    void setTextWindowHidden(bool hidden) { textWindowHidden_ = hidden; }
-    bool textWindowHidden() const { return textWindowHidden_; }
+    void setTextWindowHidden(bool hidden);
+    bool textWindowHidden();
     // The player hid the window: the scene alone; or it comes back with its page.
     void hideTextWindow();
     void redrawTextWindow();
-    void setFullScreenText(bool on) { fullScreenText_ = on; }
-    bool fullScreenText() const { return fullScreenText_; }
+    void setFullScreenText(bool on);
     // The remembered character position goes back to the top left.
     void clearCharacterPositions();
 
@@ -163,7 +165,8 @@ public:
     int lastCharacterX() const { return lastCharacterX_; }
     int lastCharacterY() const { return lastCharacterY_; }
     ConfigColor textColor() const { return textColor_; }
-    void setTextColor(ConfigColor colour) { textColor_ = colour; }
+    // Drawn texts and the dialogue text take the colour.
+    void setTextColor(ConfigColor colour);
     int quickFadeStepNumber() const { return quickFadeStep_; }
 
 private:
@@ -181,9 +184,10 @@ private:
     // a pass draws nothing.
     void drawTextPass(Surface& target, int x, int y, std::string_view text, ConfigColor colour);
 
-    // Lays out dialogue text until text rendering lands: positions only, nothing drawn.
-    int placeNextCharacter();
-    Rect textWindowRect() const;
+    // The text window and renderer, made on first use (their fonts are costly).
+    TextRenderer& textRenderer();
+    TextWindow& textWindow();
+    WindowCanvas windowCanvas();
 
     GameConfig& config_;
     Platform& platform_;
@@ -207,14 +211,9 @@ private:
     int quickFadeStep_ = 1;
     ConfigColor textColor_;
 
-    std::string message_;
-    size_t messagePosition_ = 0;
-    int textX_ = 0;
-    int textY_ = 0;
-    bool textAtPageStart_ = true;
-    int fontHeight_ = 0;
-    bool textWindowHidden_ = false;
-    bool fullScreenText_ = false;
+    std::unique_ptr<FontFactory> fonts_;
+    std::unique_ptr<TextWindow> textWindow_;
+    std::unique_ptr<TextRenderer> textRenderer_;
 };
 
 }  // namespace morv
