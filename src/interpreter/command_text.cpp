@@ -59,7 +59,7 @@ bool ScenarioRunner::performText(ScenarioCommand& command) {
         case CommandId::NextLine:
             if (screen_->newLine()) {
                 if (autoMode_) {
-                    delay_.begin(now(), static_cast<uint32_t>(std::max(0, autoWaitMs())), true);
+                    startAutoWait();
                 } else if (!skipAll_) {
                     run_ = false;
                 }
@@ -71,7 +71,7 @@ bool ScenarioRunner::performText(ScenarioCommand& command) {
         case CommandId::Wait:
             fastForward_ = false;
             if (autoMode_) {
-                delay_.begin(now(), static_cast<uint32_t>(std::max(0, autoWaitMs())), true);
+                startAutoWait();
             } else if (!skipAll_) {
                 run_ = false;
             }

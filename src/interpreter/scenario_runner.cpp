@@ -78,8 +78,6 @@ void ScenarioRunner::setEngineState(int32_t state) {
 
 uint32_t ScenarioRunner::now() { return platform_.clock().ticks(); }
 
-int32_t ScenarioRunner::autoWaitMs() const { return 2000 - 200 * config_->autoSpeed; }
-
 bool ScenarioRunner::idle() const {
     if (delay_.active || waitTime_.active) return false;
     switch (engineState_.base()) {

@@ -103,7 +103,8 @@ private:
     // True when the line being executed lets waits pass by themselves.
     bool skippingReadLine() const { return skipRead_ && lineRead_; }
     bool skipping() const { return skipAll_ || skippingReadLine(); }
-    int32_t autoWaitMs() const;
+    // In auto mode a wait lasts 2000 - 200 x auto speed ms instead of waiting for a click.
+    void startAutoWait();
 
     // Command groups (command_*.cpp); each returns true when the game ends.
     bool performText(ScenarioCommand& command);
@@ -142,6 +143,8 @@ private:
     // Shows or hides the text window where the state allows it.
     void flipWindow();
     void blinkCaret();
+    // Asks the effect worker to stop and gives it the processor twice.
+    void askWorkerToStop();
 
     Platform& platform_;
     // Declared in creation order; the shutdown destroys them in its own order.

@@ -27,11 +27,7 @@ bool ScenarioRunner::tick() {
         case EngineState::kWorkerEffect:
         case EngineState::kShow + EngineState::kWorkerEffect:
             if (!screen_->effectBusy()) lowerState(EngineState::kWorkerEffect);
-            if (skipping()) {
-                screen_->effectRun() = false;
-                platform_.clock().yield();
-                platform_.clock().yield();
-            }
+            if (skipping()) askWorkerToStop();
             return false;
         case EngineState::kFlash:
             if (sound_->flashFinished()) lowerState(EngineState::kFlashOnShow);
@@ -63,7 +59,7 @@ bool ScenarioRunner::tickTyping() {
     }
     if (autoMode_) {
         if (!delay_.active) {
-            delay_.begin(now(), static_cast<uint32_t>(std::max(0, autoWaitMs())), true);
+            startAutoWait();
         } else if (delay_.expired(now())) {
             delay_.clear();
             continueText();
@@ -97,6 +93,16 @@ bool ScenarioRunner::commonTail() {
         waitTime_.clear();
     }
     return run_ ? executeNext() : false;
+}
+
+void ScenarioRunner::askWorkerToStop() {
+    screen_->effectRun() = false;
+    platform_.clock().yield();
+    platform_.clock().yield();
+}
+
+void ScenarioRunner::startAutoWait() {
+    delay_.begin(now(), static_cast<uint32_t>(std::max(0, 2000 - 200 * config_->autoSpeed)), true);
 }
 
 void ScenarioRunner::blinkCaret() { screen_->blinkCaret(pageWait_, engineState_.pluginRunning()); }
@@ -155,9 +161,7 @@ bool ScenarioRunner::advanceByState(std::optional<PointerPosition> at) {
             lowerState(EngineState::kFading);
             return false;
         case EngineState::kWorkerEffect:
-            screen_->effectRun() = false;
-            platform_.clock().yield();
-            platform_.clock().yield();
+            askWorkerToStop();
             return false;
         case EngineState::kMenu:
             return menuClick(at);
@@ -243,7 +247,7 @@ void ScenarioRunner::setAuto(bool on) {
     run_ = true;
     const int32_t state = engineState_.value();
     if ((state == EngineState::kScenario || state == EngineState::kPluginBit) && !delay_.active) {
-        delay_.begin(now(), static_cast<uint32_t>(std::max(0, autoWaitMs())), true);
+        startAutoWait();
     }
 }
 
