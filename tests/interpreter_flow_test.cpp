@@ -16,12 +16,21 @@ TEST_F(Flow, GotoALineWithoutACommandIsReportedAndExecutionGoesOn) {
                                                     "scenario.txt:5", "scenario.txt:6"}));
 }
 
-TEST_F(Flow, GotoJumpsBackWithItsArgumentSubstitutedEachTime) {
-    writeGame({{"scenario.txt", "init n 0\ninit target 6\nset n += 1\nif (n < 3) 3\ngoto target\nsetflag 지나감\nend\n"}});
+TEST_F(Flow, ALineRunAgainSubstitutesItsArgumentsAfresh) {
+    // The second goto sees the variable's new value, not the first run's.
+    writeGame({{"scenario.txt", "init target 4\ninit n 0\ngoto target\nset n += 1\nset target = 7\nif (n < 2) 3\nend\n"}});
     start();
     ASSERT_TRUE(playToEnd());
-    EXPECT_EQ(runner_->scenarioState()->variables.ValueText("n"), "3");
+    EXPECT_EQ(runner_->scenarioState()->variables.ValueText("n"), "1");
     EXPECT_EQ(lastExecuted(), "scenario.txt:7");
+}
+
+TEST_F(Flow, AMovieThatCannotPlayLetsTheShowScriptGoOn) {
+    writeGame({{"scenario.txt", "show 연출.txt DISABLE_SKIP\nend\n"}, {"연출.txt", "movie 없는영상.avi\ntimer\nend\n"}});
+    start();
+    ASSERT_TRUE(tickUntil([this] { return lastExecuted() == "연출.txt:2"; }, 20));
+    EXPECT_TRUE(traced("state 32 -> 42"));
+    EXPECT_TRUE(traced("state 42 -> 32"));
 }
 
 TEST_F(Flow, LoadsnrWithALineStartsThereInTheNewFile) {

@@ -136,6 +136,21 @@ TEST_F(Tick, SkipReadPassesReadLinesAndStopsAtTheFirstUnreadOne) {
     EXPECT_FALSE(runner_->busy());
 }
 
+TEST_F(Tick, SkippingAFullPageOfReadTextKeepsSkipReadOn) {
+    writeGame({{"scenario.txt", std::string("text ") + kLongText + "\ntext 나\ntext 다\nend\n"}});
+    start();
+    ASSERT_TRUE(tickUntil(
+        [this] {
+            if (runner_->idle()) runner_->advance();
+            return lastExecuted() == "scenario.txt:3";
+        },
+        500));
+    runner_->restart();
+    runner_->setSkipRead(true);
+    ASSERT_TRUE(tickUntil([this] { return lastExecuted() == "scenario.txt:2"; }, 200));
+    EXPECT_TRUE(runner_->skipRead());
+}
+
 TEST_F(Tick, FastForwardCompletesTextAndPassesEveryWaitUntilReleased) {
     writeGame({{"scenario.txt", std::string("text 가나다\ntext ") + kLongText + "\ntext 라\ntext 마\nend\n"}});
     start();
