@@ -57,15 +57,15 @@ TEST_P(EffectsFilterTest, BlendHalvesEachChannelTowardTheColour) {
     EXPECT_EQ(pixelAt(scene(), 2, 1), is16() ? (30u << 11 | 47u << 5 | 19u) : 0xFEBF9Fu);
 }
 
-TEST_P(EffectsFilterTest, GrayThirtyTwoBitsAveragesTheChannelsAndInvertTouchesEveryBit) {
-    makeScreen(4, 2);
-    if (is16()) GTEST_SKIP() << "32-bit formulas";
-    setPixel(scene(), 0, 0, 0xAA102030);
-    setPixel(scene(), 1, 0, 0xAA102030);
-    runRectEffect(*screen, request({"GRAY", "0", "0", "0", "0"}), FilterTarget::Scene);
-    EXPECT_EQ(pixelAt(scene(), 0, 0), 0x202020u);
-    runRectEffect(*screen, request({"INVERT", "1", "0", "1", "0"}), FilterTarget::Scene);
-    EXPECT_EQ(pixelAt(scene(), 1, 0), 0x55EFDFCFu);
+TEST(EffectsFilterFormulaTest, GrayThirtyTwoBitsAveragesTheChannelsAndInvertTouchesEveryBit) {
+    Surface s(PixelFormat::Xrgb8888, nullptr);
+    ASSERT_EQ(s.create(4, 2), 0);
+    setPixel(s, 0, 0, 0xAA102030);
+    setPixel(s, 1, 0, 0xAA102030);
+    filterRect(s, RectFilter::Gray, {0, 0, 0, 0});
+    EXPECT_EQ(pixelAt(s, 0, 0), 0x202020u);
+    filterRect(s, RectFilter::Invert, {1, 0, 1, 0});
+    EXPECT_EQ(pixelAt(s, 1, 0), 0x55EFDFCFu);
 }
 
 TEST_P(EffectsFilterTest, SceneFilterIsShownAndBecomesTheStageWhileTheBufferFilterChangesOnlyTheStage) {

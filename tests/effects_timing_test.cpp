@@ -125,6 +125,29 @@ TEST_P(EffectsTimingTest, RotationAngleIsLimitedAndItsSignIgnored) {
     EXPECT_NE(pixelsOf(frame()), oldPicture);
 }
 
+// A worker's run ends between two frames once the run flag is cleared and jumps
+// to the family's final state; the scrolls still make their closing copy.
+TEST_P(EffectsTimingTest, ACancelledRunJumpsToTheFinalState) {
+    makeScreen(16, 8);
+    std::optional<EffectValues> fade = startEffect(*screen, EffectRequest{0, 100000, "BUFFER", {}}, true);
+    ASSERT_TRUE(fade);
+    EXPECT_TRUE(screen->effectBusy());
+    screen->effectRun() = false;
+    runEffectFamily(*screen, *fade, true);
+    EXPECT_EQ(presents(), 0u);
+    EXPECT_EQ(pixelsOf(frame()), newPicture);
+    EXPECT_EQ(pixelsOf(scene()), newPicture);
+    EXPECT_FALSE(screen->effectBusy());
+
+    const std::string wide = dir.write("wide.bmp", bmpFile(32, 8, [](int x, int) { return x * 0x070707u; })).string();
+    std::optional<EffectValues> scroll = startEffect(*screen, EffectRequest{2, 100000, wide, 0}, true);
+    ASSERT_TRUE(scroll);
+    screen->effectRun() = false;
+    runEffectFamily(*screen, *scroll, true);
+    EXPECT_EQ(presents(), 0u);
+    EXPECT_EQ(pixelAt(scene(), 0, 0), pixelAt(screen->surface(SurfaceRole::ScratchSurface), 16, 0));
+}
+
 INSTANTIATE_TEST_SUITE_P(Depths, EffectsTimingTest, ::testing::Values(16, 32), depthName);
 
 }  // namespace

@@ -59,15 +59,18 @@ public:
     // Pointers at offset 0, for indexing by signed offsets.
     const int* sineAtCentre() const { return sine_.data() + centre_; }
     const int* cosineAtCentre() const { return cosine_.data() + centre_; }
+    // Room for one offset into the scene per frame column, reused by every frame.
+    std::vector<int>& columnOffsets() { return columnOffsets_; }
 
 private:
     int centre_;
     std::vector<int> sine_;
     std::vector<int> cosine_;
+    std::vector<int> columnOffsets_;
 };
 // ROTATE frame at the tables' angle: every frame pixel samples the scene turned
 // about the centre, black where the sample falls outside.
-void rotateFrame(Surface& frame, Surface& scene, int direction, const RotateTables& tables);
+void rotateFrame(Surface& frame, Surface& scene, int direction, RotateTables& tables);
 
 // MOSAIC frame f (1 to 16): growing blocks of the scene, then shrinking blocks of the stage.
 void mosaicFrame(Surface& frame, Surface& scene, Surface& stage, int f);

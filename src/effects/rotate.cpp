@@ -5,6 +5,7 @@
 
 #include "effects/effect_frames.h"
 #include "effects/effect_run.h"
+#include "effects/pixel_loop.h"
 
 namespace morv {
 
@@ -33,30 +34,77 @@ const DegreeTables& degreeTables() {
     return tables;
 }
 
+// The columns [first, last) of a row at which f(x), monotone in x, lies in [low, high).
+template <typename F>
+void columnsWithin(int width, int low, int high, F f, int& first, int& last) {
+    const bool rising = f(width - 1) >= f(0);
+    // The first column at which `past` holds; `past` turns true once and stays true.
+    auto firstWhere = [width](auto past) {
+        int lo = 0, hi = width;
+        while (lo < hi) {
+            const int mid = lo + (hi - lo) / 2;
+            if (past(mid)) hi = mid;
+            else lo = mid + 1;
+        }
+        return lo;
+    };
+    if (rising) {
+        first = std::max(first, firstWhere([&](int x) { return f(x) >= low; }));
+        last = std::min(last, firstWhere([&](int x) { return f(x) >= high; }));
+    } else {
+        first = std::max(first, firstWhere([&](int x) { return f(x) < high; }));
+        last = std::min(last, firstWhere([&](int x) { return f(x) < low; }));
+    }
+}
+
+// Each frame pixel (x, y) samples the scene at (rowX + cos x', rowY + sense sin x'),
+// where rowX and rowY depend on the row only. Both coordinates move monotonically
+// along a row, so the pixels that sample inside the scene form one run of
+// columns; the rest of the row is black.
 template <typename Pixel>
-void rotateRows(const PixelRows& out, const PixelRows& in, int dir, const RotateTables& tables) {
+[[gnu::always_inline]] inline void rotateRows(const PixelRows& out, const PixelRows& in, int dir,
+                                              const RotateTables& tables, std::vector<int>& offsets) {
     const int w = out.width, h = out.height;
     const int* sine = tables.sineAtCentre();
     const int* cosine = tables.cosineAtCentre();
     // CROTATE samples (cx + cos x' + sin y', cy + cos y' - sin x'); RROTATE turns the
     // other way: (cx + cos x' - sin y', cy + sin x' + cos y').
     const int sense = dir == kReverse ? 1 : -1;
-    // The last column and row of the scene are never sampled.
-    const unsigned sampleWidth = static_cast<unsigned>(w - 1), sampleHeight = static_cast<unsigned>(h - 1);
+    const int stride = in.pitch / static_cast<int>(sizeof(Pixel));
+    offsets.resize(static_cast<size_t>(w));
+    for (int x = 0; x < w; ++x) {
+        offsets[static_cast<size_t>(x)] = sense * sine[x - w / 2] * stride + cosine[x - w / 2];
+    }
+    const Pixel* scene = in.rowAs<const Pixel>(0);
     for (int y = 0; y < h; ++y) {
         const int dy = y - h / 2;
         const int rowX = w / 2 - sense * sine[dy];
         const int rowY = h / 2 + cosine[dy];
+        // The last column and row of the scene are never sampled.
+        int first = 0, last = w;
+        columnsWithin(w, 0, w - 1, [&](int x) { return rowX + cosine[x - w / 2]; }, first, last);
+        columnsWithin(w, 0, h - 1, [&](int x) { return rowY + sense * sine[x - w / 2]; }, first, last);
         Pixel* o = out.rowAs<Pixel>(y);
-        for (int x = 0; x < w; ++x) {
-            const int dx = x - w / 2;
-            const int sx = rowX + cosine[dx];
-            const int sy = rowY + sense * sine[dx];
-            o[x] = static_cast<unsigned>(sx) < sampleWidth && static_cast<unsigned>(sy) < sampleHeight
-                       ? in.rowAs<const Pixel>(sy)[sx]
-                       : Pixel{0};
+        if (first >= last) {
+            std::fill(o, o + w, Pixel{0});
+            continue;
         }
+        std::fill(o, o + first, Pixel{0});
+        const ptrdiff_t base = static_cast<ptrdiff_t>(rowY) * stride + rowX;
+        const int* offset = offsets.data();
+        for (int x = first; x < last; ++x) o[x] = scene[base + offset[x]];
+        std::fill(o + last, o + w, Pixel{0});
     }
+}
+
+MORV_PIXEL_LOOP void rotate565(const PixelRows& out, const PixelRows& in, int dir, const RotateTables& tables,
+                               std::vector<int>& offsets) {
+    rotateRows<uint16_t>(out, in, dir, tables, offsets);
+}
+
+MORV_PIXEL_LOOP void rotate8888(const PixelRows& out, const PixelRows& in, int dir, const RotateTables& tables,
+                                std::vector<int>& offsets) {
+    rotateRows<uint32_t>(out, in, dir, tables, offsets);
 }
 
 }  // namespace
@@ -78,14 +126,15 @@ void RotateTables::setAngle(int degrees) {
     }
 }
 
-void rotateFrame(Surface& frame, Surface& scene, int dir, const RotateTables& tables) {
+void rotateFrame(Surface& frame, Surface& scene, int dir, RotateTables& tables) {
     PixelRows out = frame.lock();
     PixelRows in = scene.lock();
     if (!out || !in || in.format != out.format || in.width != out.width || in.height != out.height) return;
+    std::vector<int>& offsets = tables.columnOffsets();
     if (out.format == PixelFormat::Rgb565) {
-        rotateRows<uint16_t>(out, in, dir, tables);
+        rotate565(out, in, dir, tables, offsets);
     } else {
-        rotateRows<uint32_t>(out, in, dir, tables);
+        rotate8888(out, in, dir, tables, offsets);
     }
 }
 

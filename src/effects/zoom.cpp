@@ -22,8 +22,18 @@ Rect zoomRect(int dir, int n, int width, int height) {
 void zoomFrame(Surface& frame, const Surface& scene, const Surface& stage, int dir, int n) {
     const Surface& still = dir == kZoomIn ? scene : stage;
     const Surface& moving = dir == kZoomIn ? stage : scene;
-    frame.copy(still, false);
-    frame.copyRect(moving, moving.bounds(), zoomRect(dir, n, frame.width(), frame.height()), false);
+    const int w = frame.width(), h = frame.height();
+    const Rect r = zoomRect(dir, n, w, h);
+    if (!r.insideOf(w, h) || !moving.valid()) {
+        frame.copy(still, false);
+        return;
+    }
+    // The still picture around the rectangle, the moving one stretched into it.
+    for (const Rect& around : {Rect{0, 0, w, r.top}, Rect{0, r.bottom, w, h}, Rect{0, r.top, r.left, r.bottom},
+                               Rect{r.right, r.top, w, r.bottom}}) {
+        if (!around.empty()) frame.copyRect(still, around, around, false);
+    }
+    frame.copyRect(moving, moving.bounds(), r, false);
 }
 
 void runZoom(const EffectRun& run) {
