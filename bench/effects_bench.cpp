@@ -84,6 +84,9 @@ void BM_Quake(benchmark::State& state) {
 void BM_Zoom(benchmark::State& state) {
     frameCost(state, [](Pictures& p) { morv::zoomFrame(*p.frame, *p.scene, *p.stage, 1, 63); });
 }
+void BM_ZoomHalfway(benchmark::State& state) {
+    frameCost(state, [](Pictures& p) { morv::zoomFrame(*p.frame, *p.scene, *p.stage, 2, 40); });
+}
 void BM_Rotate(benchmark::State& state) {
     std::unique_ptr<morv::RotateTables> tables;
     frameCost(state, [&tables](Pictures& p) {
@@ -128,6 +131,7 @@ BENCHMARK(BM_BlindShow)->Apply(screens);
 BENCHMARK(BM_Curtain)->Apply(screens);
 BENCHMARK(BM_Quake)->Apply(screens);
 BENCHMARK(BM_Zoom)->Apply(screens);
+BENCHMARK(BM_ZoomHalfway)->Apply(screens);
 BENCHMARK(BM_Rotate)->Apply(screens);
 BENCHMARK(BM_MosaicGrowing)->Apply(screens);
 BENCHMARK(BM_MosaicShrinking)->Apply(screens);

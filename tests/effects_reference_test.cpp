@@ -86,6 +86,23 @@ TEST_P(EffectsReferenceTest, RotatedFramesMatchTheSamplingRule) {
     }
 }
 
+// Every ZOOM frame equals the still picture with the other stretched over it by
+// the surfaces' own nearest-pixel copy.
+TEST_P(EffectsReferenceTest, ZoomFramesMatchTheSurfaceStretch) {
+    const int w = 41, h = 27;
+    auto scene = randomSurface(w, h, 6), stage = randomSurface(w, h, 7);
+    auto frame = randomSurface(w, h, 8), expected = randomSurface(w, h, 9);
+    for (int dir : {1, 2}) {
+        for (int n = 0; n < 64; ++n) {
+            zoomFrame(*frame, *scene, *stage, dir, n);
+            const Surface& moving = dir == 1 ? *stage : *scene;
+            expected->copy(dir == 1 ? *scene : *stage, false);
+            expected->copyRect(moving, moving.bounds(), zoomRect(dir, n, w, h), false);
+            ASSERT_EQ(pixelsOf(*frame), pixelsOf(*expected)) << dir << " " << n;
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Depths, EffectsReferenceTest, ::testing::Values(16, 32), depthName);
 
 }  // namespace

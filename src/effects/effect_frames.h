@@ -2,6 +2,7 @@
 // Single frames of the transition families, on whole surfaces of one size and
 // format. The family routines call them in their timed loops; on their own they
 // measure what one frame costs.
+#include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <vector>
@@ -59,14 +60,23 @@ public:
     // Pointers at offset 0, for indexing by signed offsets.
     const int* sineAtCentre() const { return sine_.data() + centre_; }
     const int* cosineAtCentre() const { return cosine_.data() + centre_; }
-    // Room for one offset into the scene per frame column, reused by every frame.
+    // The columns of a frame row that sample inside the scene, and where the row samples.
+    struct RowRun {
+        int first;
+        int last;
+        ptrdiff_t base;
+    };
+    // Room for one offset into the scene per frame column and one run per frame
+    // row, reused by every frame.
     std::vector<int>& columnOffsets() { return columnOffsets_; }
+    std::vector<RowRun>& rowRuns() { return rowRuns_; }
 
 private:
     int centre_;
     std::vector<int> sine_;
     std::vector<int> cosine_;
     std::vector<int> columnOffsets_;
+    std::vector<RowRun> rowRuns_;
 };
 // ROTATE frame at the tables' angle: every frame pixel samples the scene turned
 // about the centre, black where the sample falls outside.

@@ -26,6 +26,10 @@ struct Rgb565 {
     static uint32_t greenSum(Sum s) { return s >> 21; }
     static uint32_t blueSum(Sum s) { return s & 0x7FF; }
     static Pixel make(uint32_t r, uint32_t g, uint32_t b) { return static_cast<Pixel>(r << 11 | g << 5 | b); }
+    // A quarter of the sum of four pixels, channel by channel.
+    static Pixel quarter(Pixel a, Pixel b, Pixel c, Pixel d) {
+        return fold((spread(a) + spread(b) + spread(c) + spread(d)) >> 2);
+    }
     static constexpr int kLargestPackedSum = 32;
 };
 
@@ -42,6 +46,12 @@ struct Xrgb8888 {
     static uint32_t greenSum(Sum s) { return static_cast<uint32_t>((s >> 21) & 0x1FFFFF); }
     static uint32_t blueSum(Sum s) { return static_cast<uint32_t>(s & 0x1FFFFF); }
     static Pixel make(uint32_t r, uint32_t g, uint32_t b) { return r << 16 | g << 8 | b; }
+    // Four pixels fit in 32 bits with red and blue summed together, green apart.
+    static Pixel quarter(Pixel a, Pixel b, Pixel c, Pixel d) {
+        const uint32_t redBlue = (a & 0xFF00FF) + (b & 0xFF00FF) + (c & 0xFF00FF) + (d & 0xFF00FF);
+        const uint32_t green = (a & 0xFF00) + (b & 0xFF00) + (c & 0xFF00) + (d & 0xFF00);
+        return ((redBlue >> 2) & 0xFF00FF) | ((green >> 2) & 0xFF00);
+    }
     static constexpr int kLargestPackedSum = 8192;
 };
 
@@ -73,9 +83,7 @@ template <typename Format>
         const Pixel* lower = in.rowAs<const Pixel>(std::min(y + half, h - 1));
         for (int x = 0, block = 0; x < w; x += size, ++block) {
             const int x2 = std::min(x + half, w - 1);
-            const auto sum = Format::spread(top[x]) + Format::spread(top[x2]) + Format::spread(lower[x]) +
-                             Format::spread(lower[x2]);
-            colours[static_cast<size_t>(block)] = Format::fold(sum >> 2);
+            colours[static_cast<size_t>(block)] = Format::quarter(top[x], top[x2], lower[x], lower[x2]);
         }
         paintBand<Format>(out, y, std::min(y + size, h), shift, colours);
     }
@@ -127,13 +135,98 @@ template <typename Format>
     }
 }
 
+// The colour of one block of 2^shift pixels whose on-screen part is
+// [left, right) x [top, bottom): its four samples, or its on-screen sum divided
+// by the full block area.
+template <typename Format>
+[[gnu::always_inline]] inline typename Format::Pixel blockColour(const PixelRows& in, int left, int top, int right,
+                                                                 int bottom, int shift, bool averaged) {
+    using Pixel = typename Format::Pixel;
+    typename Format::Sum sum = 0;
+    if (!averaged) {
+        const int half = (1 << shift) / 2;
+        const int x2 = std::min(left + half, in.width - 1), y2 = std::min(top + half, in.height - 1);
+        const Pixel* upper = in.rowAs<const Pixel>(top);
+        const Pixel* lower = in.rowAs<const Pixel>(y2);
+        return Format::quarter(upper[left], upper[x2], lower[left], lower[x2]);
+    }
+    for (int y = top; y < bottom; ++y) {
+        const Pixel* row = in.rowAs<const Pixel>(y);
+        for (int x = left; x < right; ++x) sum += Format::spread(row[x]);
+    }
+    return Format::fold(sum >> (2 * shift));
+}
+
+// Blocks of 2 x 2, the costliest frames: where a block is whole, both rules read
+// the same four pixels, so the inner loop is one plain pass over pairs of pixels;
+// the cut blocks of an odd last column or row follow their own rule.
+template <typename Format>
+[[gnu::always_inline]] inline void pairBlocks(const PixelRows& out, const PixelRows& in, bool averaged) {
+    using Pixel = typename Format::Pixel;
+    const int w = out.width, h = out.height;
+    const int pairs = w / 2;
+    for (int y = 0; y < h; y += 2) {
+        Pixel* o0 = out.rowAs<Pixel>(y);
+        if (y + 1 < h) {
+            const Pixel* top = in.rowAs<const Pixel>(y);
+            const Pixel* low = in.rowAs<const Pixel>(y + 1);
+            Pixel* o1 = out.rowAs<Pixel>(y + 1);
+            for (int k = 0; k < pairs; ++k) {
+                const Pixel c = Format::quarter(top[2 * k], top[2 * k + 1], low[2 * k], low[2 * k + 1]);
+                o0[2 * k] = c;
+                o0[2 * k + 1] = c;
+                o1[2 * k] = c;
+                o1[2 * k + 1] = c;
+            }
+            if (w % 2) {
+                const Pixel c = blockColour<Format>(in, w - 1, y, w, y + 2, 1, averaged);
+                o0[w - 1] = c;
+                o1[w - 1] = c;
+            }
+        } else {
+            for (int x = 0; x < w; x += 2) {
+                const Pixel c = blockColour<Format>(in, x, y, std::min(x + 2, w), y + 1, 1, averaged);
+                for (int i = x; i < std::min(x + 2, w); ++i) o0[i] = c;
+            }
+        }
+    }
+}
+
+// Blocks small enough to sum in one packed integer, painted as they are found.
+template <typename Format>
+[[gnu::always_inline]] inline void smallBlocks(const PixelRows& out, const PixelRows& in, int shift, bool averaged) {
+    using Pixel = typename Format::Pixel;
+    const int size = 1 << shift;
+    const int w = out.width, h = out.height;
+    for (int top = 0; top < h; top += size) {
+        const int bottom = std::min(top + size, h);
+        for (int left = 0; left < w; left += size) {
+            const int right = std::min(left + size, w);
+            const Pixel c = blockColour<Format>(in, left, top, right, bottom, shift, averaged);
+            for (int y = top; y < bottom; ++y) {
+                Pixel* o = out.rowAs<Pixel>(y);
+                for (int x = left; x < right; ++x) o[x] = c;
+            }
+        }
+    }
+}
+
 template <typename Format>
 [[gnu::always_inline]] inline void mosaicRows(const PixelRows& out, const PixelRows& scene, const PixelRows& stage,
                                               int f) {
-    if (f <= kGrowingFrames) {
-        sampledBlocks<Format>(out, scene, f);  // blocks of 2, 4, ... 256
+    const bool averaged = f > kGrowingFrames;
+    // Blocks of 2, 4, ... 256 from the scene, then 256, 128, ... 2 from the stage.
+    const int shift = averaged ? kMosaicFrames + 1 - f : f;
+    const PixelRows& in = averaged ? stage : scene;
+    if (shift == 1) {
+        pairBlocks<Format>(out, in, averaged);
+    } else if (!averaged) {
+        if (shift <= 3) smallBlocks<Format>(out, in, shift, false);
+        else sampledBlocks<Format>(out, in, shift);
+    } else if ((1 << (2 * shift)) <= Format::kLargestPackedSum) {
+        smallBlocks<Format>(out, in, shift, true);
     } else {
-        averagedBlocks<Format>(out, stage, kMosaicFrames + 1 - f);  // 256, 128, ... 2
+        averagedBlocks<Format>(out, in, shift);
     }
 }
 

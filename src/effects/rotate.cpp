@@ -63,7 +63,7 @@ void columnsWithin(int width, int low, int high, F f, int& first, int& last) {
 // columns; the rest of the row is black.
 template <typename Pixel>
 [[gnu::always_inline]] inline void rotateRows(const PixelRows& out, const PixelRows& in, int dir,
-                                              const RotateTables& tables, std::vector<int>& offsets) {
+                                              RotateTables& tables, std::vector<int>& offsets) {
     const int w = out.width, h = out.height;
     const int* sine = tables.sineAtCentre();
     const int* cosine = tables.cosineAtCentre();
@@ -76,6 +76,8 @@ template <typename Pixel>
         offsets[static_cast<size_t>(x)] = sense * sine[x - w / 2] * stride + cosine[x - w / 2];
     }
     const Pixel* scene = in.rowAs<const Pixel>(0);
+    std::vector<RotateTables::RowRun>& runs = tables.rowRuns();
+    runs.resize(static_cast<size_t>(h));
     for (int y = 0; y < h; ++y) {
         const int dy = y - h / 2;
         const int rowX = w / 2 - sense * sine[dy];
@@ -84,25 +86,34 @@ template <typename Pixel>
         int first = 0, last = w;
         columnsWithin(w, 0, w - 1, [&](int x) { return rowX + cosine[x - w / 2]; }, first, last);
         columnsWithin(w, 0, h - 1, [&](int x) { return rowY + sense * sine[x - w / 2]; }, first, last);
+        last = std::max(first, last);
+        runs[static_cast<size_t>(y)] = {first, last, static_cast<ptrdiff_t>(rowY) * stride + rowX};
         Pixel* o = out.rowAs<Pixel>(y);
-        if (first >= last) {
-            std::fill(o, o + w, Pixel{0});
-            continue;
-        }
         std::fill(o, o + first, Pixel{0});
-        const ptrdiff_t base = static_cast<ptrdiff_t>(rowY) * stride + rowX;
-        const int* offset = offsets.data();
-        for (int x = first; x < last; ++x) o[x] = scene[base + offset[x]];
         std::fill(o + last, o + w, Pixel{0});
+    }
+    // Tiles of the frame read a small region of the scene each, which stays in the cache.
+    constexpr int kTileRows = 16, kTileColumns = 64;
+    const int* offset = offsets.data();
+    for (int top = 0; top < h; top += kTileRows) {
+        for (int left = 0; left < w; left += kTileColumns) {
+            for (int y = top; y < std::min(top + kTileRows, h); ++y) {
+                const RotateTables::RowRun& run = runs[static_cast<size_t>(y)];
+                Pixel* o = out.rowAs<Pixel>(y);
+                const int end = std::min(run.last, left + kTileColumns);
+#pragma GCC unroll 8
+                for (int x = std::max(run.first, left); x < end; ++x) o[x] = scene[run.base + offset[x]];
+            }
+        }
     }
 }
 
-MORV_PIXEL_LOOP void rotate565(const PixelRows& out, const PixelRows& in, int dir, const RotateTables& tables,
+MORV_PIXEL_LOOP void rotate565(const PixelRows& out, const PixelRows& in, int dir, RotateTables& tables,
                                std::vector<int>& offsets) {
     rotateRows<uint16_t>(out, in, dir, tables, offsets);
 }
 
-MORV_PIXEL_LOOP void rotate8888(const PixelRows& out, const PixelRows& in, int dir, const RotateTables& tables,
+MORV_PIXEL_LOOP void rotate8888(const PixelRows& out, const PixelRows& in, int dir, RotateTables& tables,
                                 std::vector<int>& offsets) {
     rotateRows<uint32_t>(out, in, dir, tables, offsets);
 }

@@ -1,11 +1,62 @@
+#include <algorithm>
+#include <vector>
+
 #include "effects/effect_frames.h"
 #include "effects/effect_run.h"
 
 namespace morv {
 
 namespace {
+
 constexpr int kZoomFrames = 64;
 constexpr int kZoomIn = 1;
+
+// A run of destination columns whose nearest source columns follow one another.
+struct ColumnRun {
+    int to;
+    int from;
+    int length;
+};
+
+// The picture stretched by the nearest pixel into the rectangle, which lies
+// inside the frame. The zooms shrink the picture: when it is large, neighbouring
+// columns mostly come from neighbouring source columns and are copied as whole
+// runs; when it is small, column by column.
+template <typename Pixel>
+void stretchRows(Surface& frame, const Surface& picture, const Rect& r) {
+    const int64_t sw = picture.width(), sh = picture.height(), dw = r.width(), dh = r.height();
+    std::vector<int> columns(static_cast<size_t>(dw));
+    std::vector<ColumnRun> runs;
+    for (int x = 0; x < dw; ++x) {
+        const int from = static_cast<int>(x * sw / dw);
+        columns[static_cast<size_t>(x)] = from;
+        if (!runs.empty() && runs.back().from + runs.back().length == from) {
+            ++runs.back().length;
+        } else {
+            runs.push_back({x, from, 1});
+        }
+    }
+    constexpr int kLongRun = 16;
+    const bool longRuns = static_cast<int64_t>(runs.size()) * kLongRun <= dw;
+    for (int y = 0; y < dh; ++y) {
+        const Pixel* in = reinterpret_cast<const Pixel*>(picture.row(static_cast<int>(y * sh / dh)));
+        Pixel* out = reinterpret_cast<Pixel*>(frame.row(r.top + y)) + r.left;
+        if (longRuns) {
+            for (const ColumnRun& run : runs) std::copy(in + run.from, in + run.from + run.length, out + run.to);
+        } else {
+            for (int x = 0; x < dw; ++x) out[x] = in[columns[static_cast<size_t>(x)]];
+        }
+    }
+}
+
+void stretchInto(Surface& frame, const Surface& picture, const Rect& r) {
+    if (frame.format() == PixelFormat::Rgb565) {
+        stretchRows<uint16_t>(frame, picture, r);
+    } else {
+        stretchRows<uint32_t>(frame, picture, r);
+    }
+}
+
 }  // namespace
 
 Rect zoomRect(int dir, int n, int width, int height) {
@@ -24,7 +75,7 @@ void zoomFrame(Surface& frame, const Surface& scene, const Surface& stage, int d
     const Surface& moving = dir == kZoomIn ? stage : scene;
     const int w = frame.width(), h = frame.height();
     const Rect r = zoomRect(dir, n, w, h);
-    if (!r.insideOf(w, h) || !moving.valid()) {
+    if (!r.insideOf(w, h) || !moving.valid() || moving.format() != frame.format()) {
         frame.copy(still, false);
         return;
     }
@@ -33,7 +84,7 @@ void zoomFrame(Surface& frame, const Surface& scene, const Surface& stage, int d
                                Rect{r.right, r.top, w, r.bottom}}) {
         if (!around.empty()) frame.copyRect(still, around, around, false);
     }
-    frame.copyRect(moving, moving.bounds(), r, false);
+    stretchInto(frame, moving, r);
 }
 
 void runZoom(const EffectRun& run) {
