@@ -107,10 +107,6 @@ void BM_MosaicLargeBlocks(benchmark::State& state) {
 void BM_Move(benchmark::State& state) {
     frameCost(state, [](Pictures& p) { morv::moveStep(*p.frame, *p.scene, *p.stage, morv::direction::kLeft, 8, 1, false); });
 }
-void BM_MoveTwo(benchmark::State& state) {
-    frameCost(state, [](Pictures& p) { morv::moveStep(*p.frame, *p.scene, *p.stage, morv::direction::kLeft, 8, 2, false); });
-}
-
 // Width, height and depth of the screens measured.
 void screens(benchmark::internal::Benchmark* b) {
     for (int depth : {16, 32}) {
@@ -137,4 +133,3 @@ BENCHMARK(BM_MosaicGrowing)->Apply(screens);
 BENCHMARK(BM_MosaicShrinking)->Apply(screens);
 BENCHMARK(BM_MosaicLargeBlocks)->Apply(screens);
 BENCHMARK(BM_Move)->Apply(screens);
-BENCHMARK(BM_MoveTwo)->Apply(screens);
