@@ -106,6 +106,8 @@ void Screen::releaseSurfaces() {
     for (auto& surface : surfaces_) surface = std::make_unique<Surface>(format_, imageSource_.get());
 }
 
+Clock& Screen::clock() { return platform_.clock(); }
+
 void Screen::stopEffects() {
     effectRun_ = false;
     Clock& clock = platform_.clock();

@@ -17,6 +17,7 @@
 
 namespace morv {
 
+class Clock;
 class FontFactory;
 class ImageSource;
 class TextRenderer;
@@ -140,6 +141,10 @@ public:
     void clearCharacterPositions();
 
     // --- State -------------------------------------------------------------
+    // The tick counter that effects time their frames by.
+    Clock& clock();
+    // Replaces ScratchSurface by an empty surface.
+    Surface& freshScratch();
     Surface& surface(SurfaceRole role) { return *surfaces_[static_cast<size_t>(role)]; }
     const Surface& surface(SurfaceRole role) const { return *surfaces_[static_cast<size_t>(role)]; }
     PixelFormat format() const { return format_; }
@@ -176,8 +181,6 @@ private:
     void releaseSurfaces();
     // Waits until a worker-thread effect has seen the cleared run flag and stopped.
     void stopEffects();
-    // Replaces ScratchSurface by an empty surface.
-    Surface& freshScratch();
     // A fresh ScratchSurface with the image at `percent`; negative when unreadable.
     int loadScratch(std::string_view name, int percent);
     // Draws one pass of text. Glyph drawing arrives with text rendering; until then

@@ -1,0 +1,135 @@
+// The cost of one frame of every transition family beside a plain copy of a frame.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "effects/effect_frames.h"
+#include "effects/effect_values.h"
+#include "effects/rect_filter.h"
+
+namespace {
+
+using morv::PixelFormat;
+using morv::Surface;
+
+struct Pictures {
+    Pictures(int width, int height, int depth)
+        : format(depth == 16 ? PixelFormat::Rgb565 : PixelFormat::Xrgb8888),
+          frame(std::make_unique<Surface>(format, nullptr)),
+          scene(std::make_unique<Surface>(format, nullptr)),
+          stage(std::make_unique<Surface>(format, nullptr)),
+          wide(std::make_unique<Surface>(format, nullptr)) {
+        frame->create(width, height);
+        scene->create(width, height);
+        stage->create(width, height);
+        wide->create(width + 64, height);
+        // Varied pictures, so that no branch or block average is trivial.
+        for (Surface* s : {scene.get(), stage.get(), wide.get()}) {
+            uint32_t seed = static_cast<uint32_t>(s->width()) * 2654435761u;
+            for (int y = 0; y < s->height(); ++y) {
+                uint8_t* row = s->row(y);
+                for (int i = 0; i < s->pitch(); ++i) row[i] = static_cast<uint8_t>((seed = seed * 1664525u + 1013904223u) >> 24);
+            }
+        }
+    }
+    PixelFormat format;
+    std::unique_ptr<Surface> frame, scene, stage, wide;
+};
+
+template <typename DrawFrame>
+void frameCost(benchmark::State& state, DrawFrame draw) {
+    Pictures p(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), static_cast<int>(state.range(2)));
+    for (auto _ : state) {
+        draw(p);
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_EffectMemcpy(benchmark::State& state) {
+    const size_t bytes = static_cast<size_t>(state.range(0) * state.range(1) * state.range(2) / 8);
+    std::vector<uint8_t> from(bytes, 0x5A), to(bytes);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), bytes);
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_Fade(benchmark::State& state) {
+    frameCost(state, [](Pictures& p) { morv::fadeFrame(*p.frame, *p.scene, *p.stage, 17); });
+}
+void BM_Scroll(benchmark::State& state) {
+    frameCost(state, [](Pictures& p) { morv::scrollFrame(*p.frame, *p.wide, morv::direction::kLeft, 32, 0); });
+}
+void BM_Invert(benchmark::State& state) {
+    frameCost(state, [](Pictures& p) {
+        morv::filterRect(*p.scene, morv::RectFilter::Invert, {0, 0, p.scene->width() - 1, p.scene->height() - 1});
+    });
+}
+void BM_Blind(benchmark::State& state) {
+    frameCost(state, [](Pictures& p) {
+        morv::blindStep(*p.frame, *p.stage, morv::direction::kLeft, p.frame->height() / 16, 3);
+    });
+}
+void BM_BlindShow(benchmark::State& state) {
+    frameCost(state, [](Pictures& p) { morv::blindShowStep(*p.frame, *p.stage, morv::direction::kLeft, 16, 20); });
+}
+void BM_Curtain(benchmark::State& state) {
+    frameCost(state, [](Pictures& p) { morv::curtainBand(*p.frame, *p.stage, morv::direction::kLeft, 8, 10); });
+}
+void BM_Quake(benchmark::State& state) {
+    frameCost(state, [](Pictures& p) { morv::quakeFrame(*p.frame, *p.scene, 3, 32, 5); });
+}
+void BM_Zoom(benchmark::State& state) {
+    frameCost(state, [](Pictures& p) { morv::zoomFrame(*p.frame, *p.scene, *p.stage, 1, 63); });
+}
+void BM_ZoomHalfway(benchmark::State& state) {
+    frameCost(state, [](Pictures& p) { morv::zoomFrame(*p.frame, *p.scene, *p.stage, 2, 40); });
+}
+void BM_Rotate(benchmark::State& state) {
+    std::unique_ptr<morv::RotateTables> tables;
+    frameCost(state, [&tables](Pictures& p) {
+        if (!tables) tables = std::make_unique<morv::RotateTables>(p.frame->width(), p.frame->height());
+        tables->setAngle(42);
+        morv::rotateFrame(*p.frame, *p.scene, 3, *tables);
+    });
+}
+void BM_MosaicGrowing(benchmark::State& state) {
+    frameCost(state, [](Pictures& p) { morv::mosaicFrame(*p.frame, *p.scene, *p.stage, 1); });
+}
+void BM_MosaicShrinking(benchmark::State& state) {
+    frameCost(state, [](Pictures& p) { morv::mosaicFrame(*p.frame, *p.scene, *p.stage, 16); });
+}
+void BM_MosaicLargeBlocks(benchmark::State& state) {
+    frameCost(state, [](Pictures& p) { morv::mosaicFrame(*p.frame, *p.scene, *p.stage, 9); });
+}
+void BM_Move(benchmark::State& state) {
+    frameCost(state, [](Pictures& p) { morv::moveStep(*p.frame, *p.scene, *p.stage, morv::direction::kLeft, 8, 1, false); });
+}
+// Width, height and depth of the screens measured.
+void screens(benchmark::internal::Benchmark* b) {
+    for (int depth : {16, 32}) {
+        b->Args({640, 480, depth});
+        b->Args({1280, 720, depth});
+    }
+    b->MinTime(0.05);
+}
+
+}  // namespace
+
+BENCHMARK(BM_EffectMemcpy)->Apply(screens);
+BENCHMARK(BM_Fade)->Apply(screens);
+BENCHMARK(BM_Scroll)->Apply(screens);
+BENCHMARK(BM_Invert)->Apply(screens);
+BENCHMARK(BM_Blind)->Apply(screens);
+BENCHMARK(BM_BlindShow)->Apply(screens);
+BENCHMARK(BM_Curtain)->Apply(screens);
+BENCHMARK(BM_Quake)->Apply(screens);
+BENCHMARK(BM_Zoom)->Apply(screens);
+BENCHMARK(BM_ZoomHalfway)->Apply(screens);
+BENCHMARK(BM_Rotate)->Apply(screens);
+BENCHMARK(BM_MosaicGrowing)->Apply(screens);
+BENCHMARK(BM_MosaicShrinking)->Apply(screens);
+BENCHMARK(BM_MosaicLargeBlocks)->Apply(screens);
+BENCHMARK(BM_Move)->Apply(screens);

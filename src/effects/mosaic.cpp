@@ -1,0 +1,270 @@
+#include <algorithm>
+#include <vector>
+
+#include "effects/effect_frames.h"
+#include "effects/effect_run.h"
+#include "effects/pixel_loop.h"
+
+namespace morv {
+
+namespace {
+
+constexpr int kMosaicFrames = 16;
+constexpr int kGrowingFrames = 8;
+
+// Channel sums are kept packed in one integer, each channel with room above it.
+// 565: the pixel spread over a word as 00000GGGGGG00000RRRRR000000BBBBB, room
+// for sums of 32 pixels. 8888: blue, green and red 21 bits apart in 64 bits,
+// room for sums of 8192 pixels.
+struct Rgb565 {
+    using Pixel = uint16_t;
+    using Sum = uint32_t;
+    static constexpr uint32_t kFields = 0x07E0F81F;
+    static Sum spread(Pixel p) { return (p | uint32_t{p} << 16) & kFields; }
+    static Pixel fold(Sum s) { return static_cast<Pixel>((s & kFields) | (s & kFields) >> 16); }
+    static uint32_t redSum(Sum s) { return (s >> 11) & 0x3FF; }
+    static uint32_t greenSum(Sum s) { return s >> 21; }
+    static uint32_t blueSum(Sum s) { return s & 0x7FF; }
+    static Pixel make(uint32_t r, uint32_t g, uint32_t b) { return static_cast<Pixel>(r << 11 | g << 5 | b); }
+    // A quarter of the sum of four pixels, channel by channel.
+    static Pixel quarter(Pixel a, Pixel b, Pixel c, Pixel d) {
+        return fold((spread(a) + spread(b) + spread(c) + spread(d)) >> 2);
+    }
+    static constexpr int kLargestPackedSum = 32;
+};
+
+struct Xrgb8888 {
+    using Pixel = uint32_t;
+    using Sum = uint64_t;
+    static Sum spread(Pixel p) {
+        return (p & 0xFF) | uint64_t{(p >> 8) & 0xFF} << 21 | uint64_t{(p >> 16) & 0xFF} << 42;
+    }
+    static Pixel fold(Sum s) {
+        return static_cast<Pixel>((s & 0xFF) | ((s >> 21) & 0xFF) << 8 | ((s >> 42) & 0xFF) << 16);
+    }
+    static uint32_t redSum(Sum s) { return static_cast<uint32_t>(s >> 42); }
+    static uint32_t greenSum(Sum s) { return static_cast<uint32_t>((s >> 21) & 0x1FFFFF); }
+    static uint32_t blueSum(Sum s) { return static_cast<uint32_t>(s & 0x1FFFFF); }
+    static Pixel make(uint32_t r, uint32_t g, uint32_t b) { return r << 16 | g << 8 | b; }
+    // Four pixels fit in 32 bits with red and blue summed together, green apart.
+    static Pixel quarter(Pixel a, Pixel b, Pixel c, Pixel d) {
+        const uint32_t redBlue = (a & 0xFF00FF) + (b & 0xFF00FF) + (c & 0xFF00FF) + (d & 0xFF00FF);
+        const uint32_t green = (a & 0xFF00) + (b & 0xFF00) + (c & 0xFF00) + (d & 0xFF00);
+        return ((redBlue >> 2) & 0xFF00FF) | ((green >> 2) & 0xFF00);
+    }
+    static constexpr int kLargestPackedSum = 8192;
+};
+
+// Paints rows [top, bottom) with one colour per block of 2^shift columns: the
+// first row is painted, the others copied from it.
+template <typename Format>
+[[gnu::always_inline]] inline void paintBand(const PixelRows& out, int top, int bottom, int shift,
+                                             const std::vector<typename Format::Pixel>& colours) {
+    using Pixel = typename Format::Pixel;
+    const int size = 1 << shift;
+    Pixel* first = out.rowAs<Pixel>(top);
+    for (size_t block = 0; block < colours.size(); ++block) {
+        const int left = static_cast<int>(block) << shift;
+        std::fill(first + left, first + std::min(left + size, out.width), colours[block]);
+    }
+    for (int y = top + 1; y < bottom; ++y) std::copy(first, first + out.width, out.rowAs<Pixel>(y));
+}
+
+// Growing blocks: each the average of four scene pixels, at its corner and half a
+// block to the right and down (limited to the last column and row).
+template <typename Format>
+[[gnu::always_inline]] inline void sampledBlocks(const PixelRows& out, const PixelRows& in, int shift) {
+    using Pixel = typename Format::Pixel;
+    const int size = 1 << shift, half = size / 2;
+    const int w = out.width, h = out.height;
+    std::vector<Pixel> colours(static_cast<size_t>((w + size - 1) >> shift));
+    for (int y = 0; y < h; y += size) {
+        const Pixel* top = in.rowAs<const Pixel>(y);
+        const Pixel* lower = in.rowAs<const Pixel>(std::min(y + half, h - 1));
+        for (int x = 0, block = 0; x < w; x += size, ++block) {
+            const int x2 = std::min(x + half, w - 1);
+            colours[static_cast<size_t>(block)] = Format::quarter(top[x], top[x2], lower[x], lower[x2]);
+        }
+        paintBand<Format>(out, y, std::min(y + size, h), shift, colours);
+    }
+}
+
+// Shrinking blocks: each the sum of its stage pixels on the screen divided by the
+// full block area, so blocks cut by the edge come out darker.
+template <typename Format>
+[[gnu::always_inline]] inline void averagedBlocks(const PixelRows& out, const PixelRows& in, int shift) {
+    using Pixel = typename Format::Pixel;
+    const int size = 1 << shift;
+    const int w = out.width, h = out.height;
+    const size_t blocks = static_cast<size_t>((w + size - 1) >> shift);
+    std::vector<uint32_t> red(blocks), green(blocks), blue(blocks);
+    std::vector<Pixel> colours(blocks);
+    for (int top = 0; top < h; top += size) {
+        const int bottom = std::min(top + size, h);
+        std::fill(red.begin(), red.end(), 0);
+        std::fill(green.begin(), green.end(), 0);
+        std::fill(blue.begin(), blue.end(), 0);
+        // Packed sums over pieces of a block's row, two rows at once when blocks are
+        // small, each piece small enough for the packed channels not to overflow.
+        const int rowsAtOnce = 2 * size <= Format::kLargestPackedSum ? 2 : 1;
+        const int piece = std::min(size, Format::kLargestPackedSum / rowsAtOnce);
+        for (int y = top; y < bottom; y += rowsAtOnce) {
+            const Pixel* row = in.rowAs<const Pixel>(y);
+            const Pixel* next = rowsAtOnce == 2 && y + 1 < bottom ? in.rowAs<const Pixel>(y + 1) : nullptr;
+            for (size_t block = 0; block < blocks; ++block) {
+                const int left = static_cast<int>(block) << shift;
+                const int right = std::min(left + size, w);
+                for (int from = left; from < right; from += piece) {
+                    const int to = std::min(from + piece, right);
+                    typename Format::Sum sum = 0;
+                    for (int x = from; x < to; ++x) sum += Format::spread(row[x]);
+                    if (next) {
+                        for (int x = from; x < to; ++x) sum += Format::spread(next[x]);
+                    }
+                    red[block] += Format::redSum(sum);
+                    green[block] += Format::greenSum(sum);
+                    blue[block] += Format::blueSum(sum);
+                }
+            }
+        }
+        for (size_t block = 0; block < blocks; ++block) {
+            colours[block] = Format::make(red[block] >> (2 * shift), green[block] >> (2 * shift),
+                                          blue[block] >> (2 * shift));
+        }
+        paintBand<Format>(out, top, bottom, shift, colours);
+    }
+}
+
+// The colour of one block of 2^shift pixels whose on-screen part is
+// [left, right) x [top, bottom): its four samples, or its on-screen sum divided
+// by the full block area.
+template <typename Format>
+[[gnu::always_inline]] inline typename Format::Pixel blockColour(const PixelRows& in, int left, int top, int right,
+                                                                 int bottom, int shift, bool averaged) {
+    using Pixel = typename Format::Pixel;
+    typename Format::Sum sum = 0;
+    if (!averaged) {
+        const int half = (1 << shift) / 2;
+        const int x2 = std::min(left + half, in.width - 1), y2 = std::min(top + half, in.height - 1);
+        const Pixel* upper = in.rowAs<const Pixel>(top);
+        const Pixel* lower = in.rowAs<const Pixel>(y2);
+        return Format::quarter(upper[left], upper[x2], lower[left], lower[x2]);
+    }
+    for (int y = top; y < bottom; ++y) {
+        const Pixel* row = in.rowAs<const Pixel>(y);
+        for (int x = left; x < right; ++x) sum += Format::spread(row[x]);
+    }
+    return Format::fold(sum >> (2 * shift));
+}
+
+// Blocks of 2 x 2, the costliest frames: where a block is whole, both rules read
+// the same four pixels, so the inner loop is one plain pass over pairs of pixels;
+// the cut blocks of an odd last column or row follow their own rule.
+template <typename Format>
+[[gnu::always_inline]] inline void pairBlocks(const PixelRows& out, const PixelRows& in, bool averaged) {
+    using Pixel = typename Format::Pixel;
+    const int w = out.width, h = out.height;
+    const int pairs = w / 2;
+    for (int y = 0; y < h; y += 2) {
+        Pixel* o0 = out.rowAs<Pixel>(y);
+        if (y + 1 < h) {
+            const Pixel* top = in.rowAs<const Pixel>(y);
+            const Pixel* low = in.rowAs<const Pixel>(y + 1);
+            Pixel* o1 = out.rowAs<Pixel>(y + 1);
+            for (int k = 0; k < pairs; ++k) {
+                const Pixel c = Format::quarter(top[2 * k], top[2 * k + 1], low[2 * k], low[2 * k + 1]);
+                o0[2 * k] = c;
+                o0[2 * k + 1] = c;
+                o1[2 * k] = c;
+                o1[2 * k + 1] = c;
+            }
+            if (w % 2) {
+                const Pixel c = blockColour<Format>(in, w - 1, y, w, y + 2, 1, averaged);
+                o0[w - 1] = c;
+                o1[w - 1] = c;
+            }
+        } else {
+            for (int x = 0; x < w; x += 2) {
+                const Pixel c = blockColour<Format>(in, x, y, std::min(x + 2, w), y + 1, 1, averaged);
+                for (int i = x; i < std::min(x + 2, w); ++i) o0[i] = c;
+            }
+        }
+    }
+}
+
+// Blocks small enough to sum in one packed integer, painted as they are found.
+template <typename Format>
+[[gnu::always_inline]] inline void smallBlocks(const PixelRows& out, const PixelRows& in, int shift, bool averaged) {
+    using Pixel = typename Format::Pixel;
+    const int size = 1 << shift;
+    const int w = out.width, h = out.height;
+    for (int top = 0; top < h; top += size) {
+        const int bottom = std::min(top + size, h);
+        for (int left = 0; left < w; left += size) {
+            const int right = std::min(left + size, w);
+            const Pixel c = blockColour<Format>(in, left, top, right, bottom, shift, averaged);
+            for (int y = top; y < bottom; ++y) {
+                Pixel* o = out.rowAs<Pixel>(y);
+                for (int x = left; x < right; ++x) o[x] = c;
+            }
+        }
+    }
+}
+
+template <typename Format>
+[[gnu::always_inline]] inline void mosaicRows(const PixelRows& out, const PixelRows& scene, const PixelRows& stage,
+                                              int f) {
+    const bool averaged = f > kGrowingFrames;
+    // Blocks of 2, 4, ... 256 from the scene, then 256, 128, ... 2 from the stage.
+    const int shift = averaged ? kMosaicFrames + 1 - f : f;
+    const PixelRows& in = averaged ? stage : scene;
+    if (shift == 1) {
+        pairBlocks<Format>(out, in, averaged);
+    } else if (!averaged) {
+        if (shift <= 3) smallBlocks<Format>(out, in, shift, false);
+        else sampledBlocks<Format>(out, in, shift);
+    } else if ((1 << (2 * shift)) <= Format::kLargestPackedSum) {
+        smallBlocks<Format>(out, in, shift, true);
+    } else {
+        averagedBlocks<Format>(out, in, shift);
+    }
+}
+
+MORV_PIXEL_LOOP void mosaic565(const PixelRows& out, const PixelRows& scene, const PixelRows& stage, int f) {
+    mosaicRows<Rgb565>(out, scene, stage, f);
+}
+
+MORV_PIXEL_LOOP void mosaic8888(const PixelRows& out, const PixelRows& scene, const PixelRows& stage, int f) {
+    mosaicRows<Xrgb8888>(out, scene, stage, f);
+}
+
+bool sameShape(const PixelRows& a, const PixelRows& b) {
+    return a && b && a.format == b.format && a.width == b.width && a.height == b.height;
+}
+
+}  // namespace
+
+void mosaicFrame(Surface& frame, Surface& scene, Surface& stage, int f) {
+    if (f < 1 || f > kMosaicFrames) return;
+    const PixelRows out = frame.lock(), old = scene.lock(), next = stage.lock();
+    if (!sameShape(out, old) || !sameShape(out, next)) return;
+    if (out.format == PixelFormat::Rgb565) {
+        mosaic565(out, old, next, f);
+    } else {
+        mosaic8888(out, old, next, f);
+    }
+}
+
+void runMosaic(const EffectRun& run) {
+    FrameClock clock = run.startClock();
+    const uint64_t duration = run.values.durationMs;
+    for (int f = 1; f <= kMosaicFrames; ++f) {
+        if (!clock.waitPast((f * duration) >> 4)) break;
+        mosaicFrame(run.frame(), run.scene(), run.stage(), f);
+        run.present();
+    }
+    run.copyWhole(SurfaceRole::FrameSurface, SurfaceRole::StageSurface);
+    run.copyWhole(SurfaceRole::SceneSurface, SurfaceRole::StageSurface);
+}
+
+}  // namespace morv

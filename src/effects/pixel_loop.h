@@ -1,0 +1,9 @@
+#pragma once
+
+// Marks a hot pixel loop to be built twice on x86-64, once for processors with
+// AVX2 and once for any other; the loader picks the version when the program starts.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#define MORV_PIXEL_LOOP __attribute__((target_clones("avx2", "default")))
+#else
+#define MORV_PIXEL_LOOP
+#endif

@@ -1,0 +1,65 @@
+#include "effects/rect_effect.h"
+
+#include <array>
+#include <cctype>
+#include <string_view>
+
+#include "platform/cp949.h"
+
+namespace morv {
+
+namespace {
+
+constexpr std::array<std::string_view, kFilterCount> kFilterNames{"GRAY", "SEPIA", "INVERT", "BLEND"};
+
+// The number a text begins with, as the scripts read numbers: leading blanks and
+// a sign allowed, anything that is not a number counts as 0.
+int leadingNumber(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    int64_t value = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+        value = std::min<int64_t>(value * 10 + (text[i] - '0'), int64_t{1} << 31);
+    }
+    value = negative ? -value : value;
+    return static_cast<int>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+int filterNumber(std::string_view word) {
+    for (size_t i = 0; i < kFilterNames.size(); ++i) {
+        if (cp949::equalsIgnoreCase(word, kFilterNames[i])) return static_cast<int>(i);
+    }
+    return leadingNumber(word);
+}
+
+}  // namespace
+
+FilterRequest filterRequestFromArguments(std::span<const std::string> arguments) {
+    auto number = [&arguments](size_t i) { return i < arguments.size() ? leadingNumber(arguments[i]) : 0; };
+    FilterRequest request;
+    request.filter = arguments.empty() ? 0 : filterNumber(arguments[0]);
+    request.wholeScreen = arguments.size() <= 1;
+    request.rect = {number(1), number(2), number(3), number(4)};
+    if (request.filter == static_cast<int>(RectFilter::Blend)) request.colour = {number(5), number(6), number(7)};
+    return request;
+}
+
+void runRectEffect(Screen& screen, const FilterRequest& request, FilterTarget target) {
+    if (request.filter < 0 || request.filter >= kFilterCount) return;
+    const InclusiveRect rect =
+        request.wholeScreen ? InclusiveRect{0, 0, screen.width() - 1, screen.height() - 1} : request.rect;
+    const auto filter = static_cast<RectFilter>(request.filter);
+    if (target == FilterTarget::Stage) {
+        filterRect(screen.surface(SurfaceRole::StageSurface), filter, rect, request.colour);
+        return;
+    }
+    Surface& scene = screen.surface(SurfaceRole::SceneSurface);
+    filterRect(scene, filter, rect, request.colour);
+    screen.setSceneChanged(true);
+    screen.surface(SurfaceRole::FrameSurface).copy(scene, false);
+    screen.surface(SurfaceRole::StageSurface).copy(scene, false);
+}
+
+}  // namespace morv

@@ -1,0 +1,171 @@
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+
+#include "effects/effect_frames.h"
+#include "effects/effect_run.h"
+#include "effects/pixel_loop.h"
+
+namespace morv {
+
+namespace {
+
+constexpr int kAngleStep = 6;
+constexpr int kLargestAngle = 180;
+constexpr int kReverse = 4;
+
+struct DegreeTables {
+    std::array<double, kLargestAngle + 1> sine;
+    std::array<double, kLargestAngle + 1> cosine;
+};
+
+// Sine and cosine of every whole degree from 0 to 180, computed once.
+const DegreeTables& degreeTables() {
+    static const DegreeTables tables = [] {
+        DegreeTables t{};
+        const double radiansPerDegree = std::acos(-1.0) / 180.0;
+        for (int k = 0; k <= kLargestAngle; ++k) {
+            t.sine[static_cast<size_t>(k)] = std::sin(k * radiansPerDegree);
+            t.cosine[static_cast<size_t>(k)] = std::cos(k * radiansPerDegree);
+        }
+        return t;
+    }();
+    return tables;
+}
+
+// The columns [first, last) of a row at which f(x), monotone in x, lies in [low, high).
+template <typename F>
+void columnsWithin(int width, int low, int high, F f, int& first, int& last) {
+    const bool rising = f(width - 1) >= f(0);
+    // The first column at which `past` holds; `past` turns true once and stays true.
+    auto firstWhere = [width](auto past) {
+        int lo = 0, hi = width;
+        while (lo < hi) {
+            const int mid = lo + (hi - lo) / 2;
+            if (past(mid)) hi = mid;
+            else lo = mid + 1;
+        }
+        return lo;
+    };
+    if (rising) {
+        first = std::max(first, firstWhere([&](int x) { return f(x) >= low; }));
+        last = std::min(last, firstWhere([&](int x) { return f(x) >= high; }));
+    } else {
+        first = std::max(first, firstWhere([&](int x) { return f(x) < high; }));
+        last = std::min(last, firstWhere([&](int x) { return f(x) < low; }));
+    }
+}
+
+// Each frame pixel (x, y) samples the scene at (rowX + cos x', rowY + sense sin x'),
+// where rowX and rowY depend on the row only. Both coordinates move monotonically
+// along a row, so the pixels that sample inside the scene form one run of
+// columns; the rest of the row is black.
+template <typename Pixel>
+[[gnu::always_inline]] inline void rotateRows(const PixelRows& out, const PixelRows& in, int dir,
+                                              RotateTables& tables, std::vector<int>& offsets) {
+    const int w = out.width, h = out.height;
+    const int* sine = tables.sineAtCentre();
+    const int* cosine = tables.cosineAtCentre();
+    // CROTATE samples (cx + cos x' + sin y', cy + cos y' - sin x'); RROTATE turns the
+    // other way: (cx + cos x' - sin y', cy + sin x' + cos y').
+    const int sense = dir == kReverse ? 1 : -1;
+    const int stride = in.pitch / static_cast<int>(sizeof(Pixel));
+    offsets.resize(static_cast<size_t>(w));
+    for (int x = 0; x < w; ++x) {
+        offsets[static_cast<size_t>(x)] = sense * sine[x - w / 2] * stride + cosine[x - w / 2];
+    }
+    const Pixel* scene = in.rowAs<const Pixel>(0);
+    std::vector<RotateTables::RowRun>& runs = tables.rowRuns();
+    runs.resize(static_cast<size_t>(h));
+    for (int y = 0; y < h; ++y) {
+        const int dy = y - h / 2;
+        const int rowX = w / 2 - sense * sine[dy];
+        const int rowY = h / 2 + cosine[dy];
+        // The last column and row of the scene are never sampled.
+        int first = 0, last = w;
+        columnsWithin(w, 0, w - 1, [&](int x) { return rowX + cosine[x - w / 2]; }, first, last);
+        columnsWithin(w, 0, h - 1, [&](int x) { return rowY + sense * sine[x - w / 2]; }, first, last);
+        last = std::max(first, last);
+        runs[static_cast<size_t>(y)] = {first, last, static_cast<ptrdiff_t>(rowY) * stride + rowX};
+        Pixel* o = out.rowAs<Pixel>(y);
+        std::fill(o, o + first, Pixel{0});
+        std::fill(o + last, o + w, Pixel{0});
+    }
+    // Tiles of the frame read a small region of the scene each, which stays in the cache.
+    constexpr int kTileRows = 16, kTileColumns = 64;
+    const int* offset = offsets.data();
+    for (int top = 0; top < h; top += kTileRows) {
+        for (int left = 0; left < w; left += kTileColumns) {
+            for (int y = top; y < std::min(top + kTileRows, h); ++y) {
+                const RotateTables::RowRun& run = runs[static_cast<size_t>(y)];
+                Pixel* o = out.rowAs<Pixel>(y);
+                const int end = std::min(run.last, left + kTileColumns);
+#pragma GCC unroll 8
+                for (int x = std::max(run.first, left); x < end; ++x) o[x] = scene[run.base + offset[x]];
+            }
+        }
+    }
+}
+
+MORV_PIXEL_LOOP void rotate565(const PixelRows& out, const PixelRows& in, int dir, RotateTables& tables,
+                               std::vector<int>& offsets) {
+    rotateRows<uint16_t>(out, in, dir, tables, offsets);
+}
+
+MORV_PIXEL_LOOP void rotate8888(const PixelRows& out, const PixelRows& in, int dir, RotateTables& tables,
+                                std::vector<int>& offsets) {
+    rotateRows<uint32_t>(out, in, dir, tables, offsets);
+}
+
+}  // namespace
+
+// Offsets from the centre run from -(size / 2) to size - 1 - size / 2, so an odd
+// size needs one entry more than the size on the positive side.
+RotateTables::RotateTables(int width, int height)
+    : centre_(std::max(width, height) / 2),
+      sine_(static_cast<size_t>(2 * centre_ + 1)),
+      cosine_(static_cast<size_t>(2 * centre_ + 1)) {}
+
+void RotateTables::setAngle(int degrees) {
+    const DegreeTables& t = degreeTables();
+    const double s = t.sine[static_cast<size_t>(std::clamp(degrees, 0, kLargestAngle))];
+    const double c = t.cosine[static_cast<size_t>(std::clamp(degrees, 0, kLargestAngle))];
+    for (int i = -centre_; i <= centre_; ++i) {
+        sine_[static_cast<size_t>(i + centre_)] = static_cast<int>(i * s);
+        cosine_[static_cast<size_t>(i + centre_)] = static_cast<int>(i * c);
+    }
+}
+
+void rotateFrame(Surface& frame, Surface& scene, int dir, RotateTables& tables) {
+    PixelRows out = frame.lock();
+    PixelRows in = scene.lock();
+    if (!out || !in || in.format != out.format || in.width != out.width || in.height != out.height) return;
+    std::vector<int>& offsets = tables.columnOffsets();
+    if (out.format == PixelFormat::Rgb565) {
+        rotate565(out, in, dir, tables, offsets);
+    } else {
+        rotate8888(out, in, dir, tables, offsets);
+    }
+}
+
+void runRotate(const EffectRun& run) {
+    // The sense of the turn does not depend on the sign of the angle.
+    const int64_t finalAngle = std::min<int64_t>(std::llabs(int64_t{run.values.parameter}), kLargestAngle);
+    RotateTables tables(run.frame().width(), run.frame().height());
+    FrameClock clock = run.startClock();
+    const uint64_t duration = run.values.durationMs;
+    for (int n = 0; kAngleStep * n <= finalAngle; ++n) {
+        const int angle = kAngleStep * n;
+        // A final angle of 0 has the one frame at 0 degrees, drawn at once.
+        const uint64_t deadline = finalAngle == 0 ? 0 : angle * duration / static_cast<uint64_t>(finalAngle);
+        if (!clock.waitPast(deadline)) break;
+        tables.setAngle(angle);
+        rotateFrame(run.frame(), run.scene(), run.values.direction, tables);
+        run.present();
+    }
+    run.copyWhole(SurfaceRole::SceneSurface, SurfaceRole::FrameSurface);
+    run.copyWhole(SurfaceRole::StageSurface, SurfaceRole::FrameSurface);
+}
+
+}  // namespace morv

@@ -1,0 +1,109 @@
+// The fast frame routines against plain per-pixel readings of the rules, on
+// sizes that are not multiples of anything.
+#include <cmath>
+#include <random>
+
+#include "effects/effect_frames.h"
+#include "effects_test_fixture.h"
+
+namespace morv::test {
+namespace {
+
+class EffectsReferenceTest : public ::testing::TestWithParam<int> {
+protected:
+    PixelFormat format() const { return GetParam() == 16 ? PixelFormat::Rgb565 : PixelFormat::Xrgb8888; }
+    std::unique_ptr<Surface> randomSurface(int width, int height, uint32_t seed) {
+        auto s = std::make_unique<Surface>(format(), nullptr);
+        EXPECT_EQ(s->create(width, height), 0);
+        std::mt19937 random(seed);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) setPixel(*s, x, y, random() & (GetParam() == 16 ? 0xFFFFu : 0xFFFFFFu));
+        return s;
+    }
+    // Red, green and blue fields of a raw pixel, and back.
+    std::array<uint32_t, 3> channels(uint32_t p) const {
+        if (GetParam() == 16) return {p >> 11, (p >> 5) & 63, p & 31};
+        return {(p >> 16) & 255, (p >> 8) & 255, p & 255};
+    }
+    uint32_t pixel(const std::array<uint32_t, 3>& c) const {
+        return GetParam() == 16 ? c[0] << 11 | c[1] << 5 | c[2] : c[0] << 16 | c[1] << 8 | c[2];
+    }
+};
+
+TEST_P(EffectsReferenceTest, MosaicFramesMatchTheBlockRules) {
+    const int w = 37, h = 23;
+    auto scene = randomSurface(w, h, 1), stage = randomSurface(w, h, 2), frame = randomSurface(w, h, 3);
+    for (int f = 1; f <= 16; ++f) {
+        SCOPED_TRACE(f);
+        mosaicFrame(*frame, *scene, *stage, f);
+        const int size = f <= 8 ? 1 << f : 1 << (17 - f);
+        for (int by = 0; by < h; by += size) {
+            for (int bx = 0; bx < w; bx += size) {
+                std::array<uint32_t, 3> sum{};
+                if (f <= 8) {
+                    const int x2 = std::min(bx + size / 2, w - 1), y2 = std::min(by + size / 2, h - 1);
+                    for (auto [x, y] : {std::pair{bx, by}, {x2, by}, {bx, y2}, {x2, y2}})
+                        for (int c = 0; c < 3; ++c) sum[c] += channels(pixelAt(*scene, x, y))[c];
+                    for (auto& v : sum) v >>= 2;
+                } else {
+                    for (int y = by; y < std::min(by + size, h); ++y)
+                        for (int x = bx; x < std::min(bx + size, w); ++x)
+                            for (int c = 0; c < 3; ++c) sum[c] += channels(pixelAt(*stage, x, y))[c];
+                    for (auto& v : sum) v /= static_cast<uint32_t>(size * size);
+                }
+                for (int y = by; y < std::min(by + size, h); ++y)
+                    for (int x = bx; x < std::min(bx + size, w); ++x)
+                        ASSERT_EQ(pixelAt(*frame, x, y), pixel(sum)) << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST_P(EffectsReferenceTest, RotatedFramesMatchTheSamplingRule) {
+    for (auto [w, h] : {std::pair{23, 17}, {17, 24}}) {
+        auto scene = randomSurface(w, h, 4), frame = randomSurface(w, h, 5);
+        RotateTables tables(w, h);
+        for (int dir : {3, 4}) {
+            for (int angle : {0, 6, 42, 90, 132, 180}) {
+                SCOPED_TRACE(::testing::Message() << w << "x" << h << " dir " << dir << " angle " << angle);
+                tables.setAngle(angle);
+                rotateFrame(*frame, *scene, dir, tables);
+                const double radians = angle * (std::acos(-1.0) / 180.0);
+                const double s = std::sin(radians), c = std::cos(radians);
+                auto sn = [s](int i) { return static_cast<int>(i * s); };
+                auto cs = [c](int i) { return static_cast<int>(i * c); };
+                for (int y = 0; y < h; ++y) {
+                    for (int x = 0; x < w; ++x) {
+                        const int dx = x - w / 2, dy = y - h / 2;
+                        const int sx = dir == 3 ? w / 2 + cs(dx) + sn(dy) : w / 2 + cs(dx) - sn(dy);
+                        const int sy = dir == 3 ? h / 2 + cs(dy) - sn(dx) : h / 2 + sn(dx) + cs(dy);
+                        const bool inside = sx >= 0 && sx < w - 1 && sy >= 0 && sy < h - 1;
+                        ASSERT_EQ(pixelAt(*frame, x, y), inside ? pixelAt(*scene, sx, sy) : 0u) << x << "," << y;
+                    }
+                }
+            }
+        }
+    }
+}
+
+// Every ZOOM frame equals the still picture with the other stretched over it by
+// the surfaces' own nearest-pixel copy.
+TEST_P(EffectsReferenceTest, ZoomFramesMatchTheSurfaceStretch) {
+    const int w = 41, h = 27;
+    auto scene = randomSurface(w, h, 6), stage = randomSurface(w, h, 7);
+    auto frame = randomSurface(w, h, 8), expected = randomSurface(w, h, 9);
+    for (int dir : {1, 2}) {
+        for (int n = 0; n < 64; ++n) {
+            zoomFrame(*frame, *scene, *stage, dir, n);
+            const Surface& moving = dir == 1 ? *stage : *scene;
+            expected->copy(dir == 1 ? *scene : *stage, false);
+            expected->copyRect(moving, moving.bounds(), zoomRect(dir, n, w, h), false);
+            ASSERT_EQ(pixelsOf(*frame), pixelsOf(*expected)) << dir << " " << n;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Depths, EffectsReferenceTest, ::testing::Values(16, 32), depthName);
+
+}  // namespace
+}  // namespace morv::test
