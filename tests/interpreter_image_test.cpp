@@ -59,5 +59,31 @@ TEST_F(Images, CgMarksItsImageAsSeen) {
     EXPECT_TRUE(runner_->scenarioState()->flags.IsSet("white"));
 }
 
+TEST_F(Images, CgEffectRunsTheTransitionToItsEndBeforeTheNextCommand) {
+    writeGame({{"scenario.txt", "cg BLACK 0\ncgeffect FADETO 320 WHITE\nsetflag after\nend\n"}});
+    start();
+    ASSERT_TRUE(tickUntil([this] { return lastExecuted() == "scenario.txt:2"; }));
+    uint64_t finished = platform_->virtualClock().elapsed();
+    // The fade held the interpreter for its whole duration and ended on the new picture.
+    EXPECT_GE(finished, 320u);
+    EXPECT_TRUE(frameIsWhite(platform_->frame()));
+    EXPECT_FALSE(runner_->scenarioState()->flags.IsSet("after"));
+    ASSERT_TRUE(playToEnd(10));
+    EXPECT_TRUE(runner_->scenarioState()->flags.IsSet("after"));
+}
+
+TEST_F(Images, RectEffectFiltersTheSceneOnView) {
+    writeGame({{"scenario.txt", "cg PURPLE 0\nrecteffect GRAY\ndelay 100\nend\n"}});
+    start();
+    ASSERT_TRUE(tickUntil([this] { return runner_->delayTimer().active; }));
+    runner_->tick();
+    const FrameImage& frame = platform_->frame();
+    ASSERT_GT(frame.width, 0);
+    // Purple turned grey: the three channels are equal.
+    EXPECT_EQ(frame.rgb[0], frame.rgb[1]);
+    EXPECT_EQ(frame.rgb[1], frame.rgb[2]);
+    EXPECT_GT(frame.rgb[0], 0);
+}
+
 }  // namespace
 }  // namespace morv::testing

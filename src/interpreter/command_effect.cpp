@@ -1,8 +1,11 @@
-// Transition commands and rectangle filters. The transitions themselves plug in
-// at runTransition; until they do, every transition shows its result at once.
+// Transition commands and rectangle filters.
+#include <algorithm>
 #include <optional>
+#include <span>
 
 #include "display/screen.h"
+#include "effects/rect_effect.h"
+#include "effects/run_effect.h"
 #include "interpreter/scenario_runner.h"
 #include "platform/cp949.h"
 #include "script/numeric_text.h"
@@ -16,7 +19,7 @@ struct TransitionRequest {
     static constexpr int kLibraryEffect = -1;
 
     int effect = 0;
-    uint32_t durationMs = 0;
+    int durationMs = 0;
     std::string picture;
     std::optional<int32_t> parameter;  // the effect's default when absent
     std::string libraryEffect;         // named effect of an effect library
@@ -26,21 +29,31 @@ TransitionRequest transitionRequest(const ScenarioCommand& command) {
     const auto& args = command.args;
     TransitionRequest request;
     request.effect = decimalValue(args[0]);
-    request.durationMs = static_cast<uint32_t>(decimalValue(args[1]));
+    request.durationMs = decimalValue(args[1]);
     request.picture = args[2];
     if (command.argCount == 4) request.parameter = decimalValue(args[3]);
     request.libraryEffect = args[ScenarioCommand::kMaxArguments - 1];
     return request;
 }
 
-// Runs a transition to its end; true when it finished at once. The picture
-// ("BUFFER" or empty keeps the stage) becomes the stage and the stage is shown.
+// Runs a transition to its end on this thread; true when it has finished. Effects
+// of effect libraries are not loaded yet: their picture ("BUFFER" or empty keeps
+// the stage) becomes the stage and the stage is shown at once.
 bool runTransition(Screen& screen, const TransitionRequest& request) {
-    if (!request.picture.empty() && !cp949::equalsIgnoreCase(request.picture, "BUFFER")) {
-        screen.setBackground(request.picture);
+    if (request.effect == TransitionRequest::kLibraryEffect) {
+        if (!request.picture.empty() && !cp949::equalsIgnoreCase(request.picture, "BUFFER")) {
+            screen.setBackground(request.picture);
+        }
+        screen.showStage();
+        return true;
     }
-    screen.showStage();
+    runEffect(screen, {request.effect, request.durationMs, request.picture, request.parameter});
     return true;
+}
+
+FilterRequest filterRequest(const ScenarioCommand& command) {
+    size_t count = static_cast<size_t>(std::clamp(command.argCount, 0, ScenarioCommand::kMaxArguments));
+    return filterRequestFromArguments(std::span<const std::string>(command.args.data(), count));
 }
 
 }  // namespace
@@ -74,8 +87,9 @@ bool ScenarioRunner::performEffect(ScenarioCommand& command) {
             break;
         case CommandId::RectEffect:
         case CommandId::BufferRectEffect:
-            // The rectangle filters arrive with the transitions.
             substitute(command, 0, ScenarioCommand::kMaxArguments - 1);
+            runRectEffect(*screen_, filterRequest(command),
+                          command.id == CommandId::RectEffect ? FilterTarget::Scene : FilterTarget::Stage);
             break;
         default:
             break;
