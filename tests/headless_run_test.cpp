@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "platform/headless/event_script.h"
 #include "support/headless_run.h"
 #include "support/temp_dir.h"
@@ -89,6 +91,20 @@ TEST(HeadlessRun, SnapshotsWriteThePresentedFrame) {
     EXPECT_TRUE(std::filesystem::exists(out.path() / "first.png"));
 }
 
+TEST(HeadlessRun, TimedSnapshotsAreTakenWhenTheirTimeHasCome) {
+    TempDir out;
+    auto run = runHeadless(testGame("minimal"), "snapshot-after 200 later\nwait 500\nquit\n", out.path());
+    int taken = run.indexOf("snapshot \"later\"");
+    ASSERT_GE(taken, 0);
+    EXPECT_TRUE(std::filesystem::exists(out.path() / "later.png"));
+    std::ifstream trace(out.path() / "trace.txt");
+    for (std::string line; std::getline(trace, line);) {
+        if (line.find("\"later\"") != std::string::npos) {
+            EXPECT_GE(std::stoi(line.substr(1)), 200);
+        }
+    }
+}
+
 TEST(HeadlessRun, TheTimeLimitEndsTheRun) {
     TempDir out;
     auto run = runHeadless(testGame("minimal"), "wait 100000\n", out.path(), "--max-ms 1");
@@ -100,15 +116,17 @@ TEST(EventScript, ReadsEveryCommandAndRejectsUnknownLines) {
     std::string error;
     auto steps = parseEventScript(
         "# comment\nwait 10\nclick 1 2\nrclick 3 4\nmove 5 6\nkey ENTER\nkeydown CTRL\nkeyup CTRL\n"
-        "wheel -2\nmenu 32771\nanswer 홍길동\nsnapshot s1\nuntil-idle 500\nquit\n",
+        "wheel -2\nmenu 32771\nanswer 홍길동\nsnapshot s1\nuntil-idle 500\nsnapshot-after 40 mid\nquit\n",
         error);
     ASSERT_TRUE(steps) << error;
-    ASSERT_EQ(steps->size(), 13u);
+    ASSERT_EQ(steps->size(), 14u);
     EXPECT_EQ((*steps)[1].kind, EventStep::Kind::Click);
     EXPECT_EQ((*steps)[1].b, 2);
     EXPECT_EQ((*steps)[7].a, -2);
     EXPECT_EQ((*steps)[9].text, "홍길동");
-    EXPECT_EQ((*steps)[12].kind, EventStep::Kind::Quit);
+    EXPECT_EQ((*steps)[12].kind, EventStep::Kind::SnapshotAfter);
+    EXPECT_EQ((*steps)[12].a, 40);
+    EXPECT_EQ((*steps)[13].kind, EventStep::Kind::Quit);
 
     EXPECT_FALSE(parseEventScript("jump 3\n", error));
     EXPECT_NE(error.find("line 1"), std::string::npos);

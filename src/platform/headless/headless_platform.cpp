@@ -42,6 +42,7 @@ protected:
             return true;
         }
         owner_.clock_.ticks();  // every look at the queue takes a virtual millisecond
+        owner_.takeDueSnapshots();
         uint64_t now = owner_.clock_.elapsed();
         if (now >= owner_.options_.maxMs) {
             event = quitEvent();
@@ -68,13 +69,14 @@ protected:
                     owner_.answers_.push_back(step.text);
                     ++next_;
                     continue;
-                case EventStep::Kind::Snapshot: {
-                    std::string path = (owner_.options_.outDir / (step.text + ".png")).string();
-                    bool written = writePng(owner_.frame_, path);
-                    owner_.writeTrace("snapshot " + traceQuote(step.text) + (written ? "" : " failed"));
+                case EventStep::Kind::Snapshot:
+                    owner_.writeSnapshot(step.text);
                     ++next_;
                     continue;
-                }
+                case EventStep::Kind::SnapshotAfter:
+                    owner_.timedSnapshots_.push_back({now + static_cast<uint64_t>(step.a), step.text});
+                    ++next_;
+                    continue;
                 case EventStep::Kind::Quit:
                     ++next_;
                     event = quitEvent();
@@ -230,6 +232,7 @@ public:
         }
         ++owner_.presentCount_;
         if (owner_.options_.tracePresents) owner_.writeTrace("present " + std::to_string(owner_.presentCount_));
+        owner_.takeDueSnapshots();
     }
     void restoreDesktop() override {}
 
@@ -260,6 +263,22 @@ void HeadlessPlatform::writeTrace(const std::string& line) {
     stamped.append(std::to_string(clock_.elapsed())).append("] ").append(line);
     traceLines_.push_back(stamped);
     if (traceOut_.is_open()) traceOut_ << stamped << std::endl;
+}
+
+void HeadlessPlatform::writeSnapshot(const std::string& name) {
+    bool written = writePng(frame_, (options_.outDir / (name + ".png")).string());
+    writeTrace("snapshot " + traceQuote(name) + (written ? "" : " failed"));
+}
+
+void HeadlessPlatform::takeDueSnapshots() {
+    for (auto it = timedSnapshots_.begin(); it != timedSnapshots_.end();) {
+        if (it->due <= clock_.elapsed()) {
+            writeSnapshot(it->name);
+            it = timedSnapshots_.erase(it);
+        } else {
+            ++it;
+        }
+    }
 }
 
 std::optional<std::string> HeadlessPlatform::nextAnswer() {

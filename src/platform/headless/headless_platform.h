@@ -67,6 +67,10 @@ private:
     friend class TraceFile;
 
     void writeTrace(const std::string& line);
+    void writeSnapshot(const std::string& name);
+    // Writes the snapshots whose time has come (checked at every present and poll,
+    // so that frames in the middle of a transition can be taken).
+    void takeDueSnapshots();
     std::optional<std::string> nextAnswer();
 
     HeadlessOptions options_;
@@ -80,6 +84,11 @@ private:
     std::function<bool()> idleProbe_;
     FrameImage frame_;
     int presentCount_ = 0;
+    struct TimedSnapshot {
+        uint64_t due;
+        std::string name;
+    };
+    std::vector<TimedSnapshot> timedSnapshots_;
     std::vector<std::string> traceLines_;
     std::ofstream traceOut_;
     std::vector<std::string> messagesShown_;
