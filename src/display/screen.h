@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -99,6 +100,43 @@ public:
     // changed) when the buffer is shorter than one screen.
     bool restoreScenePixels(const std::vector<uint8_t>& pixels);
 
+    // --- Dialogue text --------------------------------------------------------
+    // Answers of the text operations.
+    static constexpr int kTextDrawn = 0;
+    static constexpr int kTextFinished = 1;
+    static constexpr int kTextPageFull = -1;
+
+    // Starts a message; gradual shows its first character only.
+    int showMessage(std::string_view text, bool gradual);
+    int revealNext();
+    // Until the message ends or the page is full.
+    int revealRest();
+    // A message that waited for its page click goes on at the top of a fresh page.
+    int continueOnFreshPage();
+    // True when the page is full.
+    bool newLine();
+    void resetPage(bool quiet);
+    // Width of a text in the current font.
+    int measureText(std::string_view text) const;
+    // The line the next character goes on, one font height tall (choice rectangles).
+    Rect textLineRect() const;
+    // size: "++" / "--" two pixels larger or smaller, else a number (0 = configured).
+    void setFont(std::string_view size, std::optional<std::string_view> name = std::nullopt,
+                 std::optional<int> type = std::nullopt);
+    void resetFont();
+    // One tick of the caret while text waits (the page caret while a page waits).
+    void blinkCaret(bool pageCaret, bool pluginRunning);
+    // The window command's hidden flag.
+    void setTextWindowHidden(bool hidden) { textWindowHidden_ = hidden; }
+    bool textWindowHidden() const { return textWindowHidden_; }
+    // The player hid the window: the scene alone; or it comes back with its page.
+    void hideTextWindow();
+    void redrawTextWindow();
+    void setFullScreenText(bool on) { fullScreenText_ = on; }
+    bool fullScreenText() const { return fullScreenText_; }
+    // The remembered character position goes back to the top left.
+    void clearCharacterPositions();
+
     // --- State -------------------------------------------------------------
     Surface& surface(SurfaceRole role) { return *surfaces_[static_cast<size_t>(role)]; }
     const Surface& surface(SurfaceRole role) const { return *surfaces_[static_cast<size_t>(role)]; }
@@ -143,6 +181,10 @@ private:
     // a pass draws nothing.
     void drawTextPass(Surface& target, int x, int y, std::string_view text, ConfigColor colour);
 
+    // Lays out dialogue text until text rendering lands: positions only, nothing drawn.
+    int placeNextCharacter();
+    Rect textWindowRect() const;
+
     GameConfig& config_;
     Platform& platform_;
     const int depth_;
@@ -164,6 +206,15 @@ private:
     int lastCharacterY_ = 0;
     int quickFadeStep_ = 1;
     ConfigColor textColor_;
+
+    std::string message_;
+    size_t messagePosition_ = 0;
+    int textX_ = 0;
+    int textY_ = 0;
+    bool textAtPageStart_ = true;
+    int fontHeight_ = 0;
+    bool textWindowHidden_ = false;
+    bool fullScreenText_ = false;
 };
 
 }  // namespace morv

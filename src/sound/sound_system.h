@@ -1,11 +1,13 @@
 #pragma once
+#include <string_view>
 
 namespace morv {
 
 struct GameConfig;
 class Platform;
 
-// Music, loop, effect and voice channels.
+// Music, loop, effect and voice channels, and the movie and Flash players.
+// Until the players land, playing accepts the request and produces no sound.
 class SoundSystem {
 public:
     static constexpr int kDefaultFadeTimeMs = 600;
@@ -20,6 +22,23 @@ public:
     void stopAll();
     void setFadeTime(int ms) { fadeTimeMs_ = ms; }
     int fadeTime() const { return fadeTimeMs_; }
+    // One step of a running BGM fade; called on every engine tick.
+    void advanceFade() {}
+
+    void playBgm(std::string_view, bool /*fade*/) {}
+    void playVoice(std::string_view) {}
+    void playEffect(std::string_view, bool /*looping*/) {}
+    void stopEffect(std::string_view) {}
+    void stopAllEffects() {}
+    // False when the movie cannot be played.
+    bool playMovie(std::string_view, bool /*fullScreen*/) { return false; }
+    void stopMovie() {}
+    // False when the Flash player cannot start.
+    bool playFlash(std::string_view, bool /*skippable*/, int /*x*/, int /*y*/, int /*width*/, int /*height*/) {
+        return false;
+    }
+    void stopFlash() {}
+    bool flashFinished() const { return true; }
 
 private:
     const GameConfig& config_;
