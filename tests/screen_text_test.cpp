@@ -120,6 +120,20 @@ TEST_P(ScreenTextTest, LongMessageFillsThePageAndGoesOnAtTheTopOfAFreshOne) {
     EXPECT_GE(pages, 4);
 }
 
+TEST_P(ScreenTextTest, TheFirstFrameShowsTheEmptyWindowOverWhite) {
+    Screen fresh(config, *platform);
+    ASSERT_EQ(fresh.createDisplay(), 0);
+    fresh.present();
+    const Rect win = window();
+    const bool deep = GetParam() == 32;
+    EXPECT_EQ(shownAt(5, 5), deep ? 0xFFFFFFu : 0xF8FCF8u);
+    // The dark bottom band: 3/8 of white plus 80.
+    EXPECT_EQ(shownAt(win.left + 10, win.bottom + 3), deep ? 0xAFAFAFu : 0xA8ACA8u);
+    const uint32_t inside = shownAt(win.left + 50, win.top + 50);
+    EXPECT_NE(inside, shownAt(5, 5));
+    EXPECT_GT(inside & 0xFF, inside >> 16);  // blue over red: the window's colours
+}
+
 TEST_P(ScreenTextTest, PresentedFrameHasTheDialogueWindowAndItsText) {
     const Rect win = window();
     screen->present();

@@ -162,11 +162,10 @@ void Screen::drawReviewIcon(int number, const Rect& rect) {
 }
 
 void Screen::closeReview() {
-    textWindow_->rebuildFromConfiguration();
-    // WindowSurface still holds the review's background: compose it again from the scene.
-    sceneChanged_ = true;
+    // The configured rectangle again, composed afresh from the scene: WindowSurface
+    // still holds the review's background.
     WindowCanvas canvas = textCanvas();
-    textRenderer_->redrawPage(canvas, *textWindow_, false);
+    textRenderer_->redrawPage(canvas, *textWindow_, true);
 }
 
 }  // namespace morv
