@@ -7,12 +7,15 @@ namespace {
 
 using Images = InterpreterTest;
 
+// Keeps the dialogue window off the top-left pixel that the tests look at.
+const std::string kLowWindow = "TEXT_WINDOW_RECT = 0, 32, 60, 44\n";
+
 bool frameIsWhite(const FrameImage& frame) {
     return frame.width > 0 && frame.rgb[0] == 255 && frame.rgb[1] == 255 && frame.rgb[2] == 255;
 }
 
 TEST_F(Images, CgWithADelayBelowThirtyTwoShowsAtOnce) {
-    writeGame({{"scenario.txt", "cg WHITE 31\ndelay 100\nend\n"}});
+    writeGame({{"scenario.txt", "cg WHITE 31\ndelay 100\nend\n"}}, kLowWindow);
     start();
     ASSERT_TRUE(tickUntil([this] { return runner_->delayTimer().active; }));
     EXPECT_FALSE(traced("state 0 -> 2"));
@@ -21,7 +24,7 @@ TEST_F(Images, CgWithADelayBelowThirtyTwoShowsAtOnce) {
 }
 
 TEST_F(Images, TheQuickFadeTakesEightStepsOfDelayByThirtyTwo) {
-    writeGame({{"scenario.txt", "cg WHITE 320\nsetflag 지나감\nend\n"}});
+    writeGame({{"scenario.txt", "cg WHITE 320\nsetflag 지나감\nend\n"}}, kLowWindow);
     start();
     ASSERT_TRUE(tickUntil([this] { return state() == EngineState::kFading; }));
     // Ticks within the 10 ms interval draw no step.
@@ -40,7 +43,7 @@ TEST_F(Images, TheQuickFadeTakesEightStepsOfDelayByThirtyTwo) {
 }
 
 TEST_F(Images, AClickCompletesTheFadeAndFastForwardSkipsIt) {
-    writeGame({{"scenario.txt", "cg WHITE 3200\ncg BLACK 3200\nend\n"}});
+    writeGame({{"scenario.txt", "cg WHITE 3200\ncg BLACK 3200\nend\n"}}, kLowWindow);
     start();
     ASSERT_TRUE(tickUntil([this] { return state() == EngineState::kFading; }));
     runner_->advance();
@@ -60,7 +63,7 @@ TEST_F(Images, CgMarksItsImageAsSeen) {
 }
 
 TEST_F(Images, CgEffectRunsTheTransitionToItsEndBeforeTheNextCommand) {
-    writeGame({{"scenario.txt", "cg BLACK 0\ncgeffect FADETO 320 WHITE\nsetflag after\nend\n"}});
+    writeGame({{"scenario.txt", "cg BLACK 0\ncgeffect FADETO 320 WHITE\nsetflag after\nend\n"}}, kLowWindow);
     start();
     ASSERT_TRUE(tickUntil([this] { return lastExecuted() == "scenario.txt:2"; }));
     uint64_t finished = platform_->virtualClock().elapsed();
@@ -73,7 +76,7 @@ TEST_F(Images, CgEffectRunsTheTransitionToItsEndBeforeTheNextCommand) {
 }
 
 TEST_F(Images, RectEffectFiltersTheSceneOnView) {
-    writeGame({{"scenario.txt", "cg PURPLE 0\nrecteffect GRAY\ndelay 100\nend\n"}});
+    writeGame({{"scenario.txt", "cg PURPLE 0\nrecteffect GRAY\ndelay 100\nend\n"}}, kLowWindow);
     start();
     ASSERT_TRUE(tickUntil([this] { return runner_->delayTimer().active; }));
     runner_->tick();

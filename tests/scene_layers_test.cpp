@@ -130,6 +130,8 @@ TEST_P(SceneTest, AnUnreadableCharacterDrawsNothingAndIsReportedOnce) {
 }
 
 TEST_P(SceneTest, QuickFadeReachesTheStageExactlyAfterEightSteps) {
+    // Without the dialogue window, which would cover part of the stage.
+    screen->hideTextWindow();
     screen->setBackground(file("old.bmp", test::bmpFile(640, 480, [](int x, int y) {
         return static_cast<uint32_t>((x * 7) & 0xFF) << 16 | static_cast<uint32_t>(y & 0xFF) << 8 | 0x5A;
     })));
@@ -218,6 +220,7 @@ TEST_P(SceneTest, ScenePixelsRoundTripAndAShortBufferIsRefused) {
 }
 
 TEST_P(SceneTest, ShownBackgroundAndCharacterReachThePresentedFrame) {
+    screen->hideTextWindow();
     screen->setBackground(file("sky.bmp", solidBmp(32, 24, 0x2080F0)));
     screen->setCharacterScale(100);
     screen->drawCharacterAt(file("boy.bmp", keyedBmp(100, 200, 0xF0C000)), 300, 250, true);

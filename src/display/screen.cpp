@@ -1,8 +1,9 @@
 #include "display/screen.h"
 
+#include "display/backlog_view.h"
 #include "display/image_sources.h"
-#include "display/text_renderer.h"
 #include "image/image_archive.h"
+#include "platform/freetype_font.h"
 #include "platform/platform.h"
 #include "platform/text_format.h"
 
@@ -29,8 +30,11 @@ Screen::Screen(GameConfig& config, Platform& platform)
       height_(config.windowHeight),
       presentRect_{0, 0, config.windowWidth, config.windowHeight},
       characterClip_{0, 0, config.windowWidth, config.windowHeight},
-      textColor_(config.textColor) {
+      fonts_(std::make_unique<FreeTypeFontFactory>()) {
     for (auto& surface : surfaces_) surface = std::make_unique<Surface>(format_, nullptr);
+    textWindow_ = std::make_unique<TextWindow>(config_, depth_, format_, width_, height_, platform_.messages());
+    textRenderer_ = std::make_unique<TextRenderer>(config_, *fonts_, width_, height_);
+    review_ = std::make_unique<BacklogView>(config_, *fonts_, format_, width_, height_);
 }
 
 Screen::~Screen() = default;
@@ -90,7 +94,13 @@ int Screen::createSurfaces() {
     text.setColorKey(Surface::kOwnTopLeftKey);
     if (int status = createCaret(SurfaceRole::CaretSurface, config_.caretFile); status < 0) return status;
     if (int status = createCaret(SurfaceRole::PageCaretSurface, config_.pageCaretFile); status < 0) return status;
-    return surface(SurfaceRole::FrameSurface).fill(kWhite);
+    Surface& frame = surface(SurfaceRole::FrameSurface);
+    if (int status = frame.fill(kWhite); status < 0) return status;
+    // The white frame is the first scene on view, with the dialogue window over it.
+    surface(SurfaceRole::SceneSurface).copy(frame, false);
+    sceneChanged_ = true;
+    showTextWindowOnFrame();
+    return 0;
 }
 
 int Screen::createCaret(SurfaceRole role, const std::string& file) {
@@ -156,12 +166,13 @@ void Screen::reset() {
     lastCharacterY_ = 0;
     quickFadeStep_ = 1;
     backgroundName_.clear();
-    if (textRenderer_) textRenderer_->reset();
-    if (textWindow_) textWindow_->setHidden(false);
+    textRenderer_->reset();
+    textWindow_->setHidden(false);
+    windowHiddenByPlayer_ = false;
     if (!surface(SurfaceRole::StageSurface).valid()) return;
+    surface(SurfaceRole::TextLayer).fill(kMagenta);
     setBackground(backgroundName_);
     showStage();
-    surface(SurfaceRole::TextLayer).fill(kMagenta);
 }
 
 }  // namespace morv

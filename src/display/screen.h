@@ -12,15 +12,16 @@
 #include "config/game_config.h"
 #include "display/rect.h"
 #include "display/surface.h"
+#include "display/text_renderer.h"
 #include "display/text_window.h"
 #include "platform/pixel_format.h"
 
 namespace morv {
 
+class BacklogView;
 class Clock;
 class FontFactory;
 class ImageSource;
-class TextRenderer;
 class Platform;
 
 // The screen's surfaces by role.
@@ -90,7 +91,7 @@ public:
     bool quickFadeStep();
     // Shows the stage at once; always done.
     bool finishQuickFade();
-    // The text with shadow and outline as configured, in the current text colour.
+    // The text with the current font's shadow and outline, in the current text colour.
     void drawText(int x, int y, std::string_view text, TextTarget target);
     // A button picture keyed onto the scene, then shown.
     int drawPictureOnScene(std::string_view name, int x, int y);
@@ -121,9 +122,9 @@ public:
     bool newLine();
     void resetPage(bool quiet);
     // Width of a text in the current font.
-    int measureText(std::string_view text);
+    int measureText(std::string_view text) const;
     // The line the next character goes on, one font height tall (choice rectangles).
-    Rect textLineRect();
+    Rect textLineRect() const;
     // size: "++" / "--" two pixels larger or smaller, else a number (0 = configured).
     void setFont(std::string_view size, std::optional<std::string_view> name = std::nullopt,
                  std::optional<int> type = std::nullopt);
@@ -132,13 +133,38 @@ public:
     void blinkCaret(bool pageCaret, bool pluginRunning);
     // The window command's hidden flag.
     void setTextWindowHidden(bool hidden);
-    bool textWindowHidden();
+    bool textWindowHidden() const;
     // The player hid the window: the scene alone; or it comes back with its page.
     void hideTextWindow();
     void redrawTextWindow();
     void setFullScreenText(bool on);
+    bool fullScreenText() const;
     // The remembered character position goes back to the top left.
     void clearCharacterPositions();
+    // The colour of the next characters, of dialogue and of drawn text alike.
+    ConfigColor textColor() const;
+    void setTextColor(ConfigColor colour);
+    // What a saved game keeps of the current font.
+    SavedFont fontForSaving() const;
+
+    // --- Review of past text ---------------------------------------------------
+    // Covers the screen with the review and shows its newest page.
+    void openReview();
+    void reviewLineUp();
+    // The forward steps are false when the newest page was already shown.
+    bool reviewLineDown();
+    void reviewPageUp();
+    bool reviewPageDown();
+    void reviewLastPage();
+    void reviewJump(int line);
+    // A press on the scroll bar steps or starts a drag (true); elsewhere false.
+    bool reviewPress(int x, int y);
+    void reviewDrag(int y);
+    void reviewRelease();
+    // A review icon's picture by number, stretched into the rectangle of the frame.
+    void drawReviewIcon(int number, const Rect& rect);
+    // Back to the dialogue window with its page.
+    void closeReview();
 
     // --- State -------------------------------------------------------------
     // The tick counter that effects time their frames by.
@@ -169,9 +195,6 @@ public:
     void resetCharacterClip() { characterClip_ = {0, 0, width_, height_}; }
     int lastCharacterX() const { return lastCharacterX_; }
     int lastCharacterY() const { return lastCharacterY_; }
-    ConfigColor textColor() const { return textColor_; }
-    // Drawn texts and the dialogue text take the colour.
-    void setTextColor(ConfigColor colour);
     int quickFadeStepNumber() const { return quickFadeStep_; }
 
 private:
@@ -183,14 +206,11 @@ private:
     void stopEffects();
     // A fresh ScratchSurface with the image at `percent`; negative when unreadable.
     int loadScratch(std::string_view name, int percent);
-    // Draws one pass of text. Glyph drawing arrives with text rendering; until then
-    // a pass draws nothing.
-    void drawTextPass(Surface& target, int x, int y, std::string_view text, ConfigColor colour);
-
-    // The text window and renderer, made on first use (their fonts are costly).
-    TextRenderer& textRenderer();
-    TextWindow& textWindow();
-    WindowCanvas windowCanvas();
+    // The surfaces and flags the text window and the renderer draw with.
+    WindowCanvas textCanvas(bool pluginEffectRunning = false);
+    // The scene changed under the window: the window and its page go back on the
+    // frame, unless the player hid them.
+    void showTextWindowOnFrame();
 
     GameConfig& config_;
     Platform& platform_;
@@ -212,11 +232,12 @@ private:
     int lastCharacterX_ = 0;
     int lastCharacterY_ = 0;
     int quickFadeStep_ = 1;
-    ConfigColor textColor_;
 
     std::unique_ptr<FontFactory> fonts_;
     std::unique_ptr<TextWindow> textWindow_;
     std::unique_ptr<TextRenderer> textRenderer_;
+    std::unique_ptr<BacklogView> review_;
+    bool windowHiddenByPlayer_ = false;
 };
 
 }  // namespace morv

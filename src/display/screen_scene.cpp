@@ -5,6 +5,7 @@
 
 #include "display/image_source.h"
 #include "display/screen.h"
+#include "display/styled_text.h"
 #include "effects/crossfade.h"
 #include "platform/cp949.h"
 
@@ -97,6 +98,7 @@ void Screen::showStage() {
     surface(SurfaceRole::SceneSurface).copy(surface(SurfaceRole::StageSurface), false);
     surface(SurfaceRole::FrameSurface).copy(surface(SurfaceRole::SceneSurface), false);
     sceneChanged_ = true;
+    showTextWindowOnFrame();
 }
 
 bool Screen::quickFadeStep() {
@@ -108,6 +110,7 @@ bool Screen::quickFadeStep() {
     if (step >= kQuickFadeSteps) {
         surface(SurfaceRole::SceneSurface).copy(surface(SurfaceRole::StageSurface), false);
         quickFadeStep_ = 1;
+        showTextWindowOnFrame();
         return true;
     }
     quickFadeStep_ = step + 1;
@@ -123,22 +126,13 @@ void Screen::drawText(int x, int y, std::string_view text, TextTarget target) {
     Surface& surfaceDrawn = surface(target == TextTarget::Frame   ? SurfaceRole::FrameSurface
                                     : target == TextTarget::Scene ? SurfaceRole::SceneSurface
                                                                   : SurfaceRole::StageSurface);
-    constexpr ConfigColor kShadeColour = 0;
-    if (config_.textShadow) drawTextPass(surfaceDrawn, x + 2, y + 2, text, kShadeColour);
-    if (config_.textOutline) {
-        drawTextPass(surfaceDrawn, x - 1, y, text, kShadeColour);
-        drawTextPass(surfaceDrawn, x + 1, y, text, kShadeColour);
-        drawTextPass(surfaceDrawn, x, y - 1, text, kShadeColour);
-        drawTextPass(surfaceDrawn, x, y + 1, text, kShadeColour);
-    }
-    drawTextPass(surfaceDrawn, x, y, text, textColor_);
+    drawStyledText(surfaceDrawn, textRenderer_->textFont(), textRenderer_->font(), x, y, text,
+                   textRenderer_->textColor());
     if (target == TextTarget::Scene) {
         surface(SurfaceRole::FrameSurface).copy(surfaceDrawn, false);
         sceneChanged_ = true;
     }
 }
-
-void Screen::drawTextPass(Surface&, int, int, std::string_view, ConfigColor) {}
 
 int Screen::drawPictureOnScene(std::string_view name, int x, int y) {
     if (int status = loadScratch(name, 100); status < 0) return status;

@@ -1,109 +1,171 @@
-// The dialogue text: the screen hands its surfaces to the text window and the
-// text renderer.
+// Dialogue text on the screen: the text window over the scene, the renderer that
+// lays out and draws the messages on the text layer, the caret and the review.
+#include "display/backlog_view.h"
 #include "display/screen.h"
-#include "display/text_renderer.h"
-#include "platform/freetype_font.h"
 #include "platform/platform.h"
 
 namespace morv {
 
-TextWindow& Screen::textWindow() {
-    if (!textWindow_) {
-        textWindow_ = std::make_unique<TextWindow>(config_, depth_, format_, width_, height_, platform_.messages());
-    }
-    return *textWindow_;
+WindowCanvas Screen::textCanvas(bool pluginEffectRunning) {
+    return {surface(SurfaceRole::SceneSurface),
+            surface(SurfaceRole::WindowSurface),
+            surface(SurfaceRole::FrameSurface),
+            surface(SurfaceRole::TextLayer),
+            surface(SurfaceRole::CaretSurface),
+            surface(SurfaceRole::PageCaretSurface),
+            surface(SurfaceRole::ScratchSurface),
+            sceneChanged_,
+            characterClip_,
+            pluginEffectRunning};
 }
 
-TextRenderer& Screen::textRenderer() {
-    if (!textRenderer_) {
-        fonts_ = std::make_unique<FreeTypeFontFactory>();
-        textRenderer_ = std::make_unique<TextRenderer>(config_, *fonts_, width_, height_);
-    }
-    return *textRenderer_;
-}
-
-WindowCanvas Screen::windowCanvas() {
-    return {surface(SurfaceRole::SceneSurface),     surface(SurfaceRole::WindowSurface),
-            surface(SurfaceRole::FrameSurface),     surface(SurfaceRole::TextLayer),
-            surface(SurfaceRole::CaretSurface),     surface(SurfaceRole::PageCaretSurface),
-            surface(SurfaceRole::ScratchSurface),   sceneChanged_,
-            characterClip_,                         false};
+void Screen::showTextWindowOnFrame() {
+    if (windowHiddenByPlayer_) return;
+    WindowCanvas canvas = textCanvas();
+    textWindow_->compose(canvas, false, false);
+    // Text already on the page stays over the new scene.
+    if (!textRenderer_->atPageStart()) canvas.frame.drawAt(0, 0, canvas.textLayer);
 }
 
 int Screen::showMessage(std::string_view text, bool gradual) {
-    WindowCanvas canvas = windowCanvas();
-    return textRenderer().showMessage(canvas, textWindow(), text, gradual);
+    WindowCanvas canvas = textCanvas();
+    return textRenderer_->showMessage(canvas, *textWindow_, text, gradual);
 }
 
 int Screen::revealNext() {
-    WindowCanvas canvas = windowCanvas();
-    return textRenderer().revealNext(canvas, textWindow());
+    WindowCanvas canvas = textCanvas();
+    return textRenderer_->revealNext(canvas, *textWindow_);
 }
 
 int Screen::revealRest() {
-    WindowCanvas canvas = windowCanvas();
-    return textRenderer().revealRest(canvas, textWindow());
+    WindowCanvas canvas = textCanvas();
+    return textRenderer_->revealRest(canvas, *textWindow_);
 }
 
-// The character that did not fit was put back with the cursor at page start, so
-// the next one begins the fresh page.
+// A full page leaves the cursor at page start with the character that did not
+// fit put back, so the next step opens the fresh page with it.
 int Screen::continueOnFreshPage() { return revealNext(); }
 
 bool Screen::newLine() {
-    WindowCanvas canvas = windowCanvas();
-    return textRenderer().newLine(canvas, textWindow());
+    WindowCanvas canvas = textCanvas();
+    return textRenderer_->newLine(canvas, *textWindow_);
 }
 
-void Screen::resetPage(bool quiet) { textRenderer().resetPage(quiet); }
+void Screen::resetPage(bool quiet) { textRenderer_->resetPage(quiet); }
 
-int Screen::measureText(std::string_view text) { return textWidth(textRenderer().textFont(), text); }
+int Screen::measureText(std::string_view text) const { return textWidth(textRenderer_->textFont(), text); }
 
-Rect Screen::textLineRect() {
-    const Rect window = textWindow().rect();
-    TextRenderer& renderer = textRenderer();
-    const int height = renderer.textFont().height();
-    const int bottom = window.top + renderer.cursorY();
-    return {window.left + config_.windowMargin, bottom - height, window.right - config_.windowMargin, bottom};
+Rect Screen::textLineRect() const {
+    const Rect window = textWindow_->rect();
+    const int bottom = window.top + textRenderer_->cursorY();
+    return {window.left + config_.windowMargin, bottom - textRenderer_->textFont().height(),
+            window.right - config_.windowMargin, bottom};
 }
 
 void Screen::setFont(std::string_view size, std::optional<std::string_view> name, std::optional<int> type) {
-    textRenderer().setFont(size, name, type);
+    textRenderer_->setFont(size, name, type);
 }
 
-void Screen::resetFont() { textRenderer().resetFont(); }
+void Screen::resetFont() { textRenderer_->resetFont(); }
 
-void Screen::setTextColor(ConfigColor colour) {
-    textColor_ = colour;
-    textRenderer().setTextColor(colour);
-}
+SavedFont Screen::fontForSaving() const { return textRenderer_->fontForSaving(); }
+
+ConfigColor Screen::textColor() const { return textRenderer_->textColor(); }
+
+void Screen::setTextColor(ConfigColor colour) { textRenderer_->setTextColor(colour); }
 
 void Screen::blinkCaret(bool pageCaret, bool pluginRunning) {
-    WindowCanvas canvas = windowCanvas();
-    canvas.pluginEffectRunning = pluginRunning;
-    textWindow().caretTick(canvas, pluginRunning, pageCaret, textRenderer().caretAnchor(), platform_.clock().ticks());
+    WindowCanvas canvas = textCanvas(pluginRunning);
+    // While a plug-in effect redraws the frame itself, the caret is drawn again on every tick.
+    textWindow_->caretTick(canvas, pluginRunning, pageCaret, textRenderer_->caretAnchor(), platform_.clock().ticks());
 }
 
-void Screen::setTextWindowHidden(bool hidden) { textWindow().setHidden(hidden); }
+void Screen::setTextWindowHidden(bool hidden) { textWindow_->setHidden(hidden); }
 
-bool Screen::textWindowHidden() { return textWindow().hidden(); }
+bool Screen::textWindowHidden() const { return textWindow_->hidden(); }
 
 void Screen::hideTextWindow() {
+    windowHiddenByPlayer_ = true;
     surface(SurfaceRole::FrameSurface).copy(surface(SurfaceRole::SceneSurface), false);
 }
 
 void Screen::redrawTextWindow() {
-    WindowCanvas canvas = windowCanvas();
-    textRenderer().redrawPage(canvas, textWindow(), false);
+    windowHiddenByPlayer_ = false;
+    WindowCanvas canvas = textCanvas();
+    textRenderer_->redrawPage(canvas, *textWindow_, false);
 }
 
 void Screen::setFullScreenText(bool on) {
-    WindowCanvas canvas = windowCanvas();
-    textWindow().setFullScreenText(on, canvas);
+    WindowCanvas canvas = textCanvas();
+    textWindow_->setFullScreenText(on, canvas);
 }
+
+bool Screen::fullScreenText() const { return textWindow_->fullScreenText(); }
 
 void Screen::clearCharacterPositions() {
     lastCharacterX_ = 0;
     lastCharacterY_ = 0;
+}
+
+void Screen::openReview() {
+    WindowCanvas canvas = textCanvas();
+    review_->open(canvas, *textWindow_, textRenderer_->backlog());
+}
+
+void Screen::reviewLineUp() {
+    WindowCanvas canvas = textCanvas();
+    review_->lineUp(canvas, textRenderer_->backlog());
+}
+
+bool Screen::reviewLineDown() {
+    WindowCanvas canvas = textCanvas();
+    return review_->lineDown(canvas, textRenderer_->backlog());
+}
+
+void Screen::reviewPageUp() {
+    WindowCanvas canvas = textCanvas();
+    review_->pageUp(canvas, textRenderer_->backlog());
+}
+
+bool Screen::reviewPageDown() {
+    WindowCanvas canvas = textCanvas();
+    return review_->pageDown(canvas, textRenderer_->backlog());
+}
+
+void Screen::reviewLastPage() {
+    WindowCanvas canvas = textCanvas();
+    review_->toLastPage(canvas, textRenderer_->backlog());
+}
+
+void Screen::reviewJump(int line) {
+    WindowCanvas canvas = textCanvas();
+    review_->jump(canvas, textRenderer_->backlog(), line);
+}
+
+bool Screen::reviewPress(int x, int y) {
+    WindowCanvas canvas = textCanvas();
+    return review_->press(canvas, textRenderer_->backlog(), x, y);
+}
+
+void Screen::reviewDrag(int y) {
+    WindowCanvas canvas = textCanvas();
+    review_->drag(canvas, textRenderer_->backlog(), y);
+}
+
+void Screen::reviewRelease() {
+    WindowCanvas canvas = textCanvas();
+    review_->release(canvas, textRenderer_->backlog());
+}
+
+void Screen::drawReviewIcon(int number, const Rect& rect) {
+    review_->drawIcon(surface(SurfaceRole::FrameSurface), number, rect);
+}
+
+void Screen::closeReview() {
+    // The configured rectangle again, composed afresh from the scene: WindowSurface
+    // still holds the review's background.
+    WindowCanvas canvas = textCanvas();
+    textRenderer_->redrawPage(canvas, *textWindow_, true);
 }
 
 }  // namespace morv
