@@ -161,7 +161,9 @@ TEST(BmpReader, MalformedFilesAreRefused) {
     for (int height : {0, 16385, -16385, INT_MAX, INT_MIN}) {
         EXPECT_FALSE(readBmp(bmpFile({1, height, 24, 0, {}, {}, row}))) << "height " << height;
     }
-    // 16384 x 16384 is accepted as a size but the pixels are missing.
+    // 8192 x 8192 is accepted as a size but the pixels are missing; 16384 x 16384
+    // has more pixels than any picture may have.
+    EXPECT_FALSE(readBmp(bmpFile({8192, 8192, 24, 0, {}, {}, row})));
     EXPECT_FALSE(readBmp(bmpFile({16384, 16384, 24, 0, {}, {}, row})));
     EXPECT_FALSE(readBmp(bmpFile({1, 1, 7, 0, {}, {}, row}))) << "bit count";
     EXPECT_FALSE(readBmp(bmpFile({1, 1, 24, 0, {}, {}, row, 2}))) << "planes";

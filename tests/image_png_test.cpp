@@ -164,8 +164,9 @@ TEST(PngReader, DamagedFilesAreRefusedWithTheirTexts) {
     patchChunk(badData, idat, 2, "\xFF\xFF\xFF\xFF");
     EXPECT_EQ(refusal(badData), "error");
     // Absurd dimensions are refused before any pixel memory is taken.
+    // (A side past 16384, or 12000 x 12000: more pixels than any picture may have.)
     for (const char* size : {"\x00\x01\x00\x00\x00\x00\x00\x01", "\x7F\xFF\xFF\xFF\x7F\xFF\xFF\xFF",
-                             "\x00\x00\x40\x01\x00\x00\x00\x01"}) {
+                             "\x00\x00\x40\x01\x00\x00\x00\x01", "\x00\x00\x2E\xE0\x00\x00\x2E\xE0"}) {
         std::string huge = good;
         patchChunk(huge, 16, 0, std::string(size, 8));
         EXPECT_EQ(refusal(huge), "error");
