@@ -75,6 +75,26 @@ TEST_P(CrossfadeTest, EndWeightsGiveTheTwoPicturesExactly) {
     EXPECT_EQ(pixelAt(out, 2, 1), pixelAt(oldS, 2, 1));
 }
 
+// Every 16-bit value meets every weight, once as the old and once as the new
+// pixel (the partner runs through all values in another order).
+TEST(Crossfade565Test, EveryPixelValueAndWeightMatchesThePerChannelFormula) {
+    Surface oldS(PixelFormat::Rgb565, nullptr), newS(PixelFormat::Rgb565, nullptr), out(PixelFormat::Rgb565, nullptr);
+    ASSERT_EQ(oldS.create(256, 256), 0);
+    ASSERT_EQ(newS.create(256, 256), 0);
+    ASSERT_EQ(out.create(256, 256), 0);
+    for (uint32_t v = 0; v < 0x10000; ++v) {
+        setPixel(oldS, static_cast<int>(v & 255), static_cast<int>(v >> 8), v);
+        setPixel(newS, static_cast<int>(v & 255), static_cast<int>(v >> 8), (v * 40503u + 12345u) & 0xFFFF);
+    }
+    for (uint32_t w = 0; w <= 32; ++w) {
+        crossfadeStep(out, oldS, newS, static_cast<int>(w));
+        for (int y = 0; y < 256; ++y)
+            for (int x = 0; x < 256; ++x)
+                ASSERT_EQ(pixelAt(out, x, y), expectedMix(pixelAt(oldS, x, y), pixelAt(newS, x, y), w, PixelFormat::Rgb565))
+                    << "w=" << w << " at " << x << "," << y;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(BothDepths, CrossfadeTest, ::testing::Values(PixelFormat::Rgb565, PixelFormat::Xrgb8888),
                          [](const auto& info) { return info.param == PixelFormat::Rgb565 ? "Rgb565" : "Xrgb8888"; });
 

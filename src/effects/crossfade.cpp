@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "effects/pixel_loop.h"
 
@@ -9,28 +10,27 @@ namespace morv {
 
 namespace {
 
-// Every channel is weighed in place in a 16-bit lane, so that the compiler can
-// process many pixels per vector instruction: no product exceeds 16 bits, and
-// each term is masked back to its own field.
+// The old channel rounded up, (v x (32 - w) + 31) >> 5, equals v - ((v x w) >> 5),
+// so a pixel becomes old - part(old) + part(new), where part() holds (v x w) >> 5
+// in every field. Every field of the result lies within its range, so the sum of
+// whole 16-bit words is exact. part() takes two high-half products in 16-bit
+// lanes, which the compiler turns into one vector instruction for many pixels:
+// red and blue together, (r << 11 | b) x (w << 11) >> 16 = (r x w) << 6 plus
+// (b x w) >> 5, and green alone. Needs 0 < w < 32.
 MORV_PIXEL_LOOP void crossfade565(const PixelRows& out, const PixelRows& oldRows, const PixelRows& newRows, int width,
                                   int height, uint16_t weight) {
-    const uint16_t oldWeight = static_cast<uint16_t>(32 - weight);
+    constexpr uint16_t kRedBlue = 0xF81F, kGreen = 0x07E0;
+    const auto factor = static_cast<uint16_t>(weight << 11);
+    const auto highHalf = [factor](uint16_t v) { return static_cast<uint16_t>((uint32_t{v} * uint32_t{factor}) >> 16); };
+    const auto part = [&highHalf](uint16_t p) {
+        const uint16_t redBlue = highHalf(p & kRedBlue), green = highHalf(p & kGreen);
+        return static_cast<uint16_t>((redBlue & kRedBlue) | (green & kGreen));
+    };
     for (int y = 0; y < height; ++y) {
         const uint16_t* a = oldRows.rowAs<const uint16_t>(y);
         const uint16_t* b = newRows.rowAs<const uint16_t>(y);
         uint16_t* o = out.rowAs<uint16_t>(y);
-        for (int x = 0; x < width; ++x) {
-            // Red moved down to bits 6-10, green and blue where they are.
-            const uint16_t ra = static_cast<uint16_t>((a[x] >> 5) & 0x07C0), rb = static_cast<uint16_t>((b[x] >> 5) & 0x07C0);
-            const uint16_t ga = a[x] & 0x07E0, gb = b[x] & 0x07E0;
-            const uint16_t ba = a[x] & 0x1F, bb = b[x] & 0x1F;
-            const uint16_t r = static_cast<uint16_t>(((ra * oldWeight + (31 << 6)) & 0xF800) + ((rb * weight) & 0xF800));
-            const uint16_t g1 = static_cast<uint16_t>(ga * oldWeight + (31 << 5));
-            const uint16_t g2 = static_cast<uint16_t>(gb * weight);
-            const uint16_t g = static_cast<uint16_t>(((g1 >> 5) & 0x07E0) + ((g2 >> 5) & 0x07E0));
-            const uint16_t bl = static_cast<uint16_t>(((ba * oldWeight + 31) >> 5) + ((bb * weight) >> 5));
-            o[x] = static_cast<uint16_t>(r + g + bl);
-        }
+        for (int x = 0; x < width; ++x) o[x] = static_cast<uint16_t>(a[x] - part(a[x]) + part(b[x]));
     }
 }
 
@@ -51,6 +51,11 @@ MORV_PIXEL_LOOP void crossfade8888(const PixelRows& out, const PixelRows& oldRow
     }
 }
 
+void copyRows(const PixelRows& out, const PixelRows& in, int width, int height) {
+    const auto bytes = static_cast<size_t>(width) * sizeof(uint16_t);
+    for (int y = 0; y < height; ++y) std::memmove(out.row(y), in.row(y), bytes);
+}
+
 }  // namespace
 
 void crossfadeRows(const PixelRows& out, const PixelRows& oldRows, const PixelRows& newRows, int weight) {
@@ -60,6 +65,11 @@ void crossfadeRows(const PixelRows& out, const PixelRows& oldRows, const PixelRo
     const int width = std::min({out.width, oldRows.width, newRows.width});
     const int height = std::min({out.height, oldRows.height, newRows.height});
     if (out.format == PixelFormat::Rgb565) {
+        // Weight 0 keeps the old picture and 32 gives the new one.
+        if (w == 0 || w == 32) {
+            copyRows(out, w == 0 ? oldRows : newRows, width, height);
+            return;
+        }
         crossfade565(out, oldRows, newRows, width, height, w);
     } else {
         crossfade8888(out, oldRows, newRows, width, height, w);
