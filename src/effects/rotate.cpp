@@ -34,28 +34,42 @@ const DegreeTables& degreeTables() {
     return tables;
 }
 
-// The columns [first, last) of a row at which f(x), monotone in x, lies in [low, high).
-template <typename F>
-void columnsWithin(int width, int low, int high, F f, int& first, int& last) {
-    const bool rising = f(width - 1) >= f(0);
-    // The first column at which `past` holds; `past` turns true once and stays true.
-    auto firstWhere = [width](auto past) {
-        int lo = 0, hi = width;
-        while (lo < hi) {
-            const int mid = lo + (hi - lo) / 2;
-            if (past(mid)) hi = mid;
-            else lo = mid + 1;
-        }
-        return lo;
-    };
-    if (rising) {
-        first = std::max(first, firstWhere([&](int x) { return f(x) >= low; }));
-        last = std::min(last, firstWhere([&](int x) { return f(x) >= high; }));
-    } else {
-        first = std::max(first, firstWhere([&](int x) { return f(x) < high; }));
-        last = std::min(last, firstWhere([&](int x) { return f(x) < low; }));
+// The columns of a row at which f(x), monotone in x, lies in a range, answered
+// for any range from a count, built once, of the columns below every value.
+class MonotoneColumns {
+public:
+    template <typename F>
+    MonotoneColumns(int width, F f) : width_(width), rising_(f(width - 1) >= f(0)) {
+        least_ = std::min(f(0), f(width - 1));
+        const int greatest = std::max(f(0), f(width - 1));
+        // below_[v - least_]: the columns at which f < v, for v = least_ to greatest + 1.
+        below_.assign(static_cast<size_t>(greatest - least_ + 2), 0);
+        for (int x = 0; x < width; ++x) ++below_[static_cast<size_t>(f(x) - least_ + 1)];
+        for (size_t i = 1; i < below_.size(); ++i) below_[i] += below_[i - 1];
     }
-}
+    // Narrows [first, last) to the columns at which low <= f(x) < high. Those below
+    // a value are a prefix of the row when f rises and a suffix when it falls.
+    void narrow(int low, int high, int& first, int& last) const {
+        if (rising_) {
+            first = std::max(first, below(low));
+            last = std::min(last, below(high));
+        } else {
+            first = std::max(first, width_ - below(high));
+            last = std::min(last, width_ - below(low));
+        }
+    }
+
+private:
+    int below(int v) const {
+        if (v <= least_) return 0;
+        const auto i = static_cast<size_t>(v - least_);
+        return i < below_.size() ? below_[i] : width_;
+    }
+    int width_;
+    bool rising_;
+    int least_ = 0;
+    std::vector<int> below_;
+};
 
 // Each frame pixel (x, y) samples the scene at (rowX + cos x', rowY + sense sin x'),
 // where rowX and rowY depend on the row only. Both coordinates move monotonically
@@ -78,14 +92,16 @@ template <typename Pixel>
     const Pixel* scene = in.rowAs<const Pixel>(0);
     std::vector<RotateTables::RowRun>& runs = tables.rowRuns();
     runs.resize(static_cast<size_t>(h));
+    const MonotoneColumns across(w, [&](int x) { return cosine[x - w / 2]; });
+    const MonotoneColumns down(w, [&](int x) { return sense * sine[x - w / 2]; });
     for (int y = 0; y < h; ++y) {
         const int dy = y - h / 2;
         const int rowX = w / 2 - sense * sine[dy];
         const int rowY = h / 2 + cosine[dy];
         // The last column and row of the scene are never sampled.
         int first = 0, last = w;
-        columnsWithin(w, 0, w - 1, [&](int x) { return rowX + cosine[x - w / 2]; }, first, last);
-        columnsWithin(w, 0, h - 1, [&](int x) { return rowY + sense * sine[x - w / 2]; }, first, last);
+        across.narrow(-rowX, w - 1 - rowX, first, last);
+        down.narrow(-rowY, h - 1 - rowY, first, last);
         last = std::max(first, last);
         runs[static_cast<size_t>(y)] = {first, last, static_cast<ptrdiff_t>(rowY) * stride + rowX};
         Pixel* o = out.rowAs<Pixel>(y);
