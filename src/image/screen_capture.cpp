@@ -6,6 +6,7 @@
 #include "image/decoded_image.h"
 #include "platform/file_resolver.h"
 #include "platform/message_boxes.h"
+#include "saves/save_stream.h"
 
 namespace morv {
 namespace {
@@ -13,15 +14,6 @@ namespace {
 constexpr size_t kFileHeaderSize = 14;
 constexpr size_t kInfoHeaderSize = 40;
 constexpr const char* kWriteFailed = "파일 쓰기에 실패했습니다.";
-
-void putU16(std::string& out, uint32_t value) {
-    out += static_cast<char>(value & 0xFF);
-    out += static_cast<char>(value >> 8 & 0xFF);
-}
-void putU32(std::string& out, uint32_t value) {
-    putU16(out, value & 0xFFFF);
-    putU16(out, value >> 16);
-}
 
 // The pixel rows as blue, green, red, bottom row first, padded to 4 bytes.
 std::string captureRows(const uint8_t* rows, size_t pitch, PixelFormat format, int width, int height) {
@@ -45,24 +37,25 @@ std::string captureRows(const uint8_t* rows, size_t pitch, PixelFormat format, i
 }
 
 std::string fileHeader(size_t pixelBytes) {
-    std::string header = "BM";
-    putU32(header, static_cast<uint32_t>(kFileHeaderSize + kInfoHeaderSize + pixelBytes));
-    putU32(header, 0);
-    putU32(header, kFileHeaderSize + kInfoHeaderSize);
-    return header;
+    SaveStream header;
+    header.writeBytes("BM");
+    header.writeU32(static_cast<uint32_t>(kFileHeaderSize + kInfoHeaderSize + pixelBytes));
+    header.writeU32(0);
+    header.writeU32(kFileHeaderSize + kInfoHeaderSize);
+    return header.bytes();
 }
 
 std::string infoHeader(int width, int height, size_t pixelBytes) {
-    std::string header;
-    putU32(header, kInfoHeaderSize);
-    putU32(header, static_cast<uint32_t>(width));
-    putU32(header, static_cast<uint32_t>(height));
-    putU16(header, 1);
-    putU16(header, 24);
-    putU32(header, 0);
-    putU32(header, static_cast<uint32_t>(pixelBytes));
-    header.append(16, '\0');  // resolution and colour counts
-    return header;
+    SaveStream header;
+    header.writeU32(kInfoHeaderSize);
+    header.writeI32(width);
+    header.writeI32(height);
+    header.writeU16(1);
+    header.writeU16(24);
+    header.writeU32(0);
+    header.writeU32(static_cast<uint32_t>(pixelBytes));
+    header.writeBytes(std::string(16, '\0'));  // resolution and colour counts
+    return header.bytes();
 }
 
 }  // namespace
