@@ -1,6 +1,7 @@
+// Decoding pictures stored in the image archive, by entry type.
 #include "image/archive_images.h"
 
-#include "image/byte_fields.h"
+#include "bytes/byte_fields.h"
 #include "image/image_decoders.h"
 #include "image/image_limits.h"
 

@@ -1,9 +1,10 @@
+// Decoding BMP files into 24-bit pictures.
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <cstring>
 
-#include "image/byte_fields.h"
+#include "bytes/byte_fields.h"
 #include "image/image_decoders.h"
 #include "image/image_limits.h"
 

@@ -1,3 +1,4 @@
+// Writing a frame as a 24-bit BMP file.
 #include "image/screen_capture.h"
 
 #include <cstring>
@@ -6,7 +7,7 @@
 #include "image/decoded_image.h"
 #include "platform/file_resolver.h"
 #include "platform/message_boxes.h"
-#include "saves/save_stream.h"
+#include "bytes/byte_stream.h"
 
 namespace morv {
 namespace {
@@ -37,7 +38,7 @@ std::string captureRows(const uint8_t* rows, size_t pitch, PixelFormat format, i
 }
 
 std::string fileHeader(size_t pixelBytes) {
-    SaveStream header;
+    ByteStream header;
     header.writeBytes("BM");
     header.writeU32(static_cast<uint32_t>(kFileHeaderSize + kInfoHeaderSize + pixelBytes));
     header.writeU32(0);
@@ -46,7 +47,7 @@ std::string fileHeader(size_t pixelBytes) {
 }
 
 std::string infoHeader(int width, int height, size_t pixelBytes) {
-    SaveStream header;
+    ByteStream header;
     header.writeU32(kInfoHeaderSize);
     header.writeI32(width);
     header.writeI32(height);

@@ -1,7 +1,9 @@
+// The scenario language's per-game state.
 #include "interpreter/scenario_state.h"
 
 #include "platform/platform.h"
 #include "saves/flag_files.h"
+#include "saves/save_stream.h"
 
 namespace morv {
 

@@ -1,3 +1,4 @@
+// Writing and reading the flag store, and the list of flags a game ships.
 #include "saves/flag_files.h"
 
 #include "platform/cp949.h"

@@ -1,3 +1,4 @@
+// The flags' own store.
 #pragma once
 #include <optional>
 #include <string>

@@ -1,3 +1,4 @@
+// The read log and its file "read.dat".
 #include "saves/read_log.h"
 
 #include <limits>

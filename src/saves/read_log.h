@@ -1,3 +1,4 @@
+// Which scenario lines the player has read.
 #pragma once
 #include <cstdint>
 #include <optional>

@@ -1,45 +1,14 @@
+// The stream a saved game and the small stores are written to and read from.
 #pragma once
-#include <cstddef>
-#include <cstdint>
-#include <string>
-#include <string_view>
+#include "bytes/byte_stream.h"
 
 namespace morv {
 
-// The bytes of a saved game or of one of the installation's small stores.
-// Writes append little-endian integers and raw bytes at the end; reads consume
-// from the position and refuse (returning false, position unchanged) anything
-// that would run past the end, so damaged data is never read out of bounds.
-class SaveStream {
+// The bytes of a save file or of one of the installation's small stores, written
+// and read as little-endian fields.
+class SaveStream : public ByteStream {
 public:
-    SaveStream() = default;
-    // A stream to read `bytes` from the start.
-    explicit SaveStream(std::string bytes) : bytes_(std::move(bytes)) {}
-
-    void writeU8(uint8_t value);
-    void writeU16(uint16_t value);
-    void writeU32(uint32_t value);
-    void writeI32(int32_t value) { writeU32(static_cast<uint32_t>(value)); }
-    void writeBytes(std::string_view bytes) { bytes_.append(bytes); }
-
-    bool readU8(uint8_t& value);
-    bool readU16(uint16_t& value);
-    bool readU32(uint32_t& value);
-    bool readI32(int32_t& value);
-    // Reads exactly `count` bytes into `out`.
-    bool readBytes(size_t count, std::string& out);
-    bool skip(size_t count);
-
-    size_t position() const { return position_; }
-    size_t remaining() const { return bytes_.size() - position_; }
-    const std::string& bytes() const { return bytes_; }
-
-private:
-    // The next `count` bytes, or null when fewer remain.
-    const unsigned char* take(size_t count);
-
-    std::string bytes_;
-    size_t position_ = 0;
+    using ByteStream::ByteStream;
 };
 
 }  // namespace morv

@@ -1,7 +1,8 @@
+// The call stack and its save block.
 #include "script/call_stack.h"
 
 #include "platform/message_boxes.h"
-#include "saves/save_stream.h"
+#include "bytes/byte_stream.h"
 
 namespace morv {
 
@@ -18,7 +19,7 @@ void CallStack::Pop() {
     if (!frames_.empty()) frames_.pop_back();
 }
 
-void CallStack::Write(SaveStream& out) const {
+void CallStack::Write(ByteStream& out) const {
     out.writeU32(static_cast<uint32_t>(frames_.size()));
     for (const CallFrame& frame : frames_) {
         out.writeU32(static_cast<uint32_t>(frame.name.size()));
@@ -27,7 +28,7 @@ void CallStack::Write(SaveStream& out) const {
     }
 }
 
-bool CallStack::Read(SaveStream& in) {
+bool CallStack::Read(ByteStream& in) {
     uint32_t count;
     if (!in.readU32(count)) return false;
     // A stack is never written deeper than it can be: a larger count is damage.

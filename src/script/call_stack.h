@@ -1,3 +1,4 @@
+// The return points of sub-scenario calls.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -7,7 +8,7 @@
 namespace morv {
 
 class MessageBoxes;
-class SaveStream;
+class ByteStream;
 
 struct CallFrame {
     std::string name;  // the scenario file to reopen on return
@@ -31,10 +32,10 @@ public:
     void Clear() { frames_.clear(); }
 
     // The call-stack block of a saved game, oldest frame first.
-    void Write(SaveStream& out) const;
+    void Write(ByteStream& out) const;
     // Replaces the stack by the block's frames; a malformed block changes nothing
     // and gives false.
-    bool Read(SaveStream& in);
+    bool Read(ByteStream& in);
 
     const std::vector<CallFrame>& frames() const { return frames_; }
 

@@ -1,3 +1,4 @@
+// Variables: declaration, lookup, arithmetic, substitution and their save block.
 #include "script/variable_table.h"
 
 #include <random>
@@ -5,7 +6,7 @@
 #include "platform/cp949.h"
 #include "platform/platform.h"
 #include "platform/text_format.h"
-#include "saves/save_stream.h"
+#include "bytes/byte_stream.h"
 #include "script/numeric_text.h"
 
 namespace morv {
@@ -144,7 +145,7 @@ void VariableTable::Substitute(std::string& argument) const {
     }
 }
 
-void VariableTable::Write(SaveStream& out) const {
+void VariableTable::Write(ByteStream& out) const {
     out.writeU32(static_cast<uint32_t>(variables_.size()));
     for (const Variable& variable : variables_) {
         out.writeU8(static_cast<uint8_t>(variable.name.size()));
@@ -160,7 +161,7 @@ void VariableTable::Write(SaveStream& out) const {
     }
 }
 
-bool VariableTable::Read(SaveStream& in) {
+bool VariableTable::Read(ByteStream& in) {
     struct Record {
         std::string name;
         std::string value;

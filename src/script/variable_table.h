@@ -1,3 +1,4 @@
+// The game's named variables.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -7,7 +8,7 @@
 namespace morv {
 
 class Platform;
-class SaveStream;
+class ByteStream;
 
 struct Variable {
     std::string name;
@@ -43,10 +44,10 @@ public:
     void Substitute(std::string& argument) const;
 
     // The variables block of a saved game.
-    void Write(SaveStream& out) const;
+    void Write(ByteStream& out) const;
     // Replaces every variable by the block's; a malformed block changes nothing and
     // gives false.
-    bool Read(SaveStream& in);
+    bool Read(ByteStream& in);
 
     const std::vector<Variable>& variables() const { return variables_; }
 

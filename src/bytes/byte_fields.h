@@ -1,3 +1,4 @@
+// Little-endian fields read straight out of a byte string.
 #pragma once
 #include <cstddef>
 #include <cstdint>

@@ -1,40 +1,41 @@
-#include "saves/save_stream.h"
+// Little-endian writing and bounded reading of a byte stream.
+#include "bytes/byte_stream.h"
 
 namespace morv {
 
-void SaveStream::writeU8(uint8_t value) { bytes_.push_back(static_cast<char>(value)); }
+void ByteStream::writeU8(uint8_t value) { bytes_.push_back(static_cast<char>(value)); }
 
-void SaveStream::writeU16(uint16_t value) {
+void ByteStream::writeU16(uint16_t value) {
     writeU8(static_cast<uint8_t>(value));
     writeU8(static_cast<uint8_t>(value >> 8));
 }
 
-void SaveStream::writeU32(uint32_t value) {
+void ByteStream::writeU32(uint32_t value) {
     for (int shift = 0; shift < 32; shift += 8) writeU8(static_cast<uint8_t>(value >> shift));
 }
 
-const unsigned char* SaveStream::take(size_t count) {
+const unsigned char* ByteStream::take(size_t count) {
     if (count > remaining()) return nullptr;
     const auto* at = reinterpret_cast<const unsigned char*>(bytes_.data()) + position_;
     position_ += count;
     return at;
 }
 
-bool SaveStream::readU8(uint8_t& value) {
+bool ByteStream::readU8(uint8_t& value) {
     const unsigned char* p = take(1);
     if (!p) return false;
     value = p[0];
     return true;
 }
 
-bool SaveStream::readU16(uint16_t& value) {
+bool ByteStream::readU16(uint16_t& value) {
     const unsigned char* p = take(2);
     if (!p) return false;
     value = static_cast<uint16_t>(p[0] | (p[1] << 8));
     return true;
 }
 
-bool SaveStream::readU32(uint32_t& value) {
+bool ByteStream::readU32(uint32_t& value) {
     const unsigned char* p = take(4);
     if (!p) return false;
     value = static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
@@ -42,20 +43,20 @@ bool SaveStream::readU32(uint32_t& value) {
     return true;
 }
 
-bool SaveStream::readI32(int32_t& value) {
+bool ByteStream::readI32(int32_t& value) {
     uint32_t raw;
     if (!readU32(raw)) return false;
     value = static_cast<int32_t>(raw);
     return true;
 }
 
-bool SaveStream::readBytes(size_t count, std::string& out) {
+bool ByteStream::readBytes(size_t count, std::string& out) {
     const unsigned char* p = take(count);
     if (!p) return false;
     out.assign(reinterpret_cast<const char*>(p), count);
     return true;
 }
 
-bool SaveStream::skip(size_t count) { return take(count) != nullptr; }
+bool ByteStream::skip(size_t count) { return take(count) != nullptr; }
 
 }  // namespace morv
