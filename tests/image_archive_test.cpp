@@ -1,8 +1,8 @@
+// Opening archives, reading their entries, and scenario scripts read from one.
 #include "image/image_archive.h"
 
 #include <gtest/gtest.h>
 
-#include "config/game_config.h"
 #include "platform/headless/headless_platform.h"
 #include "script/script_factory.h"
 #include "support/archive_builder.h"
@@ -102,9 +102,7 @@ TEST(ScenarioArchive, ScriptsComeFromTheArchiveOutsideDebugMode) {
                                        {"empty.txt", "", 0}},
                                       true));
     HeadlessPlatform platform;
-    GameConfig config;
-    config.scenarioDirectory = "scn.qxa";
-    ScriptFactory factory(config, platform);
+    ScriptFactory factory(ScriptSources{.scenarioArchive = "scn.qxa"}, platform);
     auto script = factory.Open("start.TXT", ScriptKind::Scenario);
     ASSERT_TRUE(script);
     EXPECT_EQ(script->commands().size(), 2u);
@@ -118,9 +116,7 @@ TEST(ScenarioArchive, AMissingArchiveIsShownAndEveryReadFails) {
     CurrentDirectory here(dir.path());
     dir.write("start.txt", "wait\n");
     HeadlessPlatform platform;
-    GameConfig config;
-    config.scenarioDirectory = "none.qxa";
-    ScriptFactory factory(config, platform);
+    ScriptFactory factory(ScriptSources{.scenarioArchive = "none.qxa"}, platform);
     ASSERT_FALSE(platform.messagesShown().empty());
     EXPECT_EQ(platform.messagesShown()[0], "Cannot create QXA File instance for file none.qxa");
     EXPECT_FALSE(factory.Open("start.txt", ScriptKind::Scenario));

@@ -1,8 +1,8 @@
+// The line store of a script and its command cursor.
 #include "script/script_file.h"
 
 #include <gtest/gtest.h>
 
-#include "config/game_config.h"
 #include "platform/headless/headless_platform.h"
 #include "script/script_factory.h"
 #include "support/temp_dir.h"
@@ -23,12 +23,7 @@ protected:
     TempDir dir_;
     CurrentDirectory here_{dir_.path()};
     HeadlessPlatform platform_;
-    GameConfig config_ = [] {
-        GameConfig c;
-        c.debug = true;
-        return c;
-    }();
-    ScriptFactory factory_{config_, platform_};
+    ScriptFactory factory_{ScriptSources{.debug = true}, platform_};
 };
 
 TEST_F(LineStore, LinesPastTheEndReadAsEnd) {

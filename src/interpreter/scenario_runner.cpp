@@ -1,3 +1,4 @@
+// The engine object: start-up, shutdown and the state it owns.
 #include "interpreter/scenario_runner.h"
 
 #include "config/config_file.h"
@@ -28,7 +29,7 @@ bool ScenarioRunner::initialise() {
     if (!readGameConfiguration(*config_, platform_)) return false;
     readUserSettings(*config_, platform_);
     state_ = std::make_unique<ScenarioState>(*config_, platform_);
-    factory_ = std::make_unique<ScriptFactory>(*config_, platform_);
+    factory_ = std::make_unique<ScriptFactory>(ScriptSources{config_->debug, config_->scenarioDirectory}, platform_);
     script_ = factory_->Open(config_->firstScenario, ScriptKind::Scenario);
     if (!script_) return false;
     screen_ = std::make_unique<Screen>(*config_, platform_);

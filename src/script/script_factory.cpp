@@ -1,16 +1,33 @@
+// Opening scripts of each kind, and the scenario archive they are read from.
 #include "script/script_factory.h"
 
-#include "config/game_config.h"
 #include "image/image_archive.h"
 #include "platform/platform.h"
 #include "script/script_kinds.h"
 
 namespace morv {
+namespace {
 
-ScriptFactory::ScriptFactory(const GameConfig& config, Platform& platform) : config_(config), platform_(platform) {
-    if (config_.debug) return;
+// The scenario archive seen by entry name; an empty entry reads like a missing one.
+class ScenarioArchive final : public ScriptArchive {
+public:
+    ScenarioArchive(const FileResolver& files, const std::string& path) : archive_(files, path) {}
+
+    bool readEntry(std::string_view name, std::string& out) const override {
+        return archive_.size(name) != 0 && archive_.readRaw(name, out);
+    }
+
+private:
+    ImageArchive archive_;
+};
+
+}  // namespace
+
+ScriptFactory::ScriptFactory(const ScriptSources& sources, Platform& platform)
+    : debug_(sources.debug), platform_(platform) {
+    if (debug_) return;
     try {
-        archive_ = std::make_unique<ImageArchive>(platform_.files(), config_.scenarioDirectory);
+        archive_ = std::make_unique<ScenarioArchive>(platform_.files(), sources.scenarioArchive);
     } catch (const ArchiveError& error) {
         // Without the archive every later script read fails with its read message.
         platform_.messages().error(error.what());
@@ -20,7 +37,7 @@ ScriptFactory::ScriptFactory(const GameConfig& config, Platform& platform) : con
 ScriptFactory::~ScriptFactory() = default;
 
 std::unique_ptr<ScriptFile> ScriptFactory::Open(const std::string& name, ScriptKind kind) {
-    ScriptEnvironment environment{platform_.messages(), platform_.files(), archive_.get(), config_.debug};
+    ScriptEnvironment environment{platform_.messages(), platform_.files(), archive_.get(), debug_};
     std::unique_ptr<ScriptFile> script;
     switch (kind) {
         case ScriptKind::ShowScript:
@@ -35,8 +52,7 @@ std::unique_ptr<ScriptFile> ScriptFactory::Open(const std::string& name, ScriptK
             script = std::make_unique<ScenarioScript>(environment);
             break;
         case ScriptKind::GameConfiguration:
-            script = std::make_unique<ConfigurationScript>(environment);
-            break;
+            return nullptr;
     }
     if (!script->Load(name, kind)) return nullptr;
     platform_.trace().scriptOpened(name, static_cast<int>(kind));

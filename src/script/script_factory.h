@@ -1,3 +1,4 @@
+// Opens scripts by name and kind, from loose files or the scenario archive.
 #pragma once
 #include <memory>
 #include <string>
@@ -6,24 +7,30 @@
 
 namespace morv {
 
-struct GameConfig;
 class Platform;
+
+// Where scripts are read from: loose files in debug mode, otherwise the scenario
+// archive at `scenarioArchive`.
+struct ScriptSources {
+    bool debug = false;
+    std::string scenarioArchive;
+};
 
 // Opens scripts by name and kind, from loose files (debug mode) or from the
 // scenario archive.
 class ScriptFactory {
 public:
-    ScriptFactory(const GameConfig& config, Platform& platform);
+    ScriptFactory(const ScriptSources& sources, Platform& platform);
     ~ScriptFactory();
 
-    // The loaded script, or null after its message when it cannot be read.
+    // The loaded script, or null after its message when it cannot be read. The game
+    // configuration is not opened here: the configuration reader parses it itself.
     std::unique_ptr<ScriptFile> Open(const std::string& name, ScriptKind kind);
-    const ImageArchive* archive() const { return archive_.get(); }
 
 private:
-    const GameConfig& config_;
+    bool debug_;
     Platform& platform_;
-    std::unique_ptr<ImageArchive> archive_;
+    std::unique_ptr<ScriptArchive> archive_;
 };
 
 }  // namespace morv

@@ -1,6 +1,6 @@
+// Reading a script whole, cutting it into lines and walking its commands.
 #include "script/script_file.h"
 
-#include "image/image_archive.h"
 #include "platform/cp949.h"
 #include "platform/file_resolver.h"
 #include "platform/message_boxes.h"
@@ -39,8 +39,7 @@ bool ScriptFile::readText(const std::string& name, ScriptKind kind) {
         return true;
     }
     // Without a usable archive every read fails like a missing entry.
-    uint32_t size = environment_.archive ? environment_.archive->size(name) : 0;
-    if (size == 0 || !environment_.archive->readRaw(name, text_)) {
+    if (!environment_.archive || !environment_.archive->readEntry(name, text_)) {
         environment_.messages.error(readError);
         return false;
     }

@@ -1,22 +1,23 @@
+// A loaded script: its lines, its parsed commands and the cursor over them.
 #pragma once
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "script/scenario_command.h"
+#include "script/script_archive.h"
 #include "script/script_kind.h"
 
 namespace morv {
 
 class FileResolver;
-class ImageArchive;
 class MessageBoxes;
 
 // Where a script's text comes from and where its messages go.
 struct ScriptEnvironment {
     MessageBoxes& messages;
     const FileResolver& files;
-    const ImageArchive* archive = nullptr;  // scenario archive; none in debug mode
+    const ScriptArchive* archive = nullptr;  // scenario archive; none in debug mode
     bool debug = false;
 };
 
