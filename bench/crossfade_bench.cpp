@@ -1,9 +1,10 @@
+// The cost of one crossfade frame at both depths beside a plain copy of a frame.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
 #include <vector>
 
-#include "effects/crossfade.h"
+#include "display/crossfade.h"
 
 namespace {
 

@@ -1,10 +1,11 @@
+// Text measured and drawn with FreeType.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 #include <vector>
 
-#include "platform/freetype_font.h"
+#include "display/freetype_font.h"
 
 namespace morv {
 namespace {

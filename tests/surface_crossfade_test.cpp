@@ -1,8 +1,9 @@
+// Crossfade frames against the rule at both depths.
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "effects/crossfade.h"
+#include "display/crossfade.h"
 #include "surface_test_pixels.h"
 
 namespace morv {

@@ -1,3 +1,4 @@
+// Which lines of the review are in reach and on the page.
 #include "display/backlog_paging.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The lines the text review can reach and show.
 #pragma once
 
 namespace morv {

@@ -1,3 +1,4 @@
+// Drawing the review's buttons and header.
 #include "display/backlog_pictures.h"
 
 #include <algorithm>

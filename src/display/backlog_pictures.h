@@ -1,3 +1,4 @@
+// The review view's own pictures.
 #pragma once
 #include <cstdint>
 #include <vector>

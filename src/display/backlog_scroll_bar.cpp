@@ -1,3 +1,4 @@
+// The review's scroll bar geometry and drawing.
 #include "display/backlog_scroll_bar.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The review's scroll bar.
 #pragma once
 #include "display/backlog_paging.h"
 #include "display/rect.h"

@@ -1,3 +1,4 @@
+// Keeping past text entries for the review.
 #include "display/backlog_store.h"
 
 #include <algorithm>

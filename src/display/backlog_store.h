@@ -1,3 +1,4 @@
+// The store of past text shown by the review.
 #pragma once
 #include <cstdint>
 #include <string>

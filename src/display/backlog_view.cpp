@@ -1,3 +1,4 @@
+// The full-screen review of past text.
 #include "display/backlog_view.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The full-screen review of past text.
 #pragma once
 #include <map>
 #include <memory>

@@ -1,3 +1,4 @@
+// Blending coverage masks and filling rectangles on pixel rows.
 #include "display/coverage_blit.h"
 
 #include <algorithm>

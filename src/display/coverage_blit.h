@@ -1,3 +1,4 @@
+// Coverage-mask blending and rectangle fills on pixel rows.
 #pragma once
 #include <cstdint>
 

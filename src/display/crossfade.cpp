@@ -1,10 +1,11 @@
-#include "effects/crossfade.h"
+// Crossfade frames at both depths.
+#include "display/crossfade.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
 
-#include "effects/pixel_loop.h"
+#include "display/pixel_loop.h"
 
 namespace morv {
 

@@ -1,3 +1,4 @@
+// One crossfade frame between two pictures.
 #pragma once
 #include "display/surface.h"
 

@@ -1,4 +1,5 @@
-#include "platform/freetype_font.h"
+// Measuring and drawing text with FreeType.
+#include "display/freetype_font.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H

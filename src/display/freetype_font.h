@@ -1,7 +1,8 @@
+// The text font realised with FreeType.
 #pragma once
 #include <memory>
 
-#include "platform/glyph_cache.h"
+#include "display/glyph_cache.h"
 #include "display/text_font.h"
 
 struct FT_FaceRec_;

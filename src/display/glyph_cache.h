@@ -1,3 +1,4 @@
+// Rendered characters kept for reuse.
 #pragma once
 #include <cstdint>
 #include <unordered_map>

@@ -1,3 +1,4 @@
+// Messages of the image sources.
 #include "display/image_source.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// Where a surface's images come from.
 #pragma once
 #include <optional>
 #include <string>

@@ -1,3 +1,4 @@
+// Images from loose files or from the image archive.
 #include "display/image_sources.h"
 
 #include "image/archive_images.h"

@@ -1,3 +1,4 @@
+// The two image sources: loose files and the image archive.
 #pragma once
 #include <memory>
 #include <string>

@@ -1,3 +1,4 @@
+// Screen colours and their 16-bit pixels.
 #pragma once
 #include <cstdint>
 

@@ -1,3 +1,4 @@
+// Marks hot pixel loops to be built for more than one processor.
 #pragma once
 
 // Marks a hot pixel loop to be built twice on x86-64, once for processors with

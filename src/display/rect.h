@@ -1,3 +1,4 @@
+// A rectangle of pixels.
 #pragma once
 #include <algorithm>
 

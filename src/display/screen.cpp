@@ -1,9 +1,10 @@
+// The screen: surfaces, display mode, presentation and captures.
 #include "display/screen.h"
 
 #include "display/backlog_view.h"
 #include "display/image_sources.h"
 #include "image/image_archive.h"
-#include "platform/freetype_font.h"
+#include "display/freetype_font.h"
 #include "platform/platform.h"
 #include "platform/text_format.h"
 

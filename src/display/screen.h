@@ -1,3 +1,4 @@
+// The screen with its surfaces by role.
 #pragma once
 #include <array>
 #include <atomic>

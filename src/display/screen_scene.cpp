@@ -6,7 +6,7 @@
 #include "display/image_source.h"
 #include "display/screen.h"
 #include "display/styled_text.h"
-#include "effects/crossfade.h"
+#include "display/crossfade.h"
 #include "platform/cp949.h"
 
 namespace morv {

@@ -1,3 +1,4 @@
+// The text font with its shadow and outline.
 #pragma once
 #include "config/font_record.h"
 

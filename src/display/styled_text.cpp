@@ -1,3 +1,4 @@
+// Drawing text with its shadow or outline.
 #include "display/styled_text.h"
 
 namespace morv {

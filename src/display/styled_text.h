@@ -1,3 +1,4 @@
+// Text drawn with a shadow or an outline.
 #pragma once
 #include <string_view>
 

@@ -1,3 +1,4 @@
+// Off-screen surfaces: fills, blits, stretches and colour keys.
 #include "display/surface.h"
 
 #include <algorithm>

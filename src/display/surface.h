@@ -1,3 +1,4 @@
+// An off-screen pixel buffer of fixed size and format.
 #pragma once
 #include <cstddef>
 #include <cstdint>

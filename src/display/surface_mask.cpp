@@ -1,3 +1,4 @@
+// Surfaces drawn through alpha planes and anti-aliasing masks.
 #include <vector>
 
 #include "display/image_source.h"

@@ -1,3 +1,4 @@
+// Measuring whole texts with a font.
 #include "display/text_font.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The font contract the text is measured and drawn with.
 #pragma once
 #include <cstddef>
 #include <memory>

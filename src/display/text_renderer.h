@@ -1,3 +1,4 @@
+// The renderer of the dialogue text inside the text window.
 #pragma once
 #include <memory>
 #include <optional>

@@ -1,3 +1,4 @@
+// Drawing the text window, its carets and its background.
 #include "display/text_window.h"
 
 #include "display/window_blend.h"

@@ -1,3 +1,4 @@
+// The text window: background, carets and what it draws on.
 #pragma once
 #include <atomic>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Blending the text-window background over the scene.
 #include "display/window_blend.h"
 
 #include <algorithm>

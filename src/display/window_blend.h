@@ -1,3 +1,4 @@
+// The text-window background blended over the scene.
 #pragma once
 #include "display/rect.h"
 #include "display/surface.h"

@@ -1,3 +1,4 @@
+// Generating the text-window background picture.
 #include "display/window_image.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The generated text-window background.
 #pragma once
 #include <cstdint>
 #include <vector>

@@ -1,3 +1,4 @@
+// The curtain transitions: bands of the stage drawn over the frame.
 #include "effects/effect_frames.h"
 #include "effects/effect_run.h"
 

@@ -1,3 +1,4 @@
+// Single frames of the transition families.
 #pragma once
 // Single frames of the transition families, on whole surfaces of one size and
 // format. The family routines call them in their timed loops; on their own they

@@ -1,3 +1,4 @@
+// One run of an effect family.
 #pragma once
 #include "display/screen.h"
 #include "effects/effect_values.h"

@@ -1,3 +1,4 @@
+// The built-in effects by number.
 #include "effects/effect_table.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// The family, direction and default parameter of each built-in effect.
 #pragma once
 #include <optional>
 

@@ -1,3 +1,4 @@
+// The transition families and the values of one effect run.
 #pragma once
 #include <cstdint>
 

@@ -1,4 +1,5 @@
-#include "effects/crossfade.h"
+// FADE: the crossfade from the scene to the stage.
+#include "display/crossfade.h"
 #include "effects/effect_frames.h"
 #include "effects/effect_run.h"
 

@@ -1,3 +1,4 @@
+// Timing the frames of one effect run.
 #include "effects/frame_clock.h"
 
 namespace morv {

@@ -1,3 +1,4 @@
+// The frame timer of one effect run.
 #pragma once
 #include <atomic>
 #include <cstdint>

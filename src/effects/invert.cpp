@@ -1,3 +1,4 @@
+// INVERT: the scene inverted and shown at once.
 #include "effects/effect_run.h"
 #include "effects/rect_effect.h"
 

@@ -1,9 +1,10 @@
+// The mosaic transition: the picture in blocks of averaged pixels.
 #include <algorithm>
 #include <vector>
 
 #include "effects/effect_frames.h"
 #include "effects/effect_run.h"
-#include "effects/pixel_loop.h"
+#include "display/pixel_loop.h"
 
 namespace morv {
 

@@ -1,3 +1,4 @@
+// The move transitions: pictures sliding across the frame.
 #include "effects/effect_frames.h"
 #include "effects/effect_run.h"
 

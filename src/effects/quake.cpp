@@ -1,3 +1,4 @@
+// The quake effects: the picture on view shaken.
 #include <algorithm>
 
 #include "effects/effect_frames.h"

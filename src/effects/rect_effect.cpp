@@ -1,3 +1,4 @@
+// The rectangle filter commands.
 #include "effects/rect_effect.h"
 
 #include <array>

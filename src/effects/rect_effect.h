@@ -1,3 +1,4 @@
+// The rectangle filter commands on the scene or the stage.
 #pragma once
 #include <span>
 #include <string>

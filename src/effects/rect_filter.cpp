@@ -1,3 +1,4 @@
+// The instant colour filters on a rectangle of pixels.
 #include "effects/rect_filter.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The instant colour filters.
 #pragma once
 #include "display/surface.h"
 

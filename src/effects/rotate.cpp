@@ -1,3 +1,4 @@
+// The rotating transitions.
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -6,7 +7,7 @@
 
 #include "effects/effect_frames.h"
 #include "effects/effect_run.h"
-#include "effects/pixel_loop.h"
+#include "display/pixel_loop.h"
 
 namespace morv {
 

@@ -1,3 +1,4 @@
+// Running one cgeffect line with its family.
 #include "effects/run_effect.h"
 
 #include "effects/effect_run.h"

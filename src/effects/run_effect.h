@@ -1,3 +1,4 @@
+// Running one built-in transition.
 #pragma once
 #include <optional>
 #include <string>

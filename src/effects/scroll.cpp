@@ -1,3 +1,4 @@
+// The scroll transitions over a long image.
 #include "effects/effect_frames.h"
 #include "effects/effect_run.h"
 

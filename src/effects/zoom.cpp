@@ -1,3 +1,4 @@
+// The zoom transitions: a picture stretched into a changing rectangle.
 #include <algorithm>
 #include <vector>
 

@@ -1,3 +1,4 @@
+// Reading the player's answer to a message box.
 #include "platform/box_answer.h"
 
 namespace morv {

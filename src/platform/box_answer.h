@@ -1,3 +1,4 @@
+// The kinds of message box and how each is answered.
 #pragma once
 
 namespace morv {

@@ -1,3 +1,4 @@
+// The millisecond tick counter port.
 #pragma once
 #include <cstdint>
 

@@ -1,3 +1,4 @@
+// CP949 conversion, comparison and trimming.
 #include "platform/cp949.h"
 
 #include <iconv.h>

@@ -1,3 +1,4 @@
+// Code page 949 (Korean) byte strings: conversion to UTF-8, case-blind comparison, trimming.
 #pragma once
 #include <cstdint>
 #include <string>

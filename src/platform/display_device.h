@@ -1,3 +1,4 @@
+// The display port that presented frames go to.
 #pragma once
 #include "platform/pixel_format.h"
 

@@ -1,3 +1,4 @@
+// The window events the platform reports to the engine.
 #pragma once
 #include <deque>
 

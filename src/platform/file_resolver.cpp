@@ -1,3 +1,4 @@
+// Finding game files by Windows-style names on a case-sensitive file system.
 #include "platform/file_resolver.h"
 
 #include <fstream>

@@ -1,3 +1,4 @@
+// The one game-file resolver: backslashes, any case, CP949 names.
 #pragma once
 #include <filesystem>
 #include <optional>

@@ -1,3 +1,4 @@
+// Finding font files by family with fontconfig.
 #include "platform/font_locator.h"
 
 #include <fontconfig/fontconfig.h>

@@ -1,3 +1,4 @@
+// Font files found by family name.
 #pragma once
 #include <string>
 #include <string_view>

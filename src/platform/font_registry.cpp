@@ -1,3 +1,4 @@
+// Registering a game's own font files with fontconfig.
 #include "platform/font_registry.h"
 
 #include <fontconfig/fontconfig.h>

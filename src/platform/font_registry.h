@@ -1,3 +1,4 @@
+// Font files a game brings along, registered for the font lookup.
 #pragma once
 #include <filesystem>
 #include <vector>

@@ -1,3 +1,4 @@
+// Handing presented frames from the engine to the display.
 #include "platform/frame_mailbox.h"
 
 #include <cstring>

@@ -1,3 +1,4 @@
+// The latest presented frame, handed between threads.
 #pragma once
 #include <atomic>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The message box port.
 #pragma once
 #include <string>
 

@@ -1,3 +1,4 @@
+// The two display pixel formats.
 #pragma once
 
 namespace morv {

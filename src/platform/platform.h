@@ -1,3 +1,4 @@
+// The ports the engine needs from the machine it runs on.
 #pragma once
 #include "platform/clock.h"
 #include "platform/display_device.h"

@@ -1,3 +1,4 @@
+// Placing a frame in the window and mapping window points back to it.
 #include "platform/present_rect.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Where a frame is drawn inside the window.
 #pragma once
 
 namespace morv {

@@ -1,3 +1,4 @@
+// printf-style formatting of message texts.
 #include "platform/text_format.h"
 
 #include <cstdarg>

@@ -1,3 +1,4 @@
+// printf-style formatting of message texts.
 #pragma once
 #include <string>
 

@@ -1,3 +1,4 @@
+// Trace lines for each event the engine reports.
 #include "platform/trace.h"
 
 #include "platform/cp949.h"

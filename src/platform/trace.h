@@ -1,3 +1,4 @@
+// The trace port: what the engine reports about its own course.
 #pragma once
 #include <string>
 

@@ -1,3 +1,4 @@
+// Placing the game window on the desktop.
 #include "platform/window_placement.h"
 
 namespace morv {

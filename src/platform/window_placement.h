@@ -1,3 +1,4 @@
+// Where the game window first appears.
 #pragma once
 
 namespace morv {

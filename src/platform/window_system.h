@@ -1,3 +1,4 @@
+// The window port: the one top-level game window.
 #pragma once
 #include <string>
 

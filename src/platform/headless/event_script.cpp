@@ -1,3 +1,4 @@
+// Reading headless event files.
 #include "platform/headless/event_script.h"
 
 #include <sstream>

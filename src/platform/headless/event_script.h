@@ -1,3 +1,4 @@
+// The timed events a headless run plays to the engine.
 #pragma once
 #include <cstdint>
 #include <optional>

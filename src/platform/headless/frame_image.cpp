@@ -1,3 +1,4 @@
+// Writing presented frames as PNG snapshots.
 #include "platform/headless/frame_image.h"
 
 #include <png.h>

@@ -1,3 +1,4 @@
+// Presented frames as RGB images and PNG snapshots.
 #pragma once
 #include <cstdint>
 #include <string>

@@ -1,3 +1,4 @@
+// The headless platform: virtual time, scripted events and recorded output.
 #include "platform/headless/headless_platform.h"
 
 #include <fstream>

@@ -1,3 +1,4 @@
+// A platform without a display, for tests and morv-headless.
 #pragma once
 #include <deque>
 #include <filesystem>

@@ -1,3 +1,4 @@
+// The headless platform's clock that moves only when read or slept on.
 #pragma once
 #include <cstdint>
 

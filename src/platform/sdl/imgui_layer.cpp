@@ -1,3 +1,4 @@
+// Dear ImGui set up over the game window.
 #include "platform/sdl/imgui_layer.h"
 
 #include <SDL.h>

@@ -1,3 +1,4 @@
+// Dear ImGui over the game window.
 #pragma once
 #include <memory>
 

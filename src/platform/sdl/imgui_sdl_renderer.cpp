@@ -1,3 +1,4 @@
+// Drawing ImGui's draw lists with an SDL renderer.
 #include "platform/sdl/imgui_sdl_renderer.h"
 
 #include <SDL.h>

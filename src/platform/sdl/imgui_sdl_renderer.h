@@ -1,3 +1,4 @@
+// Dear ImGui drawn with an SDL renderer.
 #pragma once
 
 struct ImDrawData;

@@ -1,3 +1,4 @@
+// Finding the Korean face for the boxes and menus.
 #include "platform/sdl/korean_font.h"
 
 #include <fontconfig/fontconfig.h>

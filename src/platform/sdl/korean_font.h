@@ -1,3 +1,4 @@
+// The Korean face the ImGui boxes and menus draw with.
 #pragma once
 #include <string>
 

@@ -1,3 +1,4 @@
+// The event loop of a modal box.
 #include "platform/sdl/modal_loop.h"
 
 #include <SDL.h>

@@ -1,3 +1,4 @@
+// The event loop that runs while a modal box is shown.
 #pragma once
 #include <functional>
 

@@ -1,3 +1,4 @@
+// The SDL millisecond clock.
 #pragma once
 #include <SDL.h>
 

@@ -1,3 +1,4 @@
+// Showing presented frames in the SDL window.
 #include "platform/sdl/sdl_display.h"
 
 #include <SDL.h>

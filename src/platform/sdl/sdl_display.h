@@ -1,3 +1,4 @@
+// The SDL display: presented frames shown in the game window.
 #pragma once
 #include <thread>
 

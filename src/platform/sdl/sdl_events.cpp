@@ -1,3 +1,4 @@
+// Turning SDL input into window events.
 #include "platform/sdl/sdl_events.h"
 
 #include <SDL.h>

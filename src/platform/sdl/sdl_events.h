@@ -1,3 +1,4 @@
+// SDL input as window events.
 #pragma once
 #include "platform/events.h"
 

@@ -1,3 +1,4 @@
+// Message boxes drawn with Dear ImGui.
 #include "platform/sdl/sdl_message_boxes.h"
 
 #include <SDL.h>

@@ -1,3 +1,4 @@
+// The SDL platform's message boxes.
 #pragma once
 #include <string>
 

@@ -1,3 +1,4 @@
+// The real program's platform on SDL2.
 #include "platform/sdl/sdl_platform.h"
 
 #include <SDL.h>

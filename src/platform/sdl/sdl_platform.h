@@ -1,3 +1,4 @@
+// The real program's platform: SDL2 video with Dear ImGui boxes.
 #pragma once
 #include <memory>
 

@@ -1,3 +1,4 @@
+// The SDL game window and its renderer.
 #include "platform/sdl/sdl_window.h"
 
 #include <SDL.h>

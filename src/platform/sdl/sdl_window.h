@@ -1,3 +1,4 @@
+// The game window as SDL provides it.
 #pragma once
 #include <memory>
 #include <string>
