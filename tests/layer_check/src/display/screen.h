@@ -1,0 +1,3 @@
+// A display header that includes only the layer below it.
+#pragma once
+#include "platform/clock.h"
