@@ -1,3 +1,4 @@
+// Paging through the review and its scroll bar.
 #include <gtest/gtest.h>
 
 #include "display/backlog_paging.h"

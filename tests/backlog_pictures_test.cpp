@@ -1,3 +1,4 @@
+// The review's own button and header pictures.
 #include <gtest/gtest.h>
 
 #include <set>

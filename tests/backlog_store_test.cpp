@@ -1,3 +1,4 @@
+// Past text kept for the review: wrapping, line breaks and overwritten pages.
 #include <gtest/gtest.h>
 
 #include "display/backlog_store.h"

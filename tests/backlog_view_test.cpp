@@ -1,3 +1,4 @@
+// The full-screen review of past text drawn and scrolled.
 #include <gtest/gtest.h>
 
 #include "display/backlog_store.h"

@@ -1,3 +1,4 @@
+// Reading "morv.ini": each key, defaults, quoting and errors.
 #include <gtest/gtest.h>
 
 #include "config/config_file.h"

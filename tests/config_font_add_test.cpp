@@ -1,3 +1,4 @@
+// Fonts a game brings along, available to the font lookup while the configuration lives.
 #include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 

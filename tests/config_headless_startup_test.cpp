@@ -1,3 +1,4 @@
+// Configuration and script errors met at start-up on the headless platform.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Frames of each transition family at both depths.
 #include "effects/effect_frames.h"
 #include "effects_test_fixture.h"
 

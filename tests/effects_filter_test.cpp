@@ -1,3 +1,4 @@
+// The instant colour filters and their formulas at both depths.
 #include <random>
 
 #include "effects/rect_effect.h"

@@ -1,3 +1,4 @@
+// What each effect leaves on the frame, scene and stage surfaces.
 #include "effects_test_fixture.h"
 
 namespace morv::test {

@@ -1,3 +1,4 @@
+// A screen on a recording headless platform with scene and stage pictures for effect tests.
 #pragma once
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// How long effects take and how their frames are paced.
 #include <functional>
 
 #include "effects/effect_frames.h"

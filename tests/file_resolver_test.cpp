@@ -1,3 +1,4 @@
+// Finding and creating game files by Windows-style names.
 #include "platform/file_resolver.h"
 
 #include <gtest/gtest.h>

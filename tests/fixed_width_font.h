@@ -1,3 +1,4 @@
+// A font of fixed-width boxes that records what it draws.
 #pragma once
 #include <algorithm>
 #include <memory>

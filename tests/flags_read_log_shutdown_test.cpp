@@ -1,3 +1,4 @@
+// The flag store and the read log written at shutdown and read at start-up.
 #include <gtest/gtest.h>
 
 #include <filesystem>

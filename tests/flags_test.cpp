@@ -1,3 +1,4 @@
+// The flag table and its store.
 #include <gtest/gtest.h>
 
 #include <filesystem>

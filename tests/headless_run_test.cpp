@@ -1,3 +1,4 @@
+// morv-headless runs: playing to the end, start-up failures, snapshots and time limits.
 #include <gtest/gtest.h>
 
 #include <fstream>

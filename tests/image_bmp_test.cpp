@@ -1,3 +1,4 @@
+// Decoding BMP files of every supported depth, and refusing damaged ones.
 #include <gtest/gtest.h>
 
 #include <climits>

@@ -1,3 +1,4 @@
+// Screen captures written as 24-bit BMP files.
 #include <gtest/gtest.h>
 
 #include <cstring>

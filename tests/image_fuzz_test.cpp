@@ -1,3 +1,4 @@
+// The image decoders fed damaged files.
 #include <gtest/gtest.h>
 
 #include <random>

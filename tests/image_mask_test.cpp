@@ -1,3 +1,4 @@
+// Anti-aliasing masks and alpha planes of pictures.
 #include <gtest/gtest.h>
 
 #include <cstring>

@@ -1,3 +1,4 @@
+// Decoding PNG files with and without their alpha plane.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <zlib.h>

@@ -1,3 +1,4 @@
+// Pictures from archive entries and loose files.
 #include <gtest/gtest.h>
 
 #include <algorithm>

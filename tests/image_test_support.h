@@ -1,3 +1,4 @@
+// Pictures made in code and written as image files for the image tests.
 #pragma once
 #include <cstdint>
 #include <map>

@@ -1,3 +1,4 @@
+// A small game in a temporary directory played by the engine on the headless platform.
 #pragma once
 #include <gtest/gtest.h>
 

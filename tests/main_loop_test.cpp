@@ -1,3 +1,4 @@
+// The main loop: events before ticks, pacing of an idle engine, the end and quitting.
 #include "app/main_loop.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// How a message box reads the player's answer.
 #include <gtest/gtest.h>
 
 #include "platform/box_answer.h"

@@ -1,3 +1,4 @@
+// Frames handed from a worker thread to the display.
 #include <gtest/gtest.h>
 
 #include <atomic>

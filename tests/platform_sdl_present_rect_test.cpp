@@ -1,3 +1,4 @@
+// Where frames are drawn in the window and how points map back.
 #include <gtest/gtest.h>
 
 #include "platform/present_rect.h"

@@ -1,3 +1,4 @@
+// Where the game window first appears on the desktop.
 #include <gtest/gtest.h>
 
 #include "platform/window_placement.h"

@@ -1,3 +1,4 @@
+// CP949 text: conversion, comparison, trimming and formatting.
 #include <gtest/gtest.h>
 
 #include "platform/cp949.h"

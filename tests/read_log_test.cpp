@@ -1,3 +1,4 @@
+// The read log: marking lines and its file.
 #include <gtest/gtest.h>
 
 #include "saves/read_log.h"

@@ -1,3 +1,4 @@
+// The readers of stored blocks fed random and cut bytes.
 #include <gtest/gtest.h>
 
 #include <functional>

@@ -1,3 +1,4 @@
+// The scene layers: backgrounds, characters and pictures on the stage.
 #include "scene_test_fixture.h"
 
 namespace morv {

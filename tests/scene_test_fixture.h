@@ -1,3 +1,4 @@
+// A screen over a temporary game directory with picture files for scene tests.
 #pragma once
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// Display modes asked of the display device while the screen is made.
 #include <gtest/gtest.h>
 
 #include <atomic>

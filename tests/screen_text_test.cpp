@@ -1,3 +1,4 @@
+// Dialogue text on the screen: typing, pages and the text window.
 #include <gtest/gtest.h>
 
 #include <memory>

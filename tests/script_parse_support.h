@@ -1,3 +1,4 @@
+// Parsing script texts in tests and comparing the records.
 #pragma once
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// Parsing scenario lines into command records.
 #include "script_parse_support.h"
 
 namespace morv::testing {

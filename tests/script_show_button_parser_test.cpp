@@ -1,3 +1,4 @@
+// Parsing show and button scripts into command records.
 #include "script_parse_support.h"
 
 namespace morv::testing {

@@ -1,3 +1,4 @@
+// The tokenizer and its delimiter sets.
 #include <gtest/gtest.h>
 
 #include "script/tokenizer.h"

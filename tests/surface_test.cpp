@@ -1,3 +1,4 @@
+// Surfaces: pixel colours, fills, blits, stretches and colour keys.
 #include <gtest/gtest.h>
 
 #include "display/pixel_color.h"

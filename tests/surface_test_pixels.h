@@ -1,3 +1,4 @@
+// Reading and writing raw surface pixels in tests.
 #pragma once
 #include <cstdint>
 #include <cstring>

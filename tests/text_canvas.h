@@ -1,3 +1,4 @@
+// The screen's surfaces for the text window, for text tests.
 #pragma once
 #include <atomic>
 #include <memory>

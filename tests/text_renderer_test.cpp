@@ -1,3 +1,4 @@
+// Laying out and typing the dialogue text.
 #include <gtest/gtest.h>
 
 #include "display/text_renderer.h"

@@ -1,3 +1,4 @@
+// The text-window background blended over the scene.
 #include <gtest/gtest.h>
 
 #include <memory>

@@ -1,3 +1,4 @@
+// The generated text-window background.
 #include <gtest/gtest.h>
 
 #include "display/window_blend.h"

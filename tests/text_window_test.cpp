@@ -1,3 +1,4 @@
+// Drawing the text window, its carets and its background.
 #include <gtest/gtest.h>
 
 #include "display/text_window.h"

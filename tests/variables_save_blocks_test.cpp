@@ -1,3 +1,4 @@
+// The variable and call-stack blocks of a saved game.
 #include <gtest/gtest.h>
 
 #include "config/game_config.h"

@@ -1,3 +1,4 @@
+// Variables: declaration, arithmetic, comparison and substitution.
 #include <gtest/gtest.h>
 
 #include <climits>

@@ -1,3 +1,4 @@
+// Starting the engine, running the main loop and shutting down.
 #include "app/game_app.h"
 
 #include "app/game_window.h"

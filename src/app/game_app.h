@@ -1,3 +1,4 @@
+// The application object: window, engine and main loop.
 #pragma once
 #include <memory>
 

@@ -1,3 +1,4 @@
+// Routing window events to the engine.
 #include "app/game_window.h"
 
 #include "app/game_app.h"

@@ -1,3 +1,4 @@
+// The game window and the routing of its events to the engine.
 #pragma once
 #include "platform/events.h"
 

@@ -1,3 +1,4 @@
+// The main loop: window events first, engine ticks otherwise.
 #include "app/main_loop.h"
 
 #include "platform/clock.h"

@@ -1,3 +1,4 @@
+// The main loop that paces the engine's ticks.
 #pragma once
 #include <cstdint>
 #include <functional>

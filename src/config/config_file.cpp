@@ -1,3 +1,4 @@
+// Applying the entries of "morv.ini" to the configuration.
 #include "config/config_file.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Reading the game configuration file.
 #pragma once
 
 namespace morv {

@@ -1,3 +1,4 @@
+// The configuration keys by their words.
 #include "config/config_key.h"
 
 #include <array>

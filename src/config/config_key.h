@@ -1,3 +1,4 @@
+// The keys of the game configuration file.
 #pragma once
 #include <string_view>
 

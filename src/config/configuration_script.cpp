@@ -1,3 +1,4 @@
+// Parsing the configuration file's lines into entries.
 #include "config/configuration_script.h"
 
 #include "platform/cp949.h"

@@ -1,3 +1,4 @@
+// The parser of the game configuration file.
 #pragma once
 #include <string>
 #include <vector>

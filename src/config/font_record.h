@@ -1,3 +1,4 @@
+// A complete font description.
 #pragma once
 #include <array>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The configuration object and the fonts a game adds to it.
 #include "config/game_config.h"
 
 #include "platform/font_registry.h"

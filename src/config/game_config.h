@@ -1,3 +1,4 @@
+// Every configuration value and user setting of a run.
 #pragma once
 #include <array>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Reading and writing the player's settings file.
 #include "config/user_settings.h"
 
 namespace morv {

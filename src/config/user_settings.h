@@ -1,3 +1,4 @@
+// The player's settings file.
 #pragma once
 
 namespace morv {

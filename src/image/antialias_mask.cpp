@@ -1,3 +1,4 @@
+// Measuring the anti-aliasing mask of a colour-keyed picture along its edges.
 #include "image/antialias_mask.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The anti-aliasing mask of a colour-keyed picture.
 #pragma once
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Pictures read out of the image archive.
 #pragma once
 #include <optional>
 #include <string>

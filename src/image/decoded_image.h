@@ -1,3 +1,4 @@
+// A decoded picture as a 24-bit bottom-up bitmap.
 #pragma once
 #include <cstddef>
 #include <cstdint>

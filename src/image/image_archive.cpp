@@ -1,3 +1,4 @@
+// Opening the packed archive and reading its entries, inflated or as stored.
 #include "image/image_archive.h"
 
 #include <zlib.h>

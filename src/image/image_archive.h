@@ -1,3 +1,4 @@
+// The packed archive of named entries that holds the images or the scenario texts.
 #pragma once
 #include <cstdint>
 #include <filesystem>

@@ -1,3 +1,4 @@
+// The BMP and PNG decoders.
 #pragma once
 #include <optional>
 #include <string>

@@ -1,3 +1,4 @@
+// Telling PNG names from BMP names.
 #include "image/image_decoders.h"
 
 namespace morv {

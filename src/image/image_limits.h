@@ -1,3 +1,4 @@
+// The largest pictures the decoders accept.
 #pragma once
 
 namespace morv {

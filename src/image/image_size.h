@@ -1,3 +1,4 @@
+// A picture's size in pixels.
 #pragma once
 
 namespace morv {

@@ -1,3 +1,4 @@
+// Decoding loose image files by their names.
 #include "image/loose_images.h"
 
 #include "image/image_decoders.h"

@@ -1,3 +1,4 @@
+// Loose image files of the game directory (debug mode).
 #pragma once
 #include <optional>
 #include <string>

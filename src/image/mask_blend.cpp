@@ -1,3 +1,4 @@
+// Resampling alpha planes and blending pictures through them.
 #include "image/mask_blend.h"
 
 #include <algorithm>

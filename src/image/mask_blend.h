@@ -1,3 +1,4 @@
+// Drawing pictures through their alpha plane at a given size.
 #pragma once
 #include <cstddef>
 #include <cstdint>

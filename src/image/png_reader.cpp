@@ -1,3 +1,4 @@
+// Decoding PNG files with libpng, with or without their alpha plane.
 #include <png.h>
 
 #include <cstring>

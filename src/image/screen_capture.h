@@ -1,3 +1,4 @@
+// The screen capture as a 24-bit BMP file.
 #pragma once
 #include <cstddef>
 #include <cstdint>

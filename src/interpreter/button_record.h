@@ -1,3 +1,4 @@
+// One button of a menu screen or one choice.
 #pragma once
 #include <array>
 #include <cstddef>

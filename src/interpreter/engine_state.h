@@ -1,3 +1,4 @@
+// The interpreter's wait-state value.
 #pragma once
 #include <cstdint>
 

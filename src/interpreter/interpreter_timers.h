@@ -1,3 +1,4 @@
+// The interpreter's timers on the millisecond counter.
 #pragma once
 #include <cstdint>
 

@@ -1,3 +1,4 @@
+// The engine object that runs the scenario.
 #pragma once
 #include <cstdint>
 #include <memory>

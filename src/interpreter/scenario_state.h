@@ -1,3 +1,4 @@
+// The scenario language's per-game state: variables, buttons, flags, call stack.
 #pragma once
 #include <string>
 

@@ -1,3 +1,4 @@
+// Parsing button scripts.
 #include "script/button_script.h"
 
 #include "platform/cp949.h"

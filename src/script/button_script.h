@@ -1,3 +1,4 @@
+// The button script that builds a menu screen.
 #pragma once
 #include "script/command_script.h"
 

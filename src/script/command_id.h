@@ -1,3 +1,4 @@
+// Numeric ids of parsed commands.
 #pragma once
 
 namespace morv {

@@ -1,3 +1,4 @@
+// The line reading shared by the command script parsers.
 #include "script/command_script.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The common parser of the command script kinds.
 #pragma once
 #include <string>
 

@@ -1,3 +1,4 @@
+// The command words of each script kind.
 #include "script/command_table.h"
 
 #include <array>

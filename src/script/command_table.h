@@ -1,3 +1,4 @@
+// The command table: words, ids and how each line becomes records.
 #pragma once
 #include <string_view>
 

@@ -1,3 +1,4 @@
+// Effect names and numbers as cgeffect lines write them.
 #include "script/effect_names.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// Effect names turned into effect numbers.
 #pragma once
 #include "script/scenario_command.h"
 

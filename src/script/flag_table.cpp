@@ -1,3 +1,4 @@
+// Named flags: setting, testing and listing.
 #include "script/flag_table.h"
 
 #include "platform/cp949.h"

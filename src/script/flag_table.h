@@ -1,3 +1,4 @@
+// Named flags shared by every game of the installation.
 #pragma once
 #include <cstdint>
 #include <string>

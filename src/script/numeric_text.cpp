@@ -1,3 +1,4 @@
+// Telling numbers from other script texts.
 #include "script/numeric_text.h"
 
 #include <limits>

@@ -1,3 +1,4 @@
+// Whether a script text stands for a number.
 #pragma once
 #include <cstdint>
 #include <string_view>

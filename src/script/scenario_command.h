@@ -1,3 +1,4 @@
+// One parsed command record.
 #pragma once
 #include <array>
 #include <string>

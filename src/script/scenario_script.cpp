@@ -1,3 +1,4 @@
+// Parsing the story scenario: text lines, choices, variables and conditions.
 #include "script/scenario_script.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The story scenario script.
 #pragma once
 #include "script/command_script.h"
 

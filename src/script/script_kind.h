@@ -1,3 +1,4 @@
+// The kinds a script can be opened as.
 #pragma once
 
 namespace morv {

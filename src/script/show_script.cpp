@@ -1,3 +1,4 @@
+// Parsing show scripts.
 #include "script/show_script.h"
 
 namespace morv {

@@ -1,3 +1,4 @@
+// The show script: sprites, timers, movies and Flash.
 #pragma once
 #include "script/command_script.h"
 

@@ -1,3 +1,4 @@
+// Splitting byte strings into tokens.
 #include "script/tokenizer.h"
 
 #include "platform/cp949.h"

@@ -1,3 +1,4 @@
+// The byte-string tokenizer every parser uses.
 #pragma once
 #include <optional>
 #include <string>

@@ -1,3 +1,4 @@
+// The sound system.
 #include "sound/sound_system.h"
 
 namespace morv {

@@ -1,3 +1,4 @@
+// Music, loop, effect and voice channels, and the movie and Flash players.
 #pragma once
 #include <string_view>
 

@@ -1,3 +1,4 @@
+// Building archive files for tests.
 #include "support/archive_builder.h"
 
 #include <zlib.h>

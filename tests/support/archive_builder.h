@@ -1,3 +1,4 @@
+// Archive files built in memory for tests.
 #pragma once
 #include <cstdint>
 #include <string>

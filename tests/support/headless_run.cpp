@@ -1,3 +1,4 @@
+// Running morv-headless on a test game and reading what it wrote.
 #include "support/headless_run.h"
 
 #include <sys/wait.h>

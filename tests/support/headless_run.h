@@ -1,3 +1,4 @@
+// Running morv-headless from tests and reading what it wrote.
 #pragma once
 #include <filesystem>
 #include <string>

@@ -1,3 +1,4 @@
+// Writing PNG and BMP files for tests.
 #include "support/image_files.h"
 
 #include <stdexcept>

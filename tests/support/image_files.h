@@ -1,3 +1,4 @@
+// PNG and BMP files made in memory for tests.
 #pragma once
 #include <png.h>
 

@@ -1,3 +1,4 @@
+// Temporary directories for tests.
 #include "support/temp_dir.h"
 
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// Temporary directories and the current directory for tests.
 #pragma once
 #include <filesystem>
 #include <string>
