@@ -6,7 +6,10 @@
 #include "display/screen.h"
 #include "effects/rect_effect.h"
 #include "effects/run_effect.h"
-#include "interpreter/scenario_runner.h"
+#include "interpreter/command_arguments.h"
+#include "interpreter/effect_commands.h"
+#include "interpreter/engine_status.h"
+#include "platform/clock.h"
 #include "platform/cp949.h"
 #include "script/numeric_text.h"
 
@@ -58,43 +61,49 @@ FilterRequest filterRequest(const ScenarioCommand& command) {
 
 }  // namespace
 
-void ScenarioRunner::stopPluginAnimation() {
-    if (engineState_.pluginRunning()) setEngineState(engineState_.value() & ~EngineState::kPluginBit);
+void EffectCommands::substitute(ScenarioCommand& command, int first, int last) {
+    substituteArguments(c_.variables, command, first, last);
 }
 
-bool ScenarioRunner::performEffect(ScenarioCommand& command) {
+void EffectCommands::askWorkerToStop() {
+    c_.screen.effectRun() = false;
+    c_.clock.yield();
+    c_.clock.yield();
+}
+
+void EffectCommands::perform(ScenarioCommand& command) {
+    EngineStatus& status = c_.status;
     switch (command.id) {
         case CommandId::CgEffect:
             substitute(command, 0, 3);
-            stopPluginAnimation();
-            runTransition(*screen_, transitionRequest(command));
+            status.clearPluginBit();
+            runTransition(c_.screen, transitionRequest(command));
             break;
         case CommandId::ThreadCgEffect:
             substitute(command, 0, 3);
-            setEngineState((engineState_.value() & EngineState::kWorkerKeepMask) + EngineState::kWorkerEffect);
-            if (runTransition(*screen_, transitionRequest(command))) lowerState(EngineState::kWorkerEffect);
+            status.set((status.value() & EngineState::kWorkerKeepMask) + EngineState::kWorkerEffect);
+            if (runTransition(c_.screen, transitionRequest(command))) status.lower(EngineState::kWorkerEffect);
             break;
         case CommandId::CgEffect2:
             substitute(command, 0, 1);
             if (command.argCount > 0) {
                 // No plug-in animation can start yet: the bit is set and cleared again.
-                setEngineState(engineState_.value() | EngineState::kPluginBit);
-                stopPluginAnimation();
+                status.set(status.value() | EngineState::kPluginBit);
+                status.clearPluginBit();
             } else {
-                stopPluginAnimation();
-                screen_->redrawTextWindow();
+                status.clearPluginBit();
+                c_.screen.redrawTextWindow();
             }
             break;
         case CommandId::RectEffect:
         case CommandId::BufferRectEffect:
             substitute(command, 0, ScenarioCommand::kMaxArguments - 1);
-            runRectEffect(*screen_, filterRequest(command),
+            runRectEffect(c_.screen, filterRequest(command),
                           command.id == CommandId::RectEffect ? FilterTarget::Scene : FilterTarget::Stage);
             break;
         default:
             break;
     }
-    return false;
 }
 
 }  // namespace morv
