@@ -96,7 +96,7 @@ bool ScenarioRunner::commonTail() {
 }
 
 void ScenarioRunner::askWorkerToStop() {
-    screen_->effectRun() = false;
+    screen_->effectRun() = 0;
     platform_.clock().yield();
     platform_.clock().yield();
 }
@@ -175,7 +175,7 @@ bool ScenarioRunner::advanceByState(std::optional<PointerPosition> at) {
             return advanceShowScript();
         case EngineState::kShow + EngineState::kWorkerEffect:
             if (!script_->skippable()) return false;
-            screen_->effectRun() = false;
+            screen_->effectRun() = 0;
             while (screen_->effectBusy()) platform_.clock().yield();
             return advanceShowScript();
         case EngineState::kMovie:
