@@ -4,13 +4,13 @@
 #include <span>
 
 #include "display/screen.h"
+#include "effects/effect_table.h"
 #include "effects/rect_effect.h"
 #include "effects/run_effect.h"
 #include "interpreter/command_arguments.h"
 #include "interpreter/effect_commands.h"
 #include "interpreter/engine_status.h"
 #include "platform/clock.h"
-#include "platform/cp949.h"
 #include "script/numeric_text.h"
 
 namespace morv {
@@ -39,18 +39,33 @@ TransitionRequest transitionRequest(const ScenarioCommand& command) {
     return request;
 }
 
+// Puts the picture of a built-in transition in place: the stage background
+// unless the picture keeps the stage, and the scroll image for the scrolls.
+// A worker's effect has stopped first, so no frame is drawn from a half-made stage.
+void preparePictures(Screen& screen, const TransitionRequest& request) {
+    stopEffect(screen.effectCanvas());
+    if (!pictureKeepsStage(request.picture)) screen.setBackground(request.picture);
+    if (scrollsPicture(request.effect)) {
+        // The stage already reported a picture it could not read; an unreadable
+        // scroll image stays empty and the scroll shows nothing of it.
+        screen.freshScratch().createFromImage(request.picture, 100, Surface::OnFailure::Quiet);
+    }
+}
+
 // Runs a transition to its end on this thread; true when it has finished. Effects
 // of effect libraries are not loaded yet: their picture ("BUFFER" or empty keeps
 // the stage) becomes the stage and the stage is shown at once.
 bool runTransition(Screen& screen, const TransitionRequest& request) {
     if (request.effect == TransitionRequest::kLibraryEffect) {
-        if (!request.picture.empty() && !cp949::equalsIgnoreCase(request.picture, "BUFFER")) {
-            screen.setBackground(request.picture);
-        }
+        if (!pictureKeepsStage(request.picture)) screen.setBackground(request.picture);
         screen.showStage();
         return true;
     }
-    runEffect(screen, {request.effect, request.durationMs, request.picture, request.parameter});
+    // Numbers that are no built-in effect change nothing.
+    if (!effectKind(request.effect, screen.height())) return true;
+    preparePictures(screen, request);
+    // The canvas is taken after the scroll image replaced the scratch surface.
+    runEffect(screen.effectCanvas(), {request.effect, request.durationMs, request.parameter});
     return true;
 }
 
@@ -66,7 +81,7 @@ void EffectCommands::substitute(ScenarioCommand& command, int first, int last) {
 }
 
 void EffectCommands::askWorkerToStop() {
-    c_.screen.effectRun() = false;
+    c_.screen.effectRun() = 0;
     c_.clock.yield();
     c_.clock.yield();
 }
@@ -98,7 +113,7 @@ void EffectCommands::perform(ScenarioCommand& command) {
         case CommandId::RectEffect:
         case CommandId::BufferRectEffect:
             substitute(command, 0, ScenarioCommand::kMaxArguments - 1);
-            runRectEffect(c_.screen, filterRequest(command),
+            runRectEffect(c_.screen.effectCanvas(), filterRequest(command),
                           command.id == CommandId::RectEffect ? FilterTarget::Scene : FilterTarget::Stage);
             break;
         default:

@@ -74,7 +74,7 @@ bool PlayerInput::advanceByState(std::optional<PointerPosition> at) {
             return advanceShowScript();
         case EngineState::kShow + EngineState::kWorkerEffect:
             if (!c_.scripts.running()->skippable()) return false;
-            c_.screen.effectRun() = false;
+            c_.screen.effectRun() = 0;
             while (c_.screen.effectBusy()) c_.clock.yield();
             return advanceShowScript();
         case EngineState::kMovie:
