@@ -52,7 +52,7 @@ TEST_P(EffectsFamilyTest, QuakeShiftsByAShrinkingOffset) {
     EXPECT_EQ(quakeOffset(32, 1), 32);
     EXPECT_EQ(quakeOffset(32, 2), 31);
     EXPECT_EQ(quakeOffset(32, 31), 2);
-    makeScreen(48, 8);
+    makeCanvas(48, 8);
     run(18, 0);  // HQUAKE without amplitude: 32
     ASSERT_EQ(presents(), 32u);
     // Frame 0 to the left, frame 1 to the right, black where the picture left.
@@ -63,7 +63,7 @@ TEST_P(EffectsFamilyTest, QuakeShiftsByAShrinkingOffset) {
     EXPECT_EQ(shownAt(2, 0, 3), oldAt(31, 3));
     EXPECT_EQ(shownAt(31, 2, 3), oldAt(0, 3));
 
-    makeScreen(48, 40);
+    makeCanvas(48, 40);
     run(20, 0, 4);  // CQUAKE: right and down, left and down, left and up, right and up
     EXPECT_EQ(shownAt(0, 4, 4), oldAt(0, 0));
     EXPECT_EQ(shownAt(1, 0, 4), oldAt(4, 0));
@@ -72,7 +72,7 @@ TEST_P(EffectsFamilyTest, QuakeShiftsByAShrinkingOffset) {
 }
 
 TEST_P(EffectsFamilyTest, BlindRevealsOneLineOfEveryStripe) {
-    makeScreen(40, 48);  // default stripe 48 / 16 = 3, also across
+    makeCanvas(40, 48);  // default stripe 48 / 16 = 3, also across
     run(6, 0);
     ASSERT_EQ(presents(), 3u);
     for (int x = 0; x < 40; ++x) {
@@ -83,7 +83,7 @@ TEST_P(EffectsFamilyTest, BlindRevealsOneLineOfEveryStripe) {
 }
 
 TEST_P(EffectsFamilyTest, SixteenBitBlindsWorkOnPixelPairs) {
-    makeScreen(16, 4);
+    makeCanvas(16, 4);
     run(6, 0, 4);  // LBLIND, pair period 2
     ASSERT_EQ(presents(), is16() ? 4u : 4u);
     for (int x = 0; x < 16; ++x) {
@@ -91,14 +91,14 @@ TEST_P(EffectsFamilyTest, SixteenBitBlindsWorkOnPixelPairs) {
         EXPECT_EQ(shownAt(0, x, 1), revealed ? newAt(x, 1) : oldAt(x, 1)) << x;
     }
     // One-pixel stripes cannot halve into pairs: every pair opens at once.
-    makeScreen(16, 4);
+    makeCanvas(16, 4);
     run(7, 0, 1);
     EXPECT_EQ(presents(), 1u);
-    EXPECT_EQ(platform->frames[0], newPicture);
+    EXPECT_EQ(frames()[0], newPicture);
 }
 
 TEST_P(EffectsFamilyTest, MosaicBlocksAtTheEdgeComeOutDarker) {
-    makeScreen(21, 13);
+    makeCanvas(21, 13);
     stage().fill(0xC8C8C8);
     const uint32_t full = pixelAt(stage(), 0, 0);
     const uint32_t channel = is16() ? (full >> 5) & 63 : full & 0xFF;
@@ -121,17 +121,17 @@ TEST_P(EffectsFamilyTest, ZoomFramesOutsideTheScreenShowOnlyTheStillPicture) {
     EXPECT_EQ(zoomRect(1, 0, 40, 20), zoomRect(1, 1, 40, 20));
     EXPECT_EQ(zoomRect(1, 0, 40, 20), (Rect{19, 9, 20, 10}));
     EXPECT_EQ(zoomRect(2, 1, 40, 20), (Rect{-1, -1, 40, 20}));
-    makeScreen(40, 20);
+    makeCanvas(40, 20);
     run(23, 0);
-    EXPECT_EQ(platform->frames[0], oldPicture);
-    EXPECT_EQ(platform->frames[1], newPicture);
+    EXPECT_EQ(frames()[0], oldPicture);
+    EXPECT_EQ(frames()[1], newPicture);
 }
 
 TEST_P(EffectsFamilyTest, MoveSlidesTheOldPictureOutThenTheNewOneIn) {
-    makeScreen(40, 8);
+    makeCanvas(40, 8);
     run(28, 0, 10);  // RMOVE: 4 steps a phase
     ASSERT_EQ(presents(), 8u);
-    EXPECT_EQ(platform->frames[0], oldPicture);
+    EXPECT_EQ(frames()[0], oldPicture);
     EXPECT_EQ(shownAt(1, 0, 2), oldAt(10, 2));
     EXPECT_EQ(shownAt(1, 35, 2), oldAt(35, 2));  // uncovered: keeps what was there
     EXPECT_EQ(shownAt(4, 39, 2), newAt(0, 2));
@@ -141,26 +141,26 @@ TEST_P(EffectsFamilyTest, MoveSlidesTheOldPictureOutThenTheNewOneIn) {
 // Values that never let an effect advance end it in its final state.
 TEST_P(EffectsFamilyTest, DegenerateParametersEndInTheFinalState) {
     for (int number : {27, 29}) {
-        makeScreen(16, 8);
+        makeCanvas(16, 8);
         run(number, 1000, 0);
         EXPECT_EQ(presents(), 0u);
         EXPECT_EQ(pixelsOf(scene()), newPicture);
     }
-    makeScreen(16, 8);
+    makeCanvas(16, 8);
     run(27, 1000, -3);
     EXPECT_EQ(pixelsOf(frame()), newPicture);
 
-    makeScreen(16, 8);
+    makeCanvas(16, 8);
     run(14, 1000, 0);  // a curtain band of no width
     EXPECT_EQ(presents(), 0u);
     EXPECT_EQ(pixelsOf(frame()), newPicture);
 
-    makeScreen(16, 8);
+    makeCanvas(16, 8);
     run(7, 0, 1 << 30);  // a stripe far wider than the screen stops at its edge
     EXPECT_EQ(presents(), is16() ? 8u : 16u);
     EXPECT_EQ(pixelsOf(frame()), newPicture);
 
-    makeScreen(16, 8);
+    makeCanvas(16, 8);
     run(25, 1000, 0);  // ROTATE to 0 degrees: the one frame at 0
     EXPECT_EQ(presents(), 1u);
     EXPECT_EQ(pixelAt(scene(), 3, 3), oldAt(3, 3));
@@ -169,25 +169,24 @@ TEST_P(EffectsFamilyTest, DegenerateParametersEndInTheFinalState) {
 }
 
 TEST_P(EffectsFamilyTest, ScrollWithoutAMovableImageEndsAtOnce) {
-    makeScreen(16, 8);
+    makeCanvas(16, 8);
     frame().fill(0x102030);
     const std::vector<uint32_t> before = pixelsOf(frame());
-    run(1, 1000, 0);  // "BUFFER": no scroll image
+    run(1, 1000, 0);  // no scroll image
     EXPECT_EQ(presents(), 0u);
     EXPECT_EQ(pixelsOf(scene()), before);
     EXPECT_EQ(pixelsOf(stage()), before);
 
-    const std::string same = dir.write("same.bmp", solidBmp(16, 8, 0x00FF00)).string();
-    const std::string small = dir.write("small.bmp", solidBmp(8, 4, 0x0000FF)).string();
-    makeScreen(16, 8);
-    run(2, 1000, 0, same);  // no travel: the image is shown where it stands
+    makeCanvas(16, 8);
+    makeScrollImage(16, 8, [](int, int) { return 0x00FF00u; });
+    run(2, 1000, 0);  // no travel: the image is shown where it stands
     EXPECT_EQ(presents(), 0u);
     EXPECT_EQ(pixelAt(scene(), 9, 4), screenColorToPixel(0x00FF00, scene().format()));
-    makeScreen(16, 8);
+    makeCanvas(16, 8);
     frame().fill(0x102030);
-    run(3, 1000, 0, small);  // smaller than the screen: nothing of it fits
+    makeScrollImage(8, 4, [](int, int) { return 0x0000FFu; });
+    run(3, 1000, 0);  // smaller than the screen: nothing of it fits
     EXPECT_EQ(pixelsOf(scene()), before);
-    EXPECT_TRUE(platform->messagesShown().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Depths, EffectsFamilyTest, ::testing::Values(16, 32), depthName);

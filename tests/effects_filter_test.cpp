@@ -13,10 +13,10 @@ protected:
 };
 
 TEST_P(EffectsFilterTest, GrayAtAnOddColumnInSixteenBitsAlsoGreysItsLeftNeighbour) {
-    makeScreen(8, 4);
+    makeCanvas(8, 4);
     setPixel(scene(), 2, 1, screenColorToPixel(0xF00000, scene().format()));
     setPixel(scene(), 3, 1, screenColorToPixel(0x00F000, scene().format()));
-    runRectEffect(*screen, request({"GRAY", "3", "1", "3", "1"}), FilterTarget::Scene);
+    runRectEffect(bare->canvas(), request({"GRAY", "3", "1", "3", "1"}), FilterTarget::Scene);
     const uint32_t gray = is16() ? (10u << 11 | 20u << 5 | 10u) : 0x505050u;  // (30 + 0 + 0) / 3; (240) / 3
     EXPECT_EQ(pixelAt(scene(), 3, 1), gray);
     EXPECT_EQ(pixelAt(scene(), 2, 1), is16() ? gray : screenColorToPixel(0xF00000, scene().format()));
@@ -26,8 +26,8 @@ TEST_P(EffectsFilterTest, GrayAtAnOddColumnInSixteenBitsAlsoGreysItsLeftNeighbou
 }
 
 TEST_P(EffectsFilterTest, SixteenBitRectanglesWidenToWholePairsOnBothSides) {
-    makeScreen(8, 2);
-    runRectEffect(*screen, request({"INVERT", "1", "0", "4", "0"}), FilterTarget::Stage);
+    makeCanvas(8, 2);
+    runRectEffect(bare->canvas(), request({"INVERT", "1", "0", "4", "0"}), FilterTarget::Stage);
     for (int x = 0; x < 8; ++x) {
         const bool inside = is16() ? x <= 5 : x >= 1 && x <= 4;
         const uint32_t inverted = ~newAt(x, 0) & (is16() ? 0xFFFFu : 0xFFFFFFFFu);
@@ -36,24 +36,24 @@ TEST_P(EffectsFilterTest, SixteenBitRectanglesWidenToWholePairsOnBothSides) {
 }
 
 TEST_P(EffectsFilterTest, SepiaIsGrayThenABrownBlend) {
-    makeScreen(32, 8);
+    makeCanvas(32, 8);
     std::mt19937 random(7);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 32; ++x) setPixel(scene(), x, y, random() & (is16() ? 0xFFFFu : 0xFFFFFFu));
     const std::vector<uint32_t> original = pixelsOf(scene());
-    runRectEffect(*screen, request({"sepia"}), FilterTarget::Scene);
+    runRectEffect(bare->canvas(), request({"sepia"}), FilterTarget::Scene);
     const std::vector<uint32_t> sepia = pixelsOf(scene());
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 32; ++x) setPixel(scene(), x, y, original[static_cast<size_t>(y * 32 + x)]);
-    runRectEffect(*screen, request({"GRAY"}), FilterTarget::Scene);
-    runRectEffect(*screen, request({"BLEND", "0", "0", "31", "7", "140", "60", "0"}), FilterTarget::Scene);
+    runRectEffect(bare->canvas(), request({"GRAY"}), FilterTarget::Scene);
+    runRectEffect(bare->canvas(), request({"BLEND", "0", "0", "31", "7", "140", "60", "0"}), FilterTarget::Scene);
     EXPECT_EQ(pixelsOf(scene()), sepia);
 }
 
 TEST_P(EffectsFilterTest, BlendHalvesEachChannelTowardTheColour) {
-    makeScreen(4, 2);
+    makeCanvas(4, 2);
     scene().fill(0xFF8040);
-    runRectEffect(*screen, request({"3", "0", "0", "3", "1", "255", "255", "255"}), FilterTarget::Scene);
+    runRectEffect(bare->canvas(), request({"3", "0", "0", "3", "1", "255", "255", "255"}), FilterTarget::Scene);
     // 16 bits: (31 >> 1) + 15, (32 >> 1) + 31, (8 >> 1) + 15; 32 bits: half of each plus 127.
     EXPECT_EQ(pixelAt(scene(), 2, 1), is16() ? (30u << 11 | 47u << 5 | 19u) : 0xFEBF9Fu);
 }
@@ -70,19 +70,19 @@ TEST(EffectsFilterFormulaTest, GrayThirtyTwoBitsAveragesTheChannelsAndInvertTouc
 }
 
 TEST_P(EffectsFilterTest, SceneFilterIsShownAndBecomesTheStageWhileTheBufferFilterChangesOnlyTheStage) {
-    makeScreen(8, 4);
+    makeCanvas(8, 4);
     frame().fill(0);
-    runRectEffect(*screen, request({"INVERT"}), FilterTarget::Stage);
+    runRectEffect(bare->canvas(), request({"INVERT"}), FilterTarget::Stage);
     EXPECT_EQ(pixelsOf(scene()), oldPicture);
     EXPECT_NE(pixelsOf(stage()), newPicture);
     EXPECT_EQ(pixelAt(frame(), 7, 3), 0u);
 
-    screen->setSceneChanged(false);
-    runRectEffect(*screen, request({"INVERT"}), FilterTarget::Scene);
+    bare->sceneChanged = false;
+    runRectEffect(bare->canvas(), request({"INVERT"}), FilterTarget::Scene);
     EXPECT_NE(pixelAt(scene(), 7, 3), oldAt(7, 3));  // the whole screen
     EXPECT_EQ(pixelsOf(frame()), pixelsOf(scene()));
     EXPECT_EQ(pixelsOf(stage()), pixelsOf(scene()));
-    EXPECT_TRUE(screen->sceneChanged());
+    EXPECT_TRUE(bare->sceneChanged);
 }
 
 TEST_P(EffectsFilterTest, ArgumentRules) {
@@ -95,10 +95,10 @@ TEST_P(EffectsFilterTest, ArgumentRules) {
 
     // A filter number outside 0 to 3 does nothing; rectangles reaching past the
     // screen are cut at its edges.
-    makeScreen(8, 4);
-    runRectEffect(*screen, request({"7"}), FilterTarget::Scene);
+    makeCanvas(8, 4);
+    runRectEffect(bare->canvas(), request({"7"}), FilterTarget::Scene);
     EXPECT_EQ(pixelsOf(scene()), oldPicture);
-    runRectEffect(*screen, request({"INVERT", "-5", "-5", "100", "2"}), FilterTarget::Stage);
+    runRectEffect(bare->canvas(), request({"INVERT", "-5", "-5", "100", "2"}), FilterTarget::Stage);
     EXPECT_NE(pixelAt(stage(), 0, 2), newAt(0, 2));
     EXPECT_EQ(pixelAt(stage(), 0, 3), newAt(0, 3));
 }

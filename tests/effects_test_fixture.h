@@ -1,18 +1,21 @@
 // A screen on a recording headless platform with scene and stage pictures for effect tests.
 #pragma once
+// Effects on a bare canvas: surfaces of their own, a virtual clock and a present
+// that keeps every frame, without a screen or a platform.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdint>
 #include <cstring>
-#include <memory>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "config/game_config.h"
+#include "display/effect_canvas.h"
 #include "display/pixel_color.h"
-#include "display/screen.h"
 #include "effects/run_effect.h"
-#include "platform/headless/headless_platform.h"
+#include "platform/headless/virtual_clock.h"
 #include "scene_test_fixture.h"
 #include "surface_test_pixels.h"
 
@@ -26,87 +29,77 @@ inline std::vector<uint32_t> pixelsOf(const Surface& s) {
     return out;
 }
 
-// A headless platform that keeps every presented frame and the virtual time it
-// was presented at.
-class RecordingPlatform : public HeadlessPlatform {
+// The surfaces, clock and flags of one canvas; every presented frame is kept
+// with the virtual time it was presented at.
+class BareCanvas {
 public:
-    explicit RecordingPlatform(HeadlessOptions options) : HeadlessPlatform(std::move(options)), display_(*this) {}
-    DisplayDevice& display() override { return display_; }
+    BareCanvas(PixelFormat format, int width, int height)
+        : frame(format, nullptr), scene(format, nullptr), stage(format, nullptr), scratch(format, nullptr) {
+        for (Surface* s : {&frame, &scene, &stage}) EXPECT_EQ(s->create(width, height), 0);
+    }
 
+    EffectCanvas canvas() {
+        return EffectCanvas{frame, scene, stage, scratch, clock, [this] { record(); }, run, busy, sceneChanged};
+    }
+    // The frame as presented now.
+    void record() {
+        presentTimes.push_back(clock.elapsed());
+        frames.push_back(pixelsOf(frame));
+        presented.store(frames.size(), std::memory_order_release);
+    }
+
+    Surface frame, scene, stage, scratch;
+    VirtualClock clock;
+    std::atomic<int32_t> run{0};
+    std::atomic<int32_t> busy{0};
+    std::atomic<bool> sceneChanged{false};
     std::vector<uint64_t> presentTimes;
     std::vector<std::vector<uint32_t>> frames;
-
-private:
-    class Display : public DisplayDevice {
-    public:
-        explicit Display(RecordingPlatform& owner) : owner_(owner) {}
-        bool setMode(int width, int height, PixelFormat format, bool fullScreen) override {
-            return owner_.HeadlessPlatform::display().setMode(width, height, format, fullScreen);
-        }
-        void present(const void* pixels, int pitch, int width, int height, PixelFormat format) override {
-            owner_.presentTimes.push_back(owner_.virtualClock().elapsed());
-            std::vector<uint32_t> frame;
-            for (int y = 0; y < height; ++y) {
-                const auto* row = static_cast<const uint8_t*>(pixels) + static_cast<size_t>(y) * pitch;
-                for (int x = 0; x < width; ++x) {
-                    uint32_t p = 0;
-                    std::memcpy(&p, row + x * bytesPerPixel(format), static_cast<size_t>(bytesPerPixel(format)));
-                    frame.push_back(p);
-                }
-            }
-            owner_.frames.push_back(std::move(frame));
-        }
-        void restoreDesktop() override {}
-
-    private:
-        RecordingPlatform& owner_;
-    };
-    Display display_;
+    std::atomic<size_t> presented{0};  // frames.size(), for a thread that waits for a worker's frames
 };
 
-// A small screen at the parameter's depth over loose files; the scene holds one
-// picture ("old") and the stage another ("new") before each effect.
+// A small canvas at the parameter's depth; the scene holds one picture ("old")
+// and the stage another ("new") before each effect.
 class EffectsTest : public ::testing::TestWithParam<int> {
 protected:
-    void makeScreen(int width, int height) {
-        HeadlessOptions options;
-        options.desktopDepth = GetParam();
-        platform = std::make_unique<RecordingPlatform>(options);
-        config.debug = true;
-        config.windowWidth = width;
-        config.windowHeight = height;
-        config.caretFile = config.pageCaretFile = "none.bmp";
-        screen = std::make_unique<Screen>(config, *platform);
-        ASSERT_EQ(screen->createDisplay(), 0);
+    void makeCanvas(int width, int height) {
+        bare = std::make_unique<BareCanvas>(is16() ? PixelFormat::Rgb565 : PixelFormat::Xrgb8888, width, height);
+        this->width = width;
+        frame().fill(0xFFFFFF);
         paintPositions(scene());
         for (int y = 0; y < height; ++y)
             for (int x = 0; x < width; ++x) setPixel(stage(), x, y, 0x8000u + static_cast<uint32_t>(y * 64 + x));
         oldPicture = pixelsOf(scene());
         newPicture = pixelsOf(stage());
-        platform->presentTimes.clear();
-        platform->frames.clear();
+    }
+    // A scroll image whose pixel (x, y) has the screen colour colorAt(x, y).
+    void makeScrollImage(int width, int height, const std::function<uint32_t(int, int)>& colorAt) {
+        Surface& image = bare->scratch;
+        ASSERT_EQ(image.create(width, height), 0);
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) setPixel(image, x, y, screenColorToPixel(colorAt(x, y), image.format()));
     }
 
-    bool run(int number, int duration, std::optional<int> parameter = std::nullopt, std::string picture = "BUFFER") {
-        return runEffect(*screen, EffectRequest{number, duration, std::move(picture), parameter});
+    bool run(int number, int duration, std::optional<int> parameter = std::nullopt) {
+        return runEffect(bare->canvas(), EffectRequest{number, duration, parameter});
     }
 
     bool is16() const { return GetParam() == 16; }
-    size_t presents() const { return platform->frames.size(); }
-    Surface& stage() { return screen->surface(SurfaceRole::StageSurface); }
-    Surface& scene() { return screen->surface(SurfaceRole::SceneSurface); }
-    Surface& frame() { return screen->surface(SurfaceRole::FrameSurface); }
-    uint32_t oldAt(int x, int y) const { return oldPicture[static_cast<size_t>(y * config.windowWidth + x)]; }
-    uint32_t newAt(int x, int y) const { return newPicture[static_cast<size_t>(y * config.windowWidth + x)]; }
+    size_t presents() const { return bare->frames.size(); }
+    const std::vector<std::vector<uint32_t>>& frames() const { return bare->frames; }
+    Surface& stage() { return bare->stage; }
+    Surface& scene() { return bare->scene; }
+    Surface& frame() { return bare->frame; }
+    Surface& scratch() { return bare->scratch; }
+    uint32_t oldAt(int x, int y) const { return oldPicture[static_cast<size_t>(y * width + x)]; }
+    uint32_t newAt(int x, int y) const { return newPicture[static_cast<size_t>(y * width + x)]; }
     // Pixel (x, y) of presented frame `index`.
     uint32_t shownAt(size_t index, int x, int y) const {
-        return platform->frames.at(index)[static_cast<size_t>(y * config.windowWidth + x)];
+        return bare->frames.at(index)[static_cast<size_t>(y * width + x)];
     }
 
-    testing::TempDir dir;  // loose picture files
-    std::unique_ptr<RecordingPlatform> platform;
-    GameConfig config;
-    std::unique_ptr<Screen> screen;
+    std::unique_ptr<BareCanvas> bare;
+    int width = 0;
     std::vector<uint32_t> oldPicture;
     std::vector<uint32_t> newPicture;
 };

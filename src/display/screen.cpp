@@ -119,11 +119,23 @@ void Screen::releaseSurfaces() {
 
 Clock& Screen::clock() { return platform_.clock(); }
 
+EffectCanvas Screen::effectCanvas() {
+    return EffectCanvas{surface(SurfaceRole::FrameSurface),
+                        surface(SurfaceRole::SceneSurface),
+                        surface(SurfaceRole::StageSurface),
+                        surface(SurfaceRole::ScratchSurface),
+                        platform_.clock(),
+                        [this] { present(); },
+                        effectRun_,
+                        effectBusy_,
+                        sceneChanged_};
+}
+
 void Screen::stopEffects() {
-    effectRun_ = false;
+    effectRun_.store(0, std::memory_order_release);
     Clock& clock = platform_.clock();
     clock.yield();
-    while (effectBusy_) clock.yield();
+    while (effectBusy_.load(std::memory_order_acquire) != 0) clock.yield();
 }
 
 int Screen::toggleDisplayMode() {
@@ -157,7 +169,7 @@ void Screen::restoreDisplayMode() {
 }
 
 void Screen::resetEffectState() {
-    effectRun_ = false;
+    effectRun_ = 0;
     quickFadeStep_ = 1;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "config/game_config.h"
+#include "display/effect_canvas.h"
 #include "display/rect.h"
 #include "display/surface.h"
 #include "display/text_renderer.h"
@@ -183,8 +184,10 @@ public:
 
     // Shared with worker-thread effects: run is set by the main thread and cleared
     // to cancel; busy is set while a worker runs.
-    std::atomic<bool>& effectRun() { return effectRun_; }
-    std::atomic<bool>& effectBusy() { return effectBusy_; }
+    std::atomic<int32_t>& effectRun() { return effectRun_; }
+    std::atomic<int32_t>& effectBusy() { return effectBusy_; }
+    // The surfaces, clock and flags effects draw with; its present shows FrameSurface.
+    EffectCanvas effectCanvas();
     bool sceneChanged() const { return sceneChanged_; }
     void setSceneChanged(bool changed) { sceneChanged_ = changed; }
 
@@ -223,8 +226,8 @@ private:
     std::array<std::unique_ptr<Surface>, kSurfaceRoles> surfaces_;
     Rect presentRect_;
 
-    std::atomic<bool> effectRun_{false};
-    std::atomic<bool> effectBusy_{false};
+    std::atomic<int32_t> effectRun_{0};
+    std::atomic<int32_t> effectBusy_{0};
     std::atomic<bool> sceneChanged_{true};
 
     std::string backgroundName_;

@@ -67,7 +67,7 @@ void blindShowStep(Surface& frame, const Surface& stage, int dir, int stripe, in
 }
 
 void runBlind(const EffectRun& run) {
-    run.copyWhole(SurfaceRole::FrameSurface, SurfaceRole::SceneSurface);
+    run.copyWhole(run.frame(), run.scene());
     const int stripe = run.values.parameter;
     const int dir = run.values.direction;
     if (stripe >= 1) {
@@ -82,12 +82,12 @@ void runBlind(const EffectRun& run) {
             run.present();
         }
     }
-    run.copyWhole(SurfaceRole::FrameSurface, SurfaceRole::StageSurface);
-    run.copyWhole(SurfaceRole::SceneSurface, SurfaceRole::StageSurface);
+    run.copyWhole(run.frame(), run.stage());
+    run.copyWhole(run.scene(), run.stage());
 }
 
 void runBlindShow(const EffectRun& run) {
-    run.copyWhole(SurfaceRole::FrameSurface, SurfaceRole::SceneSurface);
+    run.copyWhole(run.frame(), run.scene());
     const int stripe = run.values.parameter;
     const int dir = run.values.direction;
     const int length = isHorizontal(dir) ? run.frame().width() : run.frame().height();
@@ -103,8 +103,8 @@ void runBlindShow(const EffectRun& run) {
             run.present();
         }
     }
-    run.copyWhole(SurfaceRole::FrameSurface, SurfaceRole::StageSurface);
-    run.copyWhole(SurfaceRole::SceneSurface, SurfaceRole::StageSurface);
+    run.copyWhole(run.frame(), run.stage());
+    run.copyWhole(run.scene(), run.stage());
 }
 
 }  // namespace morv

@@ -18,7 +18,7 @@ void curtainBand(Surface& frame, const Surface& stage, int dir, int band, int s)
 }
 
 void runCurtain(const EffectRun& run) {
-    run.copyWhole(SurfaceRole::FrameSurface, SurfaceRole::SceneSurface);
+    run.copyWhole(run.frame(), run.scene());
     const int band = run.values.parameter;
     const int dir = run.values.direction;
     const int64_t length = isHorizontal(dir) ? run.frame().width() : run.frame().height();
@@ -33,8 +33,8 @@ void runCurtain(const EffectRun& run) {
             run.present();
         }
     }
-    run.copyWhole(SurfaceRole::FrameSurface, SurfaceRole::StageSurface);
-    run.copyWhole(SurfaceRole::SceneSurface, SurfaceRole::StageSurface);
+    run.copyWhole(run.frame(), run.stage());
+    run.copyWhole(run.scene(), run.stage());
 }
 
 }  // namespace morv

@@ -1,30 +1,28 @@
 // One run of an effect family.
 #pragma once
-#include "display/screen.h"
+#include "display/effect_canvas.h"
 #include "effects/effect_values.h"
 #include "effects/frame_clock.h"
 
 namespace morv {
 
-// One run of an effect family on the screen's surfaces. The same routine serves
-// the main thread and a worker: only a worker's run can be cancelled, through the
-// screen's effect-run flag, which the main thread never clears for its own run.
+// One run of an effect family on a canvas. The same routine serves the main
+// thread and a worker: only a worker's run can be cancelled, through the
+// canvas's run flag, which the main thread never clears for its own run.
 struct EffectRun {
-    Screen& screen;
+    const EffectCanvas& canvas;
     EffectValues values;
     bool cancellable = false;
 
     // The family's frame timer, started now.
-    FrameClock startClock() const {
-        return FrameClock(screen.clock(), cancellable ? &screen.effectRun() : nullptr);
-    }
-    Surface& surface(SurfaceRole role) const { return screen.surface(role); }
-    Surface& frame() const { return surface(SurfaceRole::FrameSurface); }
-    Surface& scene() const { return surface(SurfaceRole::SceneSurface); }
-    Surface& stage() const { return surface(SurfaceRole::StageSurface); }
-    void present() const { screen.present(); }
+    FrameClock startClock() const { return FrameClock(canvas.clock, cancellable ? &canvas.run : nullptr); }
+    Surface& frame() const { return canvas.frame; }
+    Surface& scene() const { return canvas.scene; }
+    Surface& stage() const { return canvas.stage; }
+    Surface& scratch() const { return canvas.scratch; }
+    void present() const { canvas.present(); }
     // A whole-surface copy without present, as the final states make them.
-    void copyWhole(SurfaceRole to, SurfaceRole from) const { surface(to).copy(surface(from), false); }
+    static void copyWhole(Surface& to, const Surface& from) { to.copy(from, false); }
 };
 
 // The family routines: frames, then the family's final copies. The caller

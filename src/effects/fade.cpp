@@ -21,8 +21,8 @@ void runFade(const EffectRun& run) {
         fadeFrame(run.frame(), run.scene(), run.stage(), i);
         run.present();
     }
-    run.copyWhole(SurfaceRole::SceneSurface, SurfaceRole::StageSurface);
-    run.copyWhole(SurfaceRole::FrameSurface, SurfaceRole::StageSurface);
+    run.copyWhole(run.scene(), run.stage());
+    run.copyWhole(run.frame(), run.stage());
 }
 
 }  // namespace morv

@@ -14,14 +14,14 @@ class FrameClock {
 public:
     // With a run flag, every poll first tests it, so that a worker's effect can be
     // cancelled between two frames; without one the wait always ends in the frame.
-    FrameClock(Clock& clock, const std::atomic<bool>* runFlag);
+    FrameClock(Clock& clock, const std::atomic<int32_t>* runFlag);
 
     // True once the elapsed time exceeds `deadline`; false when the run flag was cleared.
     bool waitPast(uint64_t deadline);
 
 private:
     Clock& clock_;
-    const std::atomic<bool>* runFlag_;
+    const std::atomic<int32_t>* runFlag_;
     uint32_t start_;
 };
 

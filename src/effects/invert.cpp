@@ -8,7 +8,7 @@ namespace morv {
 void runInvert(const EffectRun& run) {
     FilterRequest request;
     request.filter = static_cast<int>(RectFilter::Invert);
-    runRectEffect(run.screen, request, FilterTarget::Scene);
+    runRectEffect(run.canvas, request, FilterTarget::Scene);
 }
 
 }  // namespace morv

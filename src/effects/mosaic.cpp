@@ -264,8 +264,8 @@ void runMosaic(const EffectRun& run) {
         mosaicFrame(run.frame(), run.scene(), run.stage(), f);
         run.present();
     }
-    run.copyWhole(SurfaceRole::FrameSurface, SurfaceRole::StageSurface);
-    run.copyWhole(SurfaceRole::SceneSurface, SurfaceRole::StageSurface);
+    run.copyWhole(run.frame(), run.stage());
+    run.copyWhole(run.scene(), run.stage());
 }
 
 }  // namespace morv

@@ -50,8 +50,8 @@ void runMove(const EffectRun& run) {
         };
         if (phase(false)) phase(true);
     }
-    run.copyWhole(SurfaceRole::FrameSurface, SurfaceRole::StageSurface);
-    run.copyWhole(SurfaceRole::SceneSurface, SurfaceRole::StageSurface);
+    run.copyWhole(run.frame(), run.stage());
+    run.copyWhole(run.scene(), run.stage());
 }
 
 }  // namespace morv

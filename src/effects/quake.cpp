@@ -64,7 +64,7 @@ void runQuake(const EffectRun& run) {
         quakeFrame(run.frame(), run.scene(), run.values.direction, run.values.parameter, i);
         run.present();
     }
-    run.copyWhole(SurfaceRole::FrameSurface, SurfaceRole::SceneSurface);
+    run.copyWhole(run.frame(), run.scene());
 }
 
 }  // namespace morv

@@ -47,20 +47,19 @@ FilterRequest filterRequestFromArguments(std::span<const std::string> arguments)
     return request;
 }
 
-void runRectEffect(Screen& screen, const FilterRequest& request, FilterTarget target) {
+void runRectEffect(const EffectCanvas& canvas, const FilterRequest& request, FilterTarget target) {
     if (request.filter < 0 || request.filter >= kFilterCount) return;
     const InclusiveRect rect =
-        request.wholeScreen ? InclusiveRect{0, 0, screen.width() - 1, screen.height() - 1} : request.rect;
+        request.wholeScreen ? InclusiveRect{0, 0, canvas.width() - 1, canvas.height() - 1} : request.rect;
     const auto filter = static_cast<RectFilter>(request.filter);
     if (target == FilterTarget::Stage) {
-        filterRect(screen.surface(SurfaceRole::StageSurface), filter, rect, request.colour);
+        filterRect(canvas.stage, filter, rect, request.colour);
         return;
     }
-    Surface& scene = screen.surface(SurfaceRole::SceneSurface);
-    filterRect(scene, filter, rect, request.colour);
-    screen.setSceneChanged(true);
-    screen.surface(SurfaceRole::FrameSurface).copy(scene, false);
-    screen.surface(SurfaceRole::StageSurface).copy(scene, false);
+    filterRect(canvas.scene, filter, rect, request.colour);
+    canvas.sceneChanged = true;
+    canvas.frame.copy(canvas.scene, false);
+    canvas.stage.copy(canvas.scene, false);
 }
 
 }  // namespace morv

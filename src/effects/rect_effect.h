@@ -3,7 +3,7 @@
 #include <span>
 #include <string>
 
-#include "display/screen.h"
+#include "display/effect_canvas.h"
 #include "effects/rect_filter.h"
 
 namespace morv {
@@ -26,6 +26,6 @@ struct FilterRequest {
 // A missing number counts as 0.
 FilterRequest filterRequestFromArguments(std::span<const std::string> arguments);
 
-void runRectEffect(Screen& screen, const FilterRequest& request, FilterTarget target);
+void runRectEffect(const EffectCanvas& canvas, const FilterRequest& request, FilterTarget target);
 
 }  // namespace morv

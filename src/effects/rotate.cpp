@@ -199,8 +199,8 @@ void runRotate(const EffectRun& run) {
         rotateFrame(run.frame(), run.scene(), run.values.direction, tables);
         run.present();
     }
-    run.copyWhole(SurfaceRole::SceneSurface, SurfaceRole::FrameSurface);
-    run.copyWhole(SurfaceRole::StageSurface, SurfaceRole::FrameSurface);
+    run.copyWhole(run.scene(), run.frame());
+    run.copyWhole(run.stage(), run.frame());
 }
 
 }  // namespace morv

@@ -3,7 +3,6 @@
 
 #include "effects/effect_run.h"
 #include "effects/effect_table.h"
-#include "platform/clock.h"
 #include "platform/cp949.h"
 
 namespace morv {
@@ -14,27 +13,33 @@ constexpr int kDownMove = 30;
 // DMOVE moves 16 pixels per step whatever its parameter says.
 constexpr int kDownMoveStep = 16;
 
-bool keepsStage(std::string_view picture) { return picture.empty() || cp949::equalsIgnoreCase(picture, "BUFFER"); }
-
-void waitForWorker(Screen& screen) {
-    screen.effectRun().store(false, std::memory_order_release);
-    Clock& clock = screen.clock();
-    clock.yield();
-    while (screen.effectBusy().load(std::memory_order_acquire)) clock.yield();
-}
-
 }  // namespace
 
-std::optional<EffectValues> startEffect(Screen& screen, const EffectRequest& request, bool threaded) {
-    std::optional<EffectKind> kind = effectKind(request.number, screen.height());
+bool pictureKeepsStage(std::string_view picture) {
+    return picture.empty() || cp949::equalsIgnoreCase(picture, "BUFFER");
+}
+
+bool scrollsPicture(int number) {
+    // The family does not depend on the screen height.
+    std::optional<EffectKind> kind = effectKind(number, 0);
+    return kind && kind->family == EffectFamily::Scroll;
+}
+
+void stopEffect(const EffectCanvas& canvas) {
+    canvas.run.store(0, std::memory_order_release);
+    canvas.clock.yield();
+    while (canvas.busy.load(std::memory_order_acquire) != 0) canvas.clock.yield();
+}
+
+std::optional<EffectValues> startEffect(const EffectCanvas& canvas, const EffectRequest& request, bool threaded) {
+    std::optional<EffectKind> kind = effectKind(request.number, canvas.height());
     if (!kind) return std::nullopt;
-    screen.setSceneChanged(true);
-    waitForWorker(screen);
+    canvas.sceneChanged = true;
+    stopEffect(canvas);
     if (threaded) {
-        screen.effectBusy().store(true, std::memory_order_release);
-        screen.effectRun().store(true, std::memory_order_release);
+        canvas.busy.store(1, std::memory_order_release);
+        canvas.run.store(1, std::memory_order_release);
     }
-    if (!keepsStage(request.picture)) screen.setBackground(request.picture);
 
     EffectValues values;
     values.family = kind->family;
@@ -42,17 +47,12 @@ std::optional<EffectValues> startEffect(Screen& screen, const EffectRequest& req
     values.durationMs = request.durationMs > 0 ? static_cast<uint32_t>(request.durationMs) : 0;
     values.parameter = request.parameter.value_or(kind->defaultParameter);
     values.direction = kind->direction;
-    if (kind->family == EffectFamily::Scroll) {
-        // The stage already reported a picture it could not read; an unreadable
-        // scroll image stays empty and the scroll shows nothing of it.
-        screen.freshScratch().createFromImage(request.picture, 100, Surface::OnFailure::Quiet);
-    }
     if (request.number == kDownMove) values.parameter = kDownMoveStep;
     return values;
 }
 
-void runEffectFamily(Screen& screen, const EffectValues& values, bool cancellable) {
-    const EffectRun run{screen, values, cancellable};
+void runEffectFamily(const EffectCanvas& canvas, const EffectValues& values, bool cancellable) {
+    const EffectRun run{canvas, values, cancellable};
     switch (values.family) {
         case EffectFamily::Fade: runFade(run); break;
         case EffectFamily::Scroll: runScroll(run); break;
@@ -67,13 +67,13 @@ void runEffectFamily(Screen& screen, const EffectValues& values, bool cancellabl
         case EffectFamily::Move: runMove(run); break;
     }
     // The very last step: the final copies must be in place before busy reads 0.
-    screen.effectBusy().store(false, std::memory_order_release);
+    canvas.busy.store(0, std::memory_order_release);
 }
 
-bool runEffect(Screen& screen, const EffectRequest& request) {
-    std::optional<EffectValues> values = startEffect(screen, request, false);
+bool runEffect(const EffectCanvas& canvas, const EffectRequest& request) {
+    std::optional<EffectValues> values = startEffect(canvas, request, false);
     if (!values) return false;
-    runEffectFamily(screen, *values, false);
+    runEffectFamily(canvas, *values, false);
     return values->family == EffectFamily::Invert;
 }
 

@@ -16,7 +16,7 @@ void scrollFrame(Surface& frame, const Surface& image, int direction, int positi
 
 void runScroll(const EffectRun& run) {
     Surface& frame = run.frame();
-    const Surface& image = run.surface(SurfaceRole::ScratchSurface);
+    const Surface& image = run.scratch();
     const int dir = run.values.direction;
     const int offset = run.values.parameter;
     // LSCROLL and USCROLL start at the far end of the image and come back to its start.
@@ -39,8 +39,8 @@ void runScroll(const EffectRun& run) {
         // The end position, also when the run was cancelled.
         scrollFrame(frame, image, dir, backward ? 0 : travel, offset);
     }
-    run.copyWhole(SurfaceRole::SceneSurface, SurfaceRole::FrameSurface);
-    run.copyWhole(SurfaceRole::StageSurface, SurfaceRole::FrameSurface);
+    run.copyWhole(run.scene(), run.frame());
+    run.copyWhole(run.stage(), run.frame());
 }
 
 }  // namespace morv

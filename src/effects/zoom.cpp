@@ -96,8 +96,8 @@ void runZoom(const EffectRun& run) {
         zoomFrame(run.frame(), run.scene(), run.stage(), run.values.direction, n);
         run.present();
     }
-    run.copyWhole(SurfaceRole::SceneSurface, SurfaceRole::StageSurface);
-    run.copyWhole(SurfaceRole::FrameSurface, SurfaceRole::StageSurface);
+    run.copyWhole(run.scene(), run.stage());
+    run.copyWhole(run.frame(), run.stage());
 }
 
 }  // namespace morv

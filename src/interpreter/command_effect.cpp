@@ -4,10 +4,13 @@
 #include <span>
 
 #include "display/screen.h"
+#include "effects/effect_table.h"
 #include "effects/rect_effect.h"
 #include "effects/run_effect.h"
-#include "interpreter/scenario_runner.h"
-#include "platform/cp949.h"
+#include "interpreter/command_arguments.h"
+#include "interpreter/effect_commands.h"
+#include "interpreter/engine_status.h"
+#include "platform/clock.h"
 #include "script/numeric_text.h"
 
 namespace morv {
@@ -36,18 +39,33 @@ TransitionRequest transitionRequest(const ScenarioCommand& command) {
     return request;
 }
 
+// Puts the picture of a built-in transition in place: the stage background
+// unless the picture keeps the stage, and the scroll image for the scrolls.
+// A worker's effect has stopped first, so no frame is drawn from a half-made stage.
+void preparePictures(Screen& screen, const TransitionRequest& request) {
+    stopEffect(screen.effectCanvas());
+    if (!pictureKeepsStage(request.picture)) screen.setBackground(request.picture);
+    if (scrollsPicture(request.effect)) {
+        // The stage already reported a picture it could not read; an unreadable
+        // scroll image stays empty and the scroll shows nothing of it.
+        screen.freshScratch().createFromImage(request.picture, 100, Surface::OnFailure::Quiet);
+    }
+}
+
 // Runs a transition to its end on this thread; true when it has finished. Effects
 // of effect libraries are not loaded yet: their picture ("BUFFER" or empty keeps
 // the stage) becomes the stage and the stage is shown at once.
 bool runTransition(Screen& screen, const TransitionRequest& request) {
     if (request.effect == TransitionRequest::kLibraryEffect) {
-        if (!request.picture.empty() && !cp949::equalsIgnoreCase(request.picture, "BUFFER")) {
-            screen.setBackground(request.picture);
-        }
+        if (!pictureKeepsStage(request.picture)) screen.setBackground(request.picture);
         screen.showStage();
         return true;
     }
-    runEffect(screen, {request.effect, request.durationMs, request.picture, request.parameter});
+    // Numbers that are no built-in effect change nothing.
+    if (!effectKind(request.effect, screen.height())) return true;
+    preparePictures(screen, request);
+    // The canvas is taken after the scroll image replaced the scratch surface.
+    runEffect(screen.effectCanvas(), {request.effect, request.durationMs, request.parameter});
     return true;
 }
 
@@ -58,43 +76,49 @@ FilterRequest filterRequest(const ScenarioCommand& command) {
 
 }  // namespace
 
-void ScenarioRunner::stopPluginAnimation() {
-    if (engineState_.pluginRunning()) setEngineState(engineState_.value() & ~EngineState::kPluginBit);
+void EffectCommands::substitute(ScenarioCommand& command, int first, int last) {
+    substituteArguments(c_.variables, command, first, last);
 }
 
-bool ScenarioRunner::performEffect(ScenarioCommand& command) {
+void EffectCommands::askWorkerToStop() {
+    c_.screen.effectRun() = 0;
+    c_.clock.yield();
+    c_.clock.yield();
+}
+
+void EffectCommands::perform(ScenarioCommand& command) {
+    EngineStatus& status = c_.status;
     switch (command.id) {
         case CommandId::CgEffect:
             substitute(command, 0, 3);
-            stopPluginAnimation();
-            runTransition(*screen_, transitionRequest(command));
+            status.clearPluginBit();
+            runTransition(c_.screen, transitionRequest(command));
             break;
         case CommandId::ThreadCgEffect:
             substitute(command, 0, 3);
-            setEngineState((engineState_.value() & EngineState::kWorkerKeepMask) + EngineState::kWorkerEffect);
-            if (runTransition(*screen_, transitionRequest(command))) lowerState(EngineState::kWorkerEffect);
+            status.set((status.value() & EngineState::kWorkerKeepMask) + EngineState::kWorkerEffect);
+            if (runTransition(c_.screen, transitionRequest(command))) status.lower(EngineState::kWorkerEffect);
             break;
         case CommandId::CgEffect2:
             substitute(command, 0, 1);
             if (command.argCount > 0) {
                 // No plug-in animation can start yet: the bit is set and cleared again.
-                setEngineState(engineState_.value() | EngineState::kPluginBit);
-                stopPluginAnimation();
+                status.set(status.value() | EngineState::kPluginBit);
+                status.clearPluginBit();
             } else {
-                stopPluginAnimation();
-                screen_->redrawTextWindow();
+                status.clearPluginBit();
+                c_.screen.redrawTextWindow();
             }
             break;
         case CommandId::RectEffect:
         case CommandId::BufferRectEffect:
             substitute(command, 0, ScenarioCommand::kMaxArguments - 1);
-            runRectEffect(*screen_, filterRequest(command),
+            runRectEffect(c_.screen.effectCanvas(), filterRequest(command),
                           command.id == CommandId::RectEffect ? FilterTarget::Scene : FilterTarget::Stage);
             break;
         default:
             break;
     }
-    return false;
 }
 
 }  // namespace morv

@@ -1,13 +1,15 @@
-// Variables, flags and control flow: jumps, sub-scenario calls, delays and the end.
-#include "config/game_config.h"
-#include "display/screen.h"
-#include "interpreter/scenario_runner.h"
+// Variables, flags and control flow: jumps, sub-scenario calls, delays and timers.
+#include <algorithm>
+
+#include "interpreter/command_arguments.h"
+#include "interpreter/engine_status.h"
+#include "interpreter/flow_commands.h"
+#include "interpreter/running_scripts.h"
 #include "interpreter/scenario_state.h"
+#include "platform/clock.h"
 #include "platform/cp949.h"
-#include "platform/platform.h"
 #include "script/numeric_text.h"
-#include "script/script_factory.h"
-#include "sound/sound_system.h"
+#include "script/script_file.h"
 
 namespace morv {
 
@@ -17,9 +19,14 @@ char firstByte(const std::string& text) { return text.empty() ? '\0' : text[0]; 
 
 }  // namespace
 
-bool ScenarioRunner::performFlow(ScenarioCommand& command) {
+void FlowCommands::substitute(ScenarioCommand& command, int first, int last) {
+    substituteArguments(c_.state.variables, command, first, last);
+}
+
+bool FlowCommands::perform(ScenarioCommand& command) {
     auto& args = command.args;
-    VariableTable& variables = state_->variables;
+    VariableTable& variables = c_.state.variables;
+    EngineStatus& status = c_.status;
     switch (command.id) {
         case CommandId::Init:
             variables.Declare(args[0], args[1], command.argCount == 3);
@@ -34,7 +41,7 @@ bool ScenarioRunner::performFlow(ScenarioCommand& command) {
             substitute(command, 3, 4);
             const bool holds = variables.Compare(args[0], firstByte(args[2]), args[1]);
             if (!holds && command.argCount == 4) return false;
-            return resolveTarget(holds ? args[3] : args[4]);
+            return !c_.scripts.resolveTarget(holds ? args[3] : args[4]);
         }
         case CommandId::SetString:
             substitute(command, 1, 1);
@@ -42,89 +49,71 @@ bool ScenarioRunner::performFlow(ScenarioCommand& command) {
             return false;
         case CommandId::SaveComment:
             substitute(command, 0, 0);
-            state_->saveComment = args[0];
+            c_.state.saveComment = args[0];
             return false;
         case CommandId::SetFlag:
-            state_->flags.Set(args[0]);
+            c_.state.flags.Set(args[0]);
             return false;
         case CommandId::IfFlag: {
             substitute(command, 1, 2);
-            const std::string& target = state_->flags.IsSet(args[0]) ? args[1] : args[2];
-            return target.empty() ? false : resolveTarget(target);
+            const std::string& target = c_.state.flags.IsSet(args[0]) ? args[1] : args[2];
+            return target.empty() ? false : !c_.scripts.resolveTarget(target);
         }
         case CommandId::Goto:
             substitute(command, 0, 0);
-            script_->GoToLine(decimalValue(args[0]));
+            c_.scripts.running()->GoToLine(decimalValue(args[0]));
             return false;
         case CommandId::Delay: {
             substitute(command, 0, 1);
             const bool canSkip = !cp949::equalsIgnoreCase(args[1], "DISABLE_SKIP");
-            delay_.begin(now(), static_cast<uint32_t>(std::max(0, decimalValue(args[0]))), canSkip);
-            if (canSkip && skipping()) delay_.clear();
+            status.delay.begin(c_.clock.ticks(), static_cast<uint32_t>(std::max(0, decimalValue(args[0]))), canSkip);
+            if (canSkip && status.skipping()) status.delay.clear();
             return false;
         }
         case CommandId::LoadSnr:
             substitute(command, 0, 1);
-            suspended_.reset();
-            script_ = factory_->Open(args[0], ScriptKind::Scenario);
-            if (!script_) return true;
-            if (command.argCount >= 2) script_->GoToLine(decimalValue(args[1]));
-            setEngineState(EngineState::kScenario);
+            c_.scripts.dropSuspended();
+            if (!c_.scripts.open(args[0], ScriptKind::Scenario)) return true;
+            if (command.argCount >= 2) c_.scripts.running()->GoToLine(decimalValue(args[1]));
+            status.set(EngineState::kScenario);
             return false;
         case CommandId::FuncSnr:
             substitute(command, 0, 0);
             return callScenario(args[0]);
         case CommandId::Return:
             return returnFromCall();
-        case CommandId::End:
-            return endCommand();
         case CommandId::Timer:
-            waitTime_.start = now();
+            status.waitTime.start = c_.clock.ticks();
             return false;
         case CommandId::WaitTime:
             substitute(command, 0, 0);
-            waitTime_.duration = static_cast<uint32_t>(std::max(0, decimalValue(args[0])));
-            waitTime_.active = true;
+            status.waitTime.duration = static_cast<uint32_t>(std::max(0, decimalValue(args[0])));
+            status.waitTime.active = true;
             return false;
         default:
             return false;
     }
 }
 
-bool ScenarioRunner::callScenario(const std::string& name) {
+bool FlowCommands::callScenario(const std::string& name) {
     // A refused push has been reported; the call still happens without a return point.
-    state_->callStack.Push(script_->FileName(), script_->CurrentLine());
-    suspended_.reset();
-    script_ = factory_->Open(name, ScriptKind::Scenario);
-    if (!script_) return true;
-    setEngineState(EngineState::kScenario);
+    const ScriptFile& caller = *c_.scripts.running();
+    c_.state.callStack.Push(caller.FileName(), caller.CurrentLine());
+    c_.scripts.dropSuspended();
+    if (!c_.scripts.open(name, ScriptKind::Scenario)) return true;
+    c_.status.set(EngineState::kScenario);
     return false;
 }
 
-bool ScenarioRunner::returnFromCall() {
-    CallStack& calls = state_->callStack;
+bool FlowCommands::returnFromCall() {
+    CallStack& calls = c_.state.callStack;
     const std::string caller = calls.TopName();
     if (caller.empty()) return false;
-    suspended_.reset();
-    script_ = factory_->Open(caller, ScriptKind::Scenario);
-    if (!script_) return true;
-    script_->GoToLine(calls.TopLine());
+    c_.scripts.dropSuspended();
+    if (!c_.scripts.open(caller, ScriptKind::Scenario)) return true;
+    c_.scripts.running()->GoToLine(calls.TopLine());
     calls.Pop();
-    setEngineState(EngineState::kScenario);
-    return false;
-}
-
-bool ScenarioRunner::endCommand() {
-    if (engineState_.value() == EngineState::kShow) return resumeSuspendedScenario();
-    deletePreviousChoiceSave();
-    return true;
-}
-
-bool ScenarioRunner::resumeSuspendedScenario() {
-    resetForNewScript(EngineState::kScenario);
-    screen_->clearCharacterPositions();
-    sound_->setFadeTime(SoundSystem::kDefaultFadeTimeMs);
-    script_ = std::move(suspended_);
+    c_.status.set(EngineState::kScenario);
     return false;
 }
 

@@ -2,8 +2,11 @@
 // and the wait that shows the new scene.
 #include "config/game_config.h"
 #include "display/screen.h"
-#include "interpreter/scenario_runner.h"
+#include "interpreter/command_arguments.h"
+#include "interpreter/engine_status.h"
+#include "interpreter/image_commands.h"
 #include "interpreter/scenario_state.h"
+#include "platform/clock.h"
 #include "platform/cp949.h"
 #include "script/numeric_text.h"
 
@@ -41,78 +44,82 @@ void drawCharacterForm(Screen& screen, const ScenarioCommand& command, int posit
 
 }  // namespace
 
-int ScenarioRunner::delayArgument(const ScenarioCommand& command, int index) const {
-    const std::string& text = command.args[static_cast<size_t>(index)];
-    return index < command.argCount && !text.empty() ? decimalValue(text) : config_->cgDelay;
+void ImageCommands::substitute(ScenarioCommand& command, int first, int last) {
+    substituteArguments(c_.state.variables, command, first, last);
 }
 
-void ScenarioRunner::imageWaitTail(int delayMs) {
+void ImageCommands::imageWaitTail(int delayMs) {
     const int interval = delayMs / kFadeIntervalsPerDelay;
-    if (interval <= 0 || skipping()) {
-        screen_->showStage();
+    if (interval <= 0 || c_.status.skipping()) {
+        c_.screen.showStage();
         return;
     }
-    raiseState(EngineState::kFading);
-    step_.begin(now(), interval);
+    c_.status.raise(EngineState::kFading);
+    c_.status.step.begin(c_.clock.ticks(), interval);
 }
 
-bool ScenarioRunner::performImage(ScenarioCommand& command) {
+void ImageCommands::fadeStep() {
+    if (c_.status.step.due(c_.clock.ticks()) && c_.screen.quickFadeStep()) c_.status.lower(EngineState::kFading);
+}
+
+void ImageCommands::perform(ScenarioCommand& command) {
     auto& args = command.args;
+    Screen& screen = c_.screen;
+    const int cgDelay = c_.config.cgDelay;
     const bool remembers = command.id == CommandId::Sprite || command.id == CommandId::BufferSprite;
     switch (command.id) {
         case CommandId::Cg:
             substitute(command, 0, 1);
-            screen_->setBackground(args[0]);
-            state_->flags.Set(args[0]);
-            imageWaitTail(delayArgument(command, 1));
+            screen.setBackground(args[0]);
+            c_.state.flags.Set(args[0]);
+            imageWaitTail(delayArgument(command, 1, cgDelay));
             break;
         case CommandId::BufferCg:
             substitute(command, 0, 0);
-            screen_->setBackground(args[0]);
-            state_->flags.Set(args[0]);
+            screen.setBackground(args[0]);
+            c_.state.flags.Set(args[0]);
             break;
         case CommandId::Char:
         case CommandId::Sprite:
             // image, delay, then up to three position arguments.
             substitute(command, 0, 4);
             if (command.argCount >= 1 && command.argCount <= 5) {
-                drawCharacterForm(*screen_, command, std::max(0, command.argCount - 2), remembers);
+                drawCharacterForm(screen, command, std::max(0, command.argCount - 2), remembers);
             } else {
-                screen_->clearCharacters();
+                screen.clearCharacters();
             }
-            imageWaitTail(command.argCount >= 1 && command.argCount <= 5 ? delayArgument(command, 1)
-                                                                        : config_->cgDelay);
+            imageWaitTail(command.argCount >= 1 && command.argCount <= 5 ? delayArgument(command, 1, cgDelay)
+                                                                        : cgDelay);
             break;
         case CommandId::BufferChar:
         case CommandId::BufferSprite:
             substitute(command, 0, 3);
             if (command.argCount >= 1 && command.argCount <= 4) {
-                drawCharacterForm(*screen_, command, command.argCount - 1, remembers);
+                drawCharacterForm(screen, command, command.argCount - 1, remembers);
             } else {
-                screen_->clearCharacters();
+                screen.clearCharacters();
             }
             break;
         case CommandId::DrawBuffer:
             substitute(command, 0, 0);
-            imageWaitTail(delayArgument(command, 0));
+            imageWaitTail(delayArgument(command, 0, cgDelay));
             break;
         case CommandId::CharSize:
             substitute(command, 0, 0);
-            screen_->setCharacterScale(command.argCount > 0 ? decimalValue(args[0]) : 100);
+            screen.setCharacterScale(command.argCount > 0 ? decimalValue(args[0]) : 100);
             break;
         case CommandId::CharRect:
             substitute(command, 0, 3);
             if (command.argCount == 4) {
-                screen_->setCharacterClip(
+                screen.setCharacterClip(
                     {decimalValue(args[0]), decimalValue(args[1]), decimalValue(args[2]), decimalValue(args[3])});
             } else {
-                screen_->resetCharacterClip();
+                screen.resetCharacterClip();
             }
             break;
         default:
             break;
     }
-    return false;
 }
 
 }  // namespace morv

@@ -1,14 +1,15 @@
-// Text, page and choice commands.
+// Text output, pages, the text window, fonts and drawn text.
 #include <algorithm>
 
 #include "config/game_config.h"
 #include "display/screen.h"
-#include "interpreter/scenario_runner.h"
-#include "interpreter/scenario_state.h"
+#include "interpreter/command_arguments.h"
+#include "interpreter/engine_status.h"
+#include "interpreter/text_commands.h"
+#include "platform/clock.h"
 #include "platform/cp949.h"
-#include "platform/platform.h"
 #include "script/numeric_text.h"
-#include "script/script_factory.h"
+#include "script/variable_table.h"
 
 namespace morv {
 
@@ -19,36 +20,73 @@ constexpr int32_t kMaxTextSpace = 1024;
 
 }  // namespace
 
-void ScenarioRunner::outputText(const std::string& text) {
-    raiseState(EngineState::kTyping);
-    const bool atOnce = skipAll_ || fastForward_ || skippingReadLine();
-    step_.begin(now(), 100 - 10 * config_->textSpeed);
-    const int result = screen_->showMessage(text, !atOnce);
+void TextCommands::substitute(ScenarioCommand& command, int first, int last) {
+    substituteArguments(c_.variables, command, first, last);
+}
+
+void TextCommands::outputText(const std::string& text) {
+    EngineStatus& status = c_.status;
+    status.raise(EngineState::kTyping);
+    const bool atOnce = status.hurried();
+    status.step.begin(c_.clock.ticks(), 100 - 10 * c_.config.textSpeed);
+    const int result = c_.screen.showMessage(text, !atOnce);
     if (atOnce) {
-        settleText(result == Screen::kTextDrawn ? screen_->revealRest() : result);
+        settleText(result == Screen::kTextDrawn ? c_.screen.revealRest() : result);
     } else if (result == Screen::kTextFinished) {
-        lowerState(EngineState::kTyping);
+        status.lower(EngineState::kTyping);
     } else if (result == Screen::kTextPageFull) {
-        pageWait_ = true;
+        status.pageWait = true;
     }
 }
 
-void ScenarioRunner::settleText(int result) {
+void TextCommands::typeNextStep() {
+    if (!c_.status.step.due(c_.clock.ticks())) return;
+    const int result = c_.screen.revealNext();
+    if (result == Screen::kTextFinished) {
+        c_.status.lower(EngineState::kTyping);
+    } else if (result == Screen::kTextPageFull) {
+        c_.status.pageWait = true;
+    }
+}
+
+void TextCommands::settleText(int result) {
     if (result == Screen::kTextPageFull) {
-        pageWait_ = true;
+        c_.status.pageWait = true;
     } else {
-        lowerState(EngineState::kTyping);
+        c_.status.lower(EngineState::kTyping);
     }
 }
 
-bool ScenarioRunner::performText(ScenarioCommand& command) {
+void TextCommands::revealRest() { settleText(c_.screen.revealRest()); }
+
+void TextCommands::continueText() {
+    c_.status.pageWait = false;
+    const int result = c_.screen.continueOnFreshPage();
+    // Text that is skipped or was hurried along shows its next page whole as well.
+    if (result == Screen::kTextDrawn && c_.status.hurried()) {
+        settleText(c_.screen.revealRest());
+    } else if (result != Screen::kTextDrawn) {
+        settleText(result);
+    }
+}
+
+void TextCommands::startAutoWait() {
+    c_.status.delay.begin(c_.clock.ticks(), static_cast<uint32_t>(std::max(0, 2000 - 200 * c_.config.autoSpeed)),
+                          true);
+}
+
+void TextCommands::blinkCaret() { c_.screen.blinkCaret(c_.status.pageWait, c_.status.state().pluginRunning()); }
+
+void TextCommands::perform(ScenarioCommand& command) {
     auto& args = command.args;
+    EngineStatus& status = c_.status;
+    Screen& screen = c_.screen;
     switch (command.id) {
         case CommandId::Text:
             outputText(args[0]);
             break;
         case CommandId::WriteVariable:
-            outputText(state_->variables.ValueText(args[0]));
+            outputText(c_.variables.ValueText(args[0]));
             break;
         case CommandId::TextSpace: {
             substitute(command, 0, 0);
@@ -57,53 +95,53 @@ bool ScenarioRunner::performText(ScenarioCommand& command) {
             break;
         }
         case CommandId::NextLine:
-            if (screen_->newLine()) {
-                if (autoMode_) {
+            if (screen.newLine()) {
+                if (status.autoMode) {
                     startAutoWait();
-                } else if (!skipAll_) {
-                    run_ = false;
+                } else if (!status.skipAll) {
+                    status.run = false;
                 }
             }
             break;
         case CommandId::NextPage:
-            screen_->resetPage(false);
+            screen.resetPage(false);
             break;
         case CommandId::Wait:
-            fastForward_ = false;
-            if (autoMode_) {
+            status.fastForward = false;
+            if (status.autoMode) {
                 startAutoWait();
-            } else if (!skipAll_) {
-                run_ = false;
+            } else if (!status.skipAll) {
+                status.run = false;
             }
             break;
         case CommandId::Window:
             substitute(command, 0, 0);
-            screen_->setSceneChanged(true);
-            screen_->setTextWindowHidden(cp949::equalsIgnoreCase(args[0], "OFF"));
+            screen.setSceneChanged(true);
+            screen.setTextWindowHidden(cp949::equalsIgnoreCase(args[0], "OFF"));
             break;
         case CommandId::WindowSize:
             substitute(command, 0, 0);
-            screen_->setSceneChanged(true);
-            screen_->setFullScreenText(cp949::equalsIgnoreCase(args[0], "FULL"));
-            screen_->redrawTextWindow();
+            screen.setSceneChanged(true);
+            screen.setFullScreenText(cp949::equalsIgnoreCase(args[0], "FULL"));
+            screen.redrawTextWindow();
             break;
         case CommandId::SetFont:
             substitute(command, 0, 2);
             if (command.argCount <= 0) {
-                screen_->resetFont();
+                screen.resetFont();
             } else if (command.argCount == 1) {
-                screen_->setFont(args[0]);
+                screen.setFont(args[0]);
             } else if (command.argCount == 2) {
-                screen_->setFont(args[0], args[1]);
+                screen.setFont(args[0], args[1]);
             } else {
-                screen_->setFont(args[0], args[1], decimalValue(args[2]));
+                screen.setFont(args[0], args[1], decimalValue(args[2]));
             }
             break;
         case CommandId::SetTextColor:
             substitute(command, 0, 2);
-            screen_->setTextColor(command.argCount > 0 ? configColor(decimalValue(args[0]), decimalValue(args[1]),
-                                                                     decimalValue(args[2]))
-                                                       : config_->textColor);
+            screen.setTextColor(command.argCount > 0 ? configColor(decimalValue(args[0]), decimalValue(args[1]),
+                                                                   decimalValue(args[2]))
+                                                     : c_.config.textColor);
             break;
         case CommandId::DrawText:
         case CommandId::BufferDrawText:
@@ -111,47 +149,14 @@ bool ScenarioRunner::performText(ScenarioCommand& command) {
         case CommandId::BufferDrawVariable: {
             substitute(command, 0, 1);
             const bool variable = command.id == CommandId::DrawVariable || command.id == CommandId::BufferDrawVariable;
-            const std::string text = variable ? state_->variables.ValueText(args[2]) : args[2];
-            screen_->drawText(decimalValue(args[0]), decimalValue(args[1]), text, TextTarget::Stage);
-            if (command.id == CommandId::DrawText || command.id == CommandId::DrawVariable) screen_->showStage();
+            const std::string text = variable ? c_.variables.ValueText(args[2]) : args[2];
+            screen.drawText(decimalValue(args[0]), decimalValue(args[1]), text, TextTarget::Stage);
+            if (command.id == CommandId::DrawText || command.id == CommandId::DrawVariable) screen.showStage();
             break;
         }
         default:
             break;
     }
-    return false;
-}
-
-bool ScenarioRunner::performChoice(ScenarioCommand& command) {
-    switch (command.id) {
-        case CommandId::StartChoices:
-            state_->choices.clear();
-            break;
-        case CommandId::Choice:
-            state_->addChoice(command.args[0], screen_->textLineRect(), command.args[1]);
-            break;
-        case CommandId::EndChoices:
-            raiseState(EngineState::kChoices);
-            break;
-        default:
-            break;
-    }
-    return false;
-}
-
-bool ScenarioRunner::pickChoice(std::optional<PointerPosition> at) {
-    auto& choices = state_->choices;
-    const int index = at ? state_->hitChoice(at->x, at->y) : choices.hover;
-    if (index < 0) return false;
-    const std::string target = choices.buttons[static_cast<size_t>(index)].target;
-    setEngineState(EngineState::kScenario);
-    // A target led by a decimal digit is a line; anything else is a scenario file.
-    if (!target.empty() && target[0] >= '0' && target[0] <= '9') {
-        script_->GoToLine(decimalValue(target));
-        return false;
-    }
-    script_ = factory_->Open(target, ScriptKind::Scenario);
-    return !script_;
 }
 
 }  // namespace morv

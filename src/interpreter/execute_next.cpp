@@ -1,29 +1,36 @@
 // Taking the next command and handing it to its group.
-#include "config/game_config.h"
+#include "interpreter/choice_screen.h"
+#include "interpreter/effect_commands.h"
+#include "interpreter/flow_commands.h"
+#include "interpreter/image_commands.h"
+#include "interpreter/menu_screen.h"
+#include "interpreter/running_scripts.h"
 #include "interpreter/scenario_runner.h"
-#include "interpreter/scenario_state.h"
+#include "interpreter/sound_commands.h"
+#include "interpreter/system_commands.h"
+#include "interpreter/text_commands.h"
 #include "platform/platform.h"
 #include "saves/read_log.h"
-#include "script/numeric_text.h"
-#include "script/script_factory.h"
+#include "script/script_file.h"
 
 namespace morv {
 
 bool ScenarioRunner::executeNext() {
     // Without a running script (the first scenario could not be reopened) there
     // is nothing left to play: the game ends.
-    if (!script_) return true;
-    const ScenarioCommand* next = script_->Next();
+    ScriptFile* script = scripts_->running();
+    if (!script) return true;
+    const ScenarioCommand* next = script->Next();
     // Past the last command the script reads as "end".
     ScenarioCommand command;
     if (next) {
         command = *next;
     } else {
         command.id = CommandId::End;
-        command.line = script_->LineCount() + 1;
+        command.line = script->LineCount() + 1;
     }
-    lineRead_ = readLog_->IsRead(script_->FileName(), command.line, script_->LineCount());
-    platform_.trace().commandExecuted(script_->FileName(), command.line, static_cast<int>(command.id));
+    status_.lineRead = readLog_->IsRead(script->FileName(), command.line, script->LineCount());
+    platform_.trace().commandExecuted(script->FileName(), command.line, static_cast<int>(command.id));
     // The copy is substituted, so a line that runs again sees the variables anew.
     return perform(command);
 }
@@ -44,11 +51,13 @@ bool ScenarioRunner::perform(ScenarioCommand& command) {
         case CommandId::BufferDrawText:
         case CommandId::DrawVariable:
         case CommandId::BufferDrawVariable:
-            return performText(command);
+            text_->perform(command);
+            return false;
         case CommandId::StartChoices:
         case CommandId::Choice:
         case CommandId::EndChoices:
-            return performChoice(command);
+            choices_->perform(command);
+            return false;
         case CommandId::Init:
         case CommandId::Reset:
         case CommandId::Set:
@@ -62,10 +71,9 @@ bool ScenarioRunner::perform(ScenarioCommand& command) {
         case CommandId::LoadSnr:
         case CommandId::FuncSnr:
         case CommandId::Return:
-        case CommandId::End:
         case CommandId::Timer:
         case CommandId::WaitTime:
-            return performFlow(command);
+            return flow_->perform(command);
         case CommandId::Cg:
         case CommandId::BufferCg:
         case CommandId::Char:
@@ -75,23 +83,28 @@ bool ScenarioRunner::perform(ScenarioCommand& command) {
         case CommandId::DrawBuffer:
         case CommandId::CharSize:
         case CommandId::CharRect:
-            return performImage(command);
+            images_->perform(command);
+            return false;
         case CommandId::RectEffect:
         case CommandId::BufferRectEffect:
         case CommandId::CgEffect:
         case CommandId::ThreadCgEffect:
         case CommandId::CgEffect2:
-            return performEffect(command);
+            effects_->perform(command);
+            return false;
         case CommandId::Bgm:
         case CommandId::Voice:
         case CommandId::Effect:
         case CommandId::SetFadeDelay:
         case CommandId::Movie:
         case CommandId::Flash:
-            return performSound(command);
+            sounds_->perform(command);
+            return false;
         case CommandId::Show:
+        case CommandId::End:
+            return system_->perform(command);
         case CommandId::Menu:
-            return performScriptSwitch(command);
+            return system_->perform(command) || menus_->build();
         case CommandId::Invalid:
             // The parser has reported the line; reaching it ends the game.
             return true;
@@ -99,21 +112,6 @@ bool ScenarioRunner::perform(ScenarioCommand& command) {
             // Button-script commands have no meaning in a scenario.
             return false;
     }
-}
-
-void ScenarioRunner::substitute(ScenarioCommand& command, int first, int last) {
-    for (int i = first; i <= last && i < ScenarioCommand::kMaxArguments; ++i) {
-        state_->variables.Substitute(command.args[static_cast<size_t>(i)]);
-    }
-}
-
-bool ScenarioRunner::resolveTarget(const std::string& target) {
-    if (isNumericText(target)) {
-        script_->GoToLine(decimalValue(target));
-        return false;
-    }
-    script_ = factory_->Open(target, ScriptKind::Scenario);
-    return !script_;
 }
 
 }  // namespace morv

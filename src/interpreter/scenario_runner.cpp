@@ -1,24 +1,46 @@
-// The engine object: start-up, shutdown and the state it owns.
+// The engine's parts, their creation, restart and shutdown.
 #include "interpreter/scenario_runner.h"
 
 #include "config/config_file.h"
 #include "config/game_config.h"
 #include "config/user_settings.h"
 #include "display/screen.h"
+#include "interpreter/choice_screen.h"
+#include "interpreter/effect_commands.h"
+#include "interpreter/flow_commands.h"
+#include "interpreter/image_commands.h"
+#include "interpreter/menu_screen.h"
+#include "interpreter/player_input.h"
+#include "interpreter/running_scripts.h"
+#include "interpreter/save_procedure.h"
 #include "interpreter/scenario_state.h"
+#include "interpreter/sound_commands.h"
+#include "interpreter/system_commands.h"
+#include "interpreter/text_commands.h"
 #include "platform/platform.h"
 #include "saves/read_log.h"
 #include "script/script_factory.h"
+#include "script/script_file.h"
 #include "sound/sound_system.h"
 
 namespace morv {
 
-ScenarioRunner::ScenarioRunner(Platform& platform) : platform_(platform) {}
+ScenarioRunner::ScenarioRunner(Platform& platform) : platform_(platform), status_(platform.trace()) {}
 
 ScenarioRunner::~ScenarioRunner() {
     shutdown();
+    input_.reset();
+    menus_.reset();
+    choices_.reset();
+    system_.reset();
+    sounds_.reset();
+    effects_.reset();
+    images_.reset();
+    text_.reset();
+    flow_.reset();
     sound_.reset();
     screen_.reset();
+    scripts_.reset();
     factory_.reset();
     state_.reset();
     config_.reset();
@@ -30,64 +52,59 @@ bool ScenarioRunner::initialise() {
     readUserSettings(*config_, platform_);
     state_ = std::make_unique<ScenarioState>(*config_, platform_);
     factory_ = std::make_unique<ScriptFactory>(ScriptSources{config_->debug, config_->scenarioDirectory}, platform_);
-    script_ = factory_->Open(config_->firstScenario, ScriptKind::Scenario);
-    if (!script_) return false;
+    scripts_ = std::make_unique<RunningScripts>(*factory_);
+    if (!scripts_->open(config_->firstScenario, ScriptKind::Scenario)) return false;
     screen_ = std::make_unique<Screen>(*config_, platform_);
     if (screen_->createDisplay() < 0) return false;
     sound_ = std::make_unique<SoundSystem>(*config_, platform_);
     if (!sound_->initialise()) return false;
     readLog_ = std::make_unique<ReadLog>(platform_.files());
     readLog_->load();
-    ensureSaveDirectory();
-    deletePreviousChoiceSave();
+    saves_ = std::make_unique<SaveProcedure>(*config_, platform_.files());
+    makeHandlers();
+    saves_->ensureSaveDirectory();
+    saves_->deletePreviousChoiceSave();
     enterInitialState();
     return true;
 }
 
+void ScenarioRunner::makeHandlers() {
+    Clock& clock = platform_.clock();
+    VariableTable& variables = state_->variables;
+    flow_ = std::make_unique<FlowCommands>(FlowContext{status_, *scripts_, *state_, clock});
+    text_ = std::make_unique<TextCommands>(TextContext{*config_, *screen_, status_, variables, clock});
+    images_ = std::make_unique<ImageCommands>(ImageContext{*config_, *screen_, status_, *state_, clock});
+    effects_ = std::make_unique<EffectCommands>(EffectContext{*screen_, status_, variables, clock});
+    sounds_ = std::make_unique<SoundCommands>(SoundContext{*sound_, *screen_, status_, *scripts_, variables});
+    system_ = std::make_unique<SystemCommands>(
+        SystemContext{status_, *scripts_, *screen_, *sound_, *saves_, variables});
+    choices_ = std::make_unique<ChoiceScreen>(ChoiceContext{*screen_, status_, *scripts_, *state_, *saves_});
+    menus_ = std::make_unique<MenuScreen>(MenuContext{*screen_, status_, *scripts_, *state_, *sound_,
+                                                      platform_.messages(), *system_, *this});
+    input_ = std::make_unique<PlayerInput>(InputContext{*config_, *screen_, status_, *scripts_, *sound_, clock, *text_,
+                                                        *effects_, *choices_, *menus_, *system_, *this});
+}
+
 void ScenarioRunner::enterInitialState() {
-    resetForNewScript(EngineState::kScenario);
-    if (screen_) screen_->resetEffectState();
+    status_.resetForNewScript(EngineState::kScenario);
+    if (screen_) {
+        screen_->resetCharacterClip();
+        screen_->resetEffectState();
+    }
     if (sound_) sound_->setFadeTime(SoundSystem::kDefaultFadeTimeMs);
 }
 
-void ScenarioRunner::resetForNewScript(int32_t state) {
-    setEngineState(state);
-    skipAll_ = false;
-    fastForward_ = false;
-    run_ = true;
-    pageWait_ = false;
-    windowShown_ = true;
-    delay_.clear();
-    waitTime_.clear();
-    skipRead_ = false;
-    autoMode_ = false;
-    lineRead_ = true;
-    if (screen_) screen_->resetCharacterClip();
-}
-
-void ScenarioRunner::ensureSaveDirectory() { platform_.files().makeDirectory(config_->saveDirectory); }
-
-void ScenarioRunner::deletePreviousChoiceSave() {
-    platform_.files().remove(config_->saveDirectory + kPreviousChoiceSave);
-}
-
-// The one place where the state changes, so that every change is traced.
-void ScenarioRunner::setEngineState(int32_t state) {
-    if (state != engineState_.value()) platform_.trace().stateChange(engineState_.value(), state);
-    engineState_ = EngineState(state);
-}
-
-uint32_t ScenarioRunner::now() { return platform_.clock().ticks(); }
+const ScriptFile* ScenarioRunner::runningScript() const { return scripts_ ? scripts_->running() : nullptr; }
 
 bool ScenarioRunner::idle() const {
-    if (delay_.active || waitTime_.active) return false;
-    switch (engineState_.base()) {
+    if (status_.delay.active || status_.waitTime.active) return false;
+    switch (status_.state().base()) {
         case EngineState::kScenario:
         case EngineState::kShow:
             // Skipping read text passes the wait on the next tick.
-            return !run_ && !skippingReadLine();
+            return !status_.run && !status_.skippingReadLine();
         case EngineState::kTyping:
-            return pageWait_ && !autoMode_ && !skipping();
+            return status_.pageWait && !status_.autoMode && !status_.skipping();
         case EngineState::kFading:
         case EngineState::kWorkerEffect:
         case EngineState::kShow + EngineState::kFading:
@@ -107,12 +124,13 @@ void ScenarioRunner::restart() {
         screen_->reset();
         screen_->setTextWindowHidden(false);
     }
-    deletePreviousChoiceSave();
-    script_.reset();
-    suspended_.reset();
+    if (saves_) saves_->deletePreviousChoiceSave();
     // A first scenario that cannot be opened now leaves the engine without one,
     // and the next command then ends the game.
-    script_ = factory_->Open(config_->firstScenario, ScriptKind::Scenario);
+    if (scripts_) {
+        scripts_->clear();
+        scripts_->open(config_->firstScenario, ScriptKind::Scenario);
+    }
 }
 
 void ScenarioRunner::shutdown() {
@@ -120,9 +138,18 @@ void ScenarioRunner::shutdown() {
     shutDown_ = true;
     if (config_) writeUserSettings(*config_, platform_);
     if (screen_) screen_->restoreDisplayMode();
-    suspended_.reset();
-    script_.reset();
+    if (scripts_) scripts_->clear();
     readLog_.reset();
 }
+
+// --- The player's operations -------------------------------------------------
+
+bool ScenarioRunner::advance(std::optional<PointerPosition> at) { return input_->advance(at); }
+bool ScenarioRunner::forwardStep() { return input_->forwardStep(); }
+void ScenarioRunner::toggleWindow() { input_->toggleWindow(); }
+bool ScenarioRunner::fastForward() { return input_->fastForward(); }
+void ScenarioRunner::endFastForward() { input_->endFastForward(); }
+void ScenarioRunner::setSkipRead(bool on) { input_->setSkipRead(on); }
+void ScenarioRunner::setAuto(bool on) { input_->setAuto(on); }
 
 }  // namespace morv

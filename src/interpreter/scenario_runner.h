@@ -5,38 +5,41 @@
 #include <optional>
 #include <string>
 
-#include "interpreter/engine_state.h"
-#include "interpreter/interpreter_timers.h"
+#include "interpreter/command_execution.h"
+#include "interpreter/engine_status.h"
+#include "platform/pointer_position.h"
 #include "script/scenario_command.h"
-#include "script/script_kind.h"
 
 namespace morv {
 
-struct GameConfig;
-class Platform;
+class ChoiceScreen;
+class EffectCommands;
+class FlowCommands;
+class ImageCommands;
+class MenuScreen;
+class PlayerInput;
 class ReadLog;
+class RunningScripts;
+class SaveProcedure;
 class ScenarioState;
 class Screen;
 class ScriptFactory;
 class ScriptFile;
+class SoundCommands;
 class SoundSystem;
-
-// A position in the window's client area.
-struct PointerPosition {
-    int x = 0;
-    int y = 0;
-};
+class SystemCommands;
+class TextCommands;
+class Platform;
+struct GameConfig;
 
 // The engine: owns every part of a running game and executes the scenario one
-// command at a time; commands that must wait only set a state or a timer, and the
-// tick decides when the next one runs.
-class ScenarioRunner {
+// command at a time, handing each command to the handler of its group; commands
+// that must wait only set a state or a timer, and the tick decides when the next
+// one runs.
+class ScenarioRunner : private CommandExecution {
 public:
-    // Name of the previous-choice save in the save directory.
-    static constexpr const char* kPreviousChoiceSave = "save0090.dat";
-
     explicit ScenarioRunner(Platform& platform);
-    ~ScenarioRunner();
+    ~ScenarioRunner() override;
     ScenarioRunner(const ScenarioRunner&) = delete;
     ScenarioRunner& operator=(const ScenarioRunner&) = delete;
 
@@ -66,110 +69,57 @@ public:
     void setAuto(bool on);
 
     // While set, the main loop does not pace itself.
-    bool busy() const { return run_; }
+    bool busy() const { return status_.run; }
     // True when the engine waits for the player and nothing runs by itself.
     bool idle() const;
 
-    EngineState engineState() const { return engineState_; }
-    bool windowShown() const { return windowShown_; }
-    bool pageWait() const { return pageWait_; }
-    bool skipRead() const { return skipRead_; }
-    bool autoMode() const { return autoMode_; }
-    const DelayTimer& delayTimer() const { return delay_; }
+    EngineState engineState() const { return status_.state(); }
+    bool windowShown() const { return status_.windowShown; }
+    bool pageWait() const { return status_.pageWait; }
+    bool skipRead() const { return status_.skipRead; }
+    bool autoMode() const { return status_.autoMode; }
+    const DelayTimer& delayTimer() const { return status_.delay; }
     const GameConfig* config() const { return config_.get(); }
     GameConfig* config() { return config_.get(); }
-    const ScriptFile* runningScript() const { return script_.get(); }
+    const ScriptFile* runningScript() const;
     ScenarioState* scenarioState() { return state_.get(); }
     Screen* screen() { return screen_.get(); }
 
 private:
     // Life cycle (scenario_runner.cpp).
-    void setEngineState(int32_t state);
-    void raiseState(int32_t offset) { setEngineState(engineState_.value() + offset); }
-    void lowerState(int32_t offset) { setEngineState(engineState_.value() - offset); }
+    void makeHandlers();
     void enterInitialState();
-    void deletePreviousChoiceSave();
-    void ensureSaveDirectory();
-    // A new script is running: everything that waited or skipped starts afresh.
-    void resetForNewScript(int32_t state);
-    uint32_t now();
 
     // Execution (execute_next.cpp).
-    bool executeNext();
-    bool perform(ScenarioCommand& command);
-    void substitute(ScenarioCommand& command, int first, int last);
-    // A numeric target is a line of the running script, anything else a scenario
-    // file that replaces it. True when the file cannot be opened (the game ends).
-    bool resolveTarget(const std::string& target);
-    // True when the line being executed lets waits pass by themselves.
-    bool skippingReadLine() const { return skipRead_ && lineRead_; }
-    bool skipping() const { return skipAll_ || skippingReadLine(); }
-    // In auto mode a wait lasts 2000 - 200 x auto speed ms instead of waiting for a click.
-    void startAutoWait();
-
-    // Command groups (command_*.cpp); each returns true when the game ends.
-    bool performText(ScenarioCommand& command);
-    bool performChoice(ScenarioCommand& command);
-    bool performFlow(ScenarioCommand& command);
-    bool performImage(ScenarioCommand& command);
-    bool performEffect(ScenarioCommand& command);
-    bool performSound(ScenarioCommand& command);
-    bool performScriptSwitch(ScenarioCommand& command);
-    void outputText(const std::string& text);
-    // After cg, char, sprite and drawbuffer: show the stage at once or fade to it.
-    void imageWaitTail(int delayMs);
-    int delayArgument(const ScenarioCommand& command, int index) const;
-    bool callScenario(const std::string& name);
-    bool returnFromCall();
-    bool endCommand();
-    // The show script ended or was skipped: the suspended scenario runs again.
-    bool resumeSuspendedScenario();
-    void stopPluginAnimation();
-    bool pickChoice(std::optional<PointerPosition> at);
-
-    // Menu screens (menu_screen.cpp).
-    bool buildMenu();
-    bool menuClick(std::optional<PointerPosition> at);
+    bool executeNext() override;
+    bool perform(ScenarioCommand& command) override;
 
     // Ticks (tick.cpp).
     bool tickTyping();
-    bool tickFade();
     bool commonTail();
-    bool advanceByState(std::optional<PointerPosition> at);
-    bool advanceShowScript();
-    // Continues a message that waited for its page click on a fresh page.
-    void continueText();
-    // The result of a message that was shown at once.
-    void settleText(int result);
-    // Shows or hides the text window where the state allows it.
-    void flipWindow();
-    void blinkCaret();
-    // Asks the effect worker to stop and gives it the processor twice.
-    void askWorkerToStop();
 
     Platform& platform_;
     // Declared in creation order; the shutdown destroys them in its own order.
     std::unique_ptr<GameConfig> config_;
     std::unique_ptr<ScenarioState> state_;
     std::unique_ptr<ScriptFactory> factory_;
-    std::unique_ptr<ScriptFile> script_;
-    std::unique_ptr<ScriptFile> suspended_;  // the scenario waiting while a show script runs
+    std::unique_ptr<RunningScripts> scripts_;
     std::unique_ptr<Screen> screen_;
     std::unique_ptr<SoundSystem> sound_;
     std::unique_ptr<ReadLog> readLog_;
+    std::unique_ptr<SaveProcedure> saves_;
+    EngineStatus status_;
 
-    EngineState engineState_;
-    bool skipAll_ = false;
-    bool fastForward_ = false;
-    bool run_ = true;
-    DelayTimer delay_;
-    WaitTimeTimer waitTime_;
-    StepTimer step_;  // typing and stepped fades
-    bool skipRead_ = false;
-    bool lineRead_ = true;
-    bool autoMode_ = false;
-    bool pageWait_ = false;
-    bool windowShown_ = true;
+    // The command groups and the player's operations, made once every part exists.
+    std::unique_ptr<FlowCommands> flow_;
+    std::unique_ptr<TextCommands> text_;
+    std::unique_ptr<ImageCommands> images_;
+    std::unique_ptr<EffectCommands> effects_;
+    std::unique_ptr<SoundCommands> sounds_;
+    std::unique_ptr<SystemCommands> system_;
+    std::unique_ptr<ChoiceScreen> choices_;
+    std::unique_ptr<MenuScreen> menus_;
+    std::unique_ptr<PlayerInput> input_;
     bool shutDown_ = false;
 };
 

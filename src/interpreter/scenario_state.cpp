@@ -1,7 +1,8 @@
-// The scenario language's per-game state.
+// The per-game state of the scenario language and its button lists.
 #include "interpreter/scenario_state.h"
 
 #include "platform/platform.h"
+#include "platform/text_format.h"
 #include "saves/flag_files.h"
 #include "saves/save_stream.h"
 
@@ -29,13 +30,22 @@ bool ScenarioState::ReadVariables(SaveStream& in) {
     return true;
 }
 
+bool ScenarioState::addMenuButton(ButtonRecord button) {
+    if (menuButtons.full()) {
+        platform_.messages().error(
+            formatText("메뉴 버튼은 최대 %d개까지 사용 가능합니다.", static_cast<int>(kMaxMenuButtons)));
+        return false;
+    }
+    menuButtons.add(std::move(button));
+    return true;
+}
+
 bool ScenarioState::addChoice(const std::string& target, const Rect& rect, const std::string& text) {
-    if (choices.count >= kMaxChoices) {
+    if (choices.full()) {
         platform_.messages().error("Select문은 최대 10개까지 사용 가능합니다.");
         return false;
     }
-    ButtonRecord& choice = choices.buttons[choices.count++];
-    choice = ButtonRecord{};
+    ButtonRecord choice;
     choice.kind = ButtonKind::Text;
     choice.action = ButtonAction::LoadScenario;
     choice.target = target;
@@ -44,19 +54,8 @@ bool ScenarioState::addChoice(const std::string& target, const Rect& rect, const
     choice.right = rect.right;
     choice.bottom = rect.bottom;
     choice.text = text;
+    choices.add(std::move(choice));
     return true;
-}
-
-int ScenarioState::hitChoice(int x, int y) {
-    choices.hover = -1;
-    for (size_t i = 0; i < choices.count; ++i) {
-        const ButtonRecord& choice = choices.buttons[i];
-        if (x >= choice.left && x < choice.right && y >= choice.top && y < choice.bottom) {
-            choices.hover = static_cast<int>(i);
-            break;
-        }
-    }
-    return choices.hover;
 }
 
 }  // namespace morv

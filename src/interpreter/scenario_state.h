@@ -34,10 +34,10 @@ public:
     // A malformed block changes nothing and gives false.
     bool ReadVariables(SaveStream& in);
 
+    // Adds a menu button; refused after a message when a hundred exist.
+    bool addMenuButton(ButtonRecord button);
     // Adds a choice that loads its target; refused after a message when ten exist.
     bool addChoice(const std::string& target, const Rect& rect, const std::string& text);
-    // The first choice (in the order added) under the point, or -1; kept as the hover.
-    int hitChoice(int x, int y);
 
     std::string saveComment;
     VariableTable variables;

@@ -13,9 +13,10 @@ public:
     // Shows frames of width x height at the given depth, windowed (client area
     // exactly width x height) or full screen. False when the mode cannot be set.
     virtual bool setMode(int width, int height, PixelFormat format, bool fullScreen) = 0;
-    // Shows one frame. May be called from a worker thread; the platform then hands
-    // the frame to its main thread.
+    // Shows one frame. Called from a worker thread only when presentsFromAnyThread();
+    // the platform then hands the frame to its main thread.
     virtual void present(const void* pixels, int pitch, int width, int height, PixelFormat format) = 0;
+    virtual bool presentsFromAnyThread() const { return false; }
     // Gives the desktop its own display mode back.
     virtual void restoreDesktop() = 0;
 };

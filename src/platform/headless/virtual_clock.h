@@ -1,5 +1,6 @@
 // The headless platform's clock that moves only when read or slept on.
 #pragma once
+#include <atomic>
 #include <cstdint>
 
 #include "platform/clock.h"
@@ -8,17 +9,18 @@ namespace morv {
 
 // A clock that only moves when it is read or slept on: every read of the tick
 // counter advances it by 1 ms and sleep(n) by n ms, so busy waits always end.
+// An effect worker reads it while the main thread ticks, so it is atomic.
 class VirtualClock : public Clock {
 public:
-    uint32_t ticks() override { return static_cast<uint32_t>(elapsed_++); }
-    void sleep(uint32_t ms) override { elapsed_ += ms; }
-    void yield() override { ++elapsed_; }
+    uint32_t ticks() override { return static_cast<uint32_t>(elapsed_.fetch_add(1, std::memory_order_relaxed)); }
+    void sleep(uint32_t ms) override { elapsed_.fetch_add(ms, std::memory_order_relaxed); }
+    void yield() override { elapsed_.fetch_add(1, std::memory_order_relaxed); }
 
     // Virtual milliseconds since the start, without advancing.
-    uint64_t elapsed() const { return elapsed_; }
+    uint64_t elapsed() const { return elapsed_.load(std::memory_order_relaxed); }
 
 private:
-    uint64_t elapsed_ = 0;
+    std::atomic<uint64_t> elapsed_{0};
 };
 
 }  // namespace morv

@@ -23,6 +23,7 @@ public:
 
     bool setMode(int width, int height, PixelFormat format, bool fullScreen) override;
     void present(const void* pixels, int pitch, int width, int height, PixelFormat format) override;
+    bool presentsFromAnyThread() const override { return true; }
     void restoreDesktop() override;
 
     // Shows the newest frame a worker thread presented, if one waits.
