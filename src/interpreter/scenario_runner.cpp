@@ -4,6 +4,7 @@
 #include "config/game_config.h"
 #include "config/user_settings.h"
 #include "display/screen.h"
+#include "effects/effect_worker.h"
 #include "interpreter/scenario_state.h"
 #include "platform/platform.h"
 #include "saves/read_log.h"
@@ -33,6 +34,7 @@ bool ScenarioRunner::initialise() {
     if (!script_) return false;
     screen_ = std::make_unique<Screen>(*config_, platform_);
     if (screen_->createDisplay() < 0) return false;
+    effectWorker_ = std::make_unique<EffectWorker>();
     sound_ = std::make_unique<SoundSystem>(*config_, platform_);
     if (!sound_->initialise()) return false;
     readLog_ = std::make_unique<ReadLog>(platform_.files());
@@ -99,6 +101,7 @@ bool ScenarioRunner::idle() const {
 }
 
 void ScenarioRunner::restart() {
+    if (effectWorker_) effectWorker_->stop();
     enterInitialState();
     if (sound_) sound_->stopAll();
     if (state_) state_->clearGame();
@@ -118,6 +121,8 @@ void ScenarioRunner::shutdown() {
     if (shutDown_) return;
     shutDown_ = true;
     if (config_) writeUserSettings(*config_, platform_);
+    // The worker draws on the screen's surfaces: it ends before they go.
+    if (effectWorker_) effectWorker_->stop();
     if (screen_) screen_->restoreDisplayMode();
     suspended_.reset();
     script_.reset();

@@ -11,6 +11,7 @@
 
 namespace morv {
 
+class EffectWorker;
 struct GameConfig;
 class Platform;
 class ReadLog;
@@ -156,6 +157,7 @@ private:
     std::unique_ptr<Screen> screen_;
     std::unique_ptr<SoundSystem> sound_;
     std::unique_ptr<ReadLog> readLog_;
+    std::unique_ptr<EffectWorker> effectWorker_;  // draws threaded transitions on the screen's surfaces
 
     EngineState engineState_;
     bool skipAll_ = false;

@@ -26,8 +26,15 @@ bool ScenarioRunner::tick() {
             return tickFade();
         case EngineState::kWorkerEffect:
         case EngineState::kShow + EngineState::kWorkerEffect:
-            if (!screen_->effectBusy()) lowerState(EngineState::kWorkerEffect);
-            if (skipping()) askWorkerToStop();
+            screen_->showWorkerFrame();
+            if (screen_->effectBusy() == 0) {
+                lowerState(EngineState::kWorkerEffect);
+            } else if (skipping()) {
+                askWorkerToStop();
+            } else {
+                // The worker gets the processor while this thread only polls.
+                platform_.clock().yield();
+            }
             return false;
         case EngineState::kFlash:
             if (sound_->flashFinished()) lowerState(EngineState::kFlashOnShow);
@@ -176,7 +183,7 @@ bool ScenarioRunner::advanceByState(std::optional<PointerPosition> at) {
         case EngineState::kShow + EngineState::kWorkerEffect:
             if (!script_->skippable()) return false;
             screen_->effectRun() = 0;
-            while (screen_->effectBusy()) platform_.clock().yield();
+            while (screen_->effectBusy() != 0) platform_.clock().yield();
             return advanceShowScript();
         case EngineState::kMovie:
             if (!script_->skippable()) return false;
