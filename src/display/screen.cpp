@@ -131,6 +131,23 @@ EffectCanvas Screen::effectCanvas() {
                         sceneChanged_};
 }
 
+EffectCanvas Screen::workerCanvas() {
+    EffectCanvas canvas = effectCanvas();
+    if (platform_.display().presentsFromAnyThread()) return canvas;
+    canvas.present = [this] {
+        const Surface& frame = surface(SurfaceRole::FrameSurface);
+        if (frame.valid()) workerFrames_.put(frame.row(0), frame.pitch(), frame.width(), frame.height(), format_);
+    };
+    return canvas;
+}
+
+void Screen::showWorkerFrame() {
+    if (!workerFrames_.take(workerFrame_)) return;
+    if (effectBusy_.load(std::memory_order_acquire) == 0) return;
+    platform_.display().present(workerFrame_.pixels.data(), workerFrame_.pitch(), workerFrame_.width,
+                                workerFrame_.height, workerFrame_.format);
+}
+
 void Screen::stopEffects() {
     effectRun_.store(0, std::memory_order_release);
     Clock& clock = platform_.clock();

@@ -16,6 +16,7 @@
 #include "display/surface.h"
 #include "display/text_renderer.h"
 #include "display/text_window.h"
+#include "platform/frame_mailbox.h"
 #include "platform/pixel_format.h"
 
 namespace morv {
@@ -188,6 +189,13 @@ public:
     std::atomic<int32_t>& effectBusy() { return effectBusy_; }
     // The surfaces, clock and flags effects draw with; its present shows FrameSurface.
     EffectCanvas effectCanvas();
+    // The same for the effect worker. Its present goes straight to a display that
+    // takes frames from any thread; otherwise the frame waits for showWorkerFrame.
+    EffectCanvas workerCanvas();
+    // Main thread, while a worker draws: shows the newest frame it handed over.
+    // Once the worker has finished its frames are dropped: the final picture is
+    // shown by the next presentation.
+    void showWorkerFrame();
     bool sceneChanged() const { return sceneChanged_; }
     void setSceneChanged(bool changed) { sceneChanged_ = changed; }
 
@@ -228,6 +236,8 @@ private:
 
     std::atomic<int32_t> effectRun_{0};
     std::atomic<int32_t> effectBusy_{0};
+    FrameMailbox workerFrames_;
+    FrameCopy workerFrame_;  // the last frame taken from the worker
     std::atomic<bool> sceneChanged_{true};
 
     std::string backgroundName_;

@@ -7,6 +7,7 @@
 #include "effects/effect_table.h"
 #include "effects/rect_effect.h"
 #include "effects/run_effect.h"
+#include "effects/threaded_effect.h"
 #include "interpreter/command_arguments.h"
 #include "interpreter/effect_commands.h"
 #include "interpreter/engine_status.h"
@@ -52,10 +53,11 @@ void preparePictures(Screen& screen, const TransitionRequest& request) {
     }
 }
 
-// Runs a transition to its end on this thread; true when it has finished. Effects
-// of effect libraries are not loaded yet: their picture ("BUFFER" or empty keeps
-// the stage) becomes the stage and the stage is shown at once.
-bool runTransition(Screen& screen, const TransitionRequest& request) {
+// Runs a transition: to its end on this thread, or started on the worker when
+// one is given. True when it has finished. Effects of effect libraries are not
+// loaded yet: their picture ("BUFFER" or empty keeps the stage) becomes the stage
+// and the stage is shown at once.
+bool runTransition(Screen& screen, EffectWorker* worker, const TransitionRequest& request) {
     if (request.effect == TransitionRequest::kLibraryEffect) {
         if (!pictureKeepsStage(request.picture)) screen.setBackground(request.picture);
         screen.showStage();
@@ -64,8 +66,10 @@ bool runTransition(Screen& screen, const TransitionRequest& request) {
     // Numbers that are no built-in effect change nothing.
     if (!effectKind(request.effect, screen.height())) return true;
     preparePictures(screen, request);
-    // The canvas is taken after the scroll image replaced the scratch surface.
-    runEffect(screen.effectCanvas(), {request.effect, request.durationMs, request.parameter});
+    // The canvases are taken after the scroll image replaced the scratch surface.
+    const EffectRequest effect{request.effect, request.durationMs, request.parameter};
+    if (worker) return startThreadedEffect(*worker, screen.effectCanvas(), screen.workerCanvas(), effect);
+    runEffect(screen.effectCanvas(), effect);
     return true;
 }
 
@@ -92,12 +96,14 @@ void EffectCommands::perform(ScenarioCommand& command) {
         case CommandId::CgEffect:
             substitute(command, 0, 3);
             status.clearPluginBit();
-            runTransition(c_.screen, transitionRequest(command));
+            runTransition(c_.screen, nullptr, transitionRequest(command));
             break;
         case CommandId::ThreadCgEffect:
             substitute(command, 0, 3);
             status.set((status.value() & EngineState::kWorkerKeepMask) + EngineState::kWorkerEffect);
-            if (runTransition(c_.screen, transitionRequest(command))) status.lower(EngineState::kWorkerEffect);
+            if (runTransition(c_.screen, &c_.worker, transitionRequest(command))) {
+                status.lower(EngineState::kWorkerEffect);
+            }
             break;
         case CommandId::CgEffect2:
             substitute(command, 0, 1);

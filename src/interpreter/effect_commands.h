@@ -5,6 +5,7 @@
 namespace morv {
 
 class Clock;
+class EffectWorker;
 class EngineStatus;
 class Screen;
 class VariableTable;
@@ -14,6 +15,7 @@ struct EffectContext {
     EngineStatus& status;
     VariableTable& variables;
     Clock& clock;
+    EffectWorker& worker;  // runs threadcgeffect transitions
 };
 
 class EffectCommands {

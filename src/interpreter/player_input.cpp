@@ -75,7 +75,7 @@ bool PlayerInput::advanceByState(std::optional<PointerPosition> at) {
         case EngineState::kShow + EngineState::kWorkerEffect:
             if (!c_.scripts.running()->skippable()) return false;
             c_.screen.effectRun() = 0;
-            while (c_.screen.effectBusy()) c_.clock.yield();
+            while (c_.screen.effectBusy() != 0) c_.clock.yield();
             return advanceShowScript();
         case EngineState::kMovie:
             if (!c_.scripts.running()->skippable()) return false;

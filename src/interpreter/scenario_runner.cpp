@@ -5,6 +5,7 @@
 #include "config/game_config.h"
 #include "config/user_settings.h"
 #include "display/screen.h"
+#include "effects/effect_worker.h"
 #include "interpreter/choice_screen.h"
 #include "interpreter/effect_commands.h"
 #include "interpreter/flow_commands.h"
@@ -56,6 +57,7 @@ bool ScenarioRunner::initialise() {
     if (!scripts_->open(config_->firstScenario, ScriptKind::Scenario)) return false;
     screen_ = std::make_unique<Screen>(*config_, platform_);
     if (screen_->createDisplay() < 0) return false;
+    effectWorker_ = std::make_unique<EffectWorker>();
     sound_ = std::make_unique<SoundSystem>(*config_, platform_);
     if (!sound_->initialise()) return false;
     readLog_ = std::make_unique<ReadLog>(platform_.files());
@@ -74,7 +76,7 @@ void ScenarioRunner::makeHandlers() {
     flow_ = std::make_unique<FlowCommands>(FlowContext{status_, *scripts_, *state_, clock});
     text_ = std::make_unique<TextCommands>(TextContext{*config_, *screen_, status_, variables, clock});
     images_ = std::make_unique<ImageCommands>(ImageContext{*config_, *screen_, status_, *state_, clock});
-    effects_ = std::make_unique<EffectCommands>(EffectContext{*screen_, status_, variables, clock});
+    effects_ = std::make_unique<EffectCommands>(EffectContext{*screen_, status_, variables, clock, *effectWorker_});
     sounds_ = std::make_unique<SoundCommands>(SoundContext{*sound_, *screen_, status_, *scripts_, variables});
     system_ = std::make_unique<SystemCommands>(
         SystemContext{status_, *scripts_, *screen_, *sound_, *saves_, variables});
@@ -117,6 +119,7 @@ bool ScenarioRunner::idle() const {
 }
 
 void ScenarioRunner::restart() {
+    if (effectWorker_) effectWorker_->stop();
     enterInitialState();
     if (sound_) sound_->stopAll();
     if (state_) state_->clearGame();
@@ -137,6 +140,8 @@ void ScenarioRunner::shutdown() {
     if (shutDown_) return;
     shutDown_ = true;
     if (config_) writeUserSettings(*config_, platform_);
+    // The worker draws on the screen's surfaces: it ends before they go.
+    if (effectWorker_) effectWorker_->stop();
     if (screen_) screen_->restoreDisplayMode();
     if (scripts_) scripts_->clear();
     readLog_.reset();

@@ -18,6 +18,7 @@ class FlowCommands;
 class ImageCommands;
 class MenuScreen;
 class PlayerInput;
+class EffectWorker;
 class ReadLog;
 class RunningScripts;
 class SaveProcedure;
@@ -109,6 +110,7 @@ private:
     std::unique_ptr<ReadLog> readLog_;
     std::unique_ptr<SaveProcedure> saves_;
     EngineStatus status_;
+    std::unique_ptr<EffectWorker> effectWorker_;  // draws threaded transitions on the screen's surfaces
 
     // The command groups and the player's operations, made once every part exists.
     std::unique_ptr<FlowCommands> flow_;

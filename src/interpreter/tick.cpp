@@ -29,8 +29,15 @@ bool ScenarioRunner::tick() {
             return false;
         case EngineState::kWorkerEffect:
         case EngineState::kShow + EngineState::kWorkerEffect:
-            if (!screen_->effectBusy()) status_.lower(EngineState::kWorkerEffect);
-            if (status_.skipping()) effects_->askWorkerToStop();
+            screen_->showWorkerFrame();
+            if (screen_->effectBusy() == 0) {
+                status_.lower(EngineState::kWorkerEffect);
+            } else if (status_.skipping()) {
+                effects_->askWorkerToStop();
+            } else {
+                // The worker gets the processor while this thread only polls.
+                platform_.clock().yield();
+            }
             return false;
         case EngineState::kFlash:
             if (sound_->flashFinished()) status_.lower(EngineState::kFlashOnShow);
