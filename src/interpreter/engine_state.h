@@ -1,3 +1,4 @@
+// The interpreter's one wait-state value.
 #pragma once
 #include <cstdint>
 

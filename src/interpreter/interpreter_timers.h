@@ -1,3 +1,4 @@
+// The timers of the interpreter: delays, wait times and the pace of typing and fades.
 #pragma once
 #include <cstdint>
 

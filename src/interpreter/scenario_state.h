@@ -1,3 +1,4 @@
+// The per-game state of the scenario language: variables, buttons, flags and calls.
 #pragma once
 #include <string>
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/pixel_format.h"
+#include "platform/pointer_position.h"
 
 namespace morv {
 
@@ -17,6 +18,12 @@ public:
     virtual void present(const void* pixels, int pitch, int width, int height, PixelFormat format) = 0;
     // Gives the desktop its own display mode back.
     virtual void restoreDesktop() = 0;
+    // Where the pointer is over the presented frame, in frame pixels. Displays
+    // without a pointer keep it at the top left.
+    virtual PointerPosition pointer() { return {}; }
+    // Moves the pointer to a frame position; the window then reports the move as
+    // any other pointer move.
+    virtual void movePointer(PointerPosition) {}
 };
 
 }  // namespace morv

@@ -23,6 +23,8 @@ public:
     bool setMode(int width, int height, PixelFormat format, bool fullScreen) override;
     void present(const void* pixels, int pitch, int width, int height, PixelFormat format) override;
     void restoreDesktop() override;
+    PointerPosition pointer() override;
+    void movePointer(PointerPosition at) override;
 
     // Shows the newest frame a worker thread presented, if one waits.
     void showPendingFrame();
