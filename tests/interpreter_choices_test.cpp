@@ -102,7 +102,7 @@ TEST_F(ChoiceTest, WithTheWindowHiddenAClickShowsItAndPicksNothing) {
 }
 
 TEST_F(ChoiceTest, EnterPicksTheChoiceUnderThePointerAndAClickBesideThemNothing) {
-    startAtChoices({{"scenario.txt", "select 4 가\n+ 5 나\nend\nsetflag 하나\nsetflag 둘\nend\n"}});
+    startAtChoices({{"scenario.txt", "select 4 가\n+ 5 나\nsetflag 셋\nsetflag 하나\nsetflag 둘\nend\n"}});
     const PointerPosition second = inside(1);
     runner_->advance(PointerPosition{second.x, 47});
     EXPECT_EQ(state(), EngineState::kChoices);
@@ -113,9 +113,9 @@ TEST_F(ChoiceTest, EnterPicksTheChoiceUnderThePointerAndAClickBesideThemNothing)
 }
 
 TEST_F(ChoiceTest, TheHoveredChoiceIsTintedWithTheHighlightColour) {
-    startAtChoices({{"scenario.txt", "select 3 가가가\nend\nend\n"}}, "TEXTHIGHLIGHTCOLOR = 0, 255, 0\n");
+    startAtChoices({{"scenario.txt", "select 3 가\nend\nend\n"}}, "TEXTHIGHLIGHTCOLOR = 0, 255, 0\n");
     const ButtonRecord choice = choices().buttons[0];
-    const int x = choice.right - 2;
+    const int x = (choice.left + choice.right) / 2;
     const int y = choice.bottom - 1;
     runner_->tick();
     const Pixel before = pixel(platform_->frame(), x, y);

@@ -97,21 +97,21 @@ TEST_F(Menus, TheGalleryShowsSeenPicturesAndClearTurnsThemBackIntoPlaceholders) 
     EXPECT_EQ(state(), EngineState::kMenu);
 
     runner_->advance(PointerPosition{1, 61});
-    EXPECT_FALSE(flags().IsSet("본그림"));
+    EXPECT_FALSE(flags().IsSet(cp949("본그림")));
     runner_->advance(PointerPosition{101, 61});
     EXPECT_EQ(menu().buttons[0].kind, ButtonKind::GalleryNotSeen);
 }
 
 TEST_F(Menus, IfflagJumpsToALineOfTheButtonScriptOrToAnotherFile) {
-    startAtMenu("ifflag 깃발 4 다른메뉴.txt\ntextbutton END 0 0 틀림\nend\ntextbutton EVENT x 0 0 맞음\nend\n",
+    startAtMenu("ifflag 깃발 3 다른메뉴.txt\ntextbutton END 0 0 틀림\ntextbutton EVENT x 0 0 맞음\nend\n",
                 {{"다른메뉴.txt", "textbutton EVENT x 0 0 파일\ntextbutton EVENT x 0 30 둘\nend\n"}});
     // The flag is not set: the file replaces the button script.
     EXPECT_EQ(menu().count, 2u);
-    flags().Set("깃발");
+    flags().Set(cp949("깃발"));
     runner_->restart();
     ASSERT_TRUE(tickUntil([this] { return state() == EngineState::kMenu; }));
     ASSERT_EQ(menu().count, 1u);
-    EXPECT_EQ(menu().buttons[0].text, "맞음");
+    EXPECT_EQ(menu().buttons[0].text, cp949("맞음"));
 }
 
 TEST_F(Menus, AnInvalidLineInAButtonScriptEndsTheGame) {

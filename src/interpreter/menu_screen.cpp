@@ -87,8 +87,14 @@ bool MenuScreen::build() {
             case CommandId::IfFlag: {
                 substituteArguments(c_.state.variables, command, 1, 2);
                 const std::string& target = c_.state.flags.IsSet(args[0]) ? args[1] : args[2];
-                // A file target replaces the button script and building goes on with its commands.
-                if (!target.empty()) c_.scripts.resolveDigitLedTarget(target);
+                if (target.empty()) break;
+                // A file target replaces the button script and building goes on with its buttons:
+                // it is read as a button script, since a scenario cannot hold buttons.
+                if (target[0] >= '0' && target[0] <= '9') {
+                    c_.scripts.running()->GoToLine(decimalValue(target));
+                } else {
+                    c_.scripts.open(target, ScriptKind::ButtonScript);
+                }
                 break;
             }
             case CommandId::Invalid:
