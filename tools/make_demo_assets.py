@@ -211,6 +211,68 @@ def draw_caret():
     return caret
 
 
+def draw_title():
+    """The title screen: a dusk sky over the school roof's railing, a large moon."""
+    title = Canvas(640, 480, (0, 0, 0))
+    title.fill_rows(0, 480, lambda y: mix((24, 28, 80), (230, 140, 120), y / 480))
+    for x, y in ((60, 40), (150, 90), (260, 30), (420, 70), (560, 50), (600, 140), (90, 170), (330, 120)):
+        title.ellipse(x, y, 2, 2, (255, 255, 230))
+    title.ellipse(500, 120, 56, 56, (255, 244, 210))
+    title.ellipse(522, 106, 50, 50, mix((24, 28, 80), (230, 140, 120), 106 / 480))  # the crescent's shadow
+    title.rect(0, 400, 640, 480, (60, 56, 70))  # the roof
+    title.rect(0, 360, 640, 366, (150, 150, 160))  # railing
+    for x in range(10, 640, 40):
+        title.rect(x, 366, x + 4, 400, (150, 150, 160))
+    return title
+
+
+def draw_night():
+    """The roof at night, seen only on the branch where the player stays behind."""
+    night = Canvas(640, 480, (0, 0, 0))
+    night.fill_rows(0, 480, lambda y: mix((8, 10, 40), (40, 50, 110), y / 480))
+    for i in range(60):
+        x = (i * 137) % 640
+        y = (i * 71) % 330
+        night.ellipse(x, y, 1.5, 1.5, (255, 255, 240))
+    night.ellipse(120, 90, 30, 30, (250, 250, 230))
+    night.rect(0, 400, 640, 480, (30, 30, 44))
+    night.rect(0, 360, 640, 366, (90, 90, 110))
+    for x in range(10, 640, 40):
+        night.rect(x, 366, x + 4, 400, (90, 90, 110))
+    return night
+
+
+def draw_locked():
+    """The gallery's placeholder for a picture not seen yet: grey with a padlock."""
+    locked = Canvas(260, 195, (70, 70, 80))
+    locked.rect(4, 4, 256, 191, (96, 96, 108))
+    locked.ellipse(130, 80, 26, 30, (200, 200, 210))
+    locked.ellipse(130, 80, 16, 20, (96, 96, 108))
+    locked.rect(96, 90, 164, 150, (200, 200, 210))
+    locked.ellipse(130, 114, 7, 8, (70, 70, 80))
+    return locked
+
+
+def draw_button(look, icon):
+    """A pill-shaped button on a magenta key; look 0 normal, 1 hovered, 2 pressed."""
+    button = Canvas(160, 40, MAGENTA, soft=False)
+    face = ((70, 90, 170), (110, 140, 230), (40, 50, 110))[look]
+    rim = ((200, 210, 250), (255, 255, 255), (150, 160, 210))[look]
+    button.ellipse(20, 20, 19, 19, rim)
+    button.ellipse(140, 20, 19, 19, rim)
+    button.rect(20, 1, 140, 39, rim)
+    button.ellipse(20, 20, 16, 16, face)
+    button.ellipse(140, 20, 16, 16, face)
+    button.rect(20, 4, 140, 36, face)
+    if icon == "start":  # a play triangle
+        button.polygon([(68, 9), (68, 31), (96, 20)], rim)
+    else:  # a cross: clear everything
+        for d in range(-10, 11):
+            button.rect(80 + d - 2, 20 + d - 2, 80 + d + 2, 20 + d + 2, rim)
+            button.rect(80 + d - 2, 20 - d - 2, 80 + d + 2, 20 - d + 2, rim)
+    return button
+
+
 def main():
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     game = sys.argv[1] if len(sys.argv) > 1 else os.path.join(root, "games", "demo")
@@ -220,7 +282,13 @@ def main():
         "chr/girl.png": png_bytes(draw_girl()),
         "chr/friend.bmp": bmp_bytes(draw_friend()),
         "caret.bmp": bmp_bytes(draw_caret()),
+        "cg/title.bmp": bmp_bytes(draw_title()),
+        "cg/bg_night.bmp": bmp_bytes(draw_night()),
+        "cg/locked.bmp": bmp_bytes(draw_locked()),
     }
+    for icon in ("start", "clear"):
+        for look in range(3):
+            outputs[f"menu/{icon}{look}.bmp"] = bmp_bytes(draw_button(look, icon))
     for name, data in outputs.items():
         path = os.path.join(game, name)
         os.makedirs(os.path.dirname(path), exist_ok=True)

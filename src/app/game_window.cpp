@@ -2,6 +2,7 @@
 #include "app/game_window.h"
 
 #include "app/game_app.h"
+#include "interpreter/player_input.h"
 #include "interpreter/scenario_runner.h"
 #include "platform/platform.h"
 
@@ -24,14 +25,10 @@ void GameWindow::dispatch(const WindowEvent& event) {
             close();
             break;
         case WindowEvent::Kind::KeyDown:
-            if (event.key == Key::Escape) {
-                confirmExit();
-            } else if (runner && event.key == Key::Enter) {
-                closeWhen(runner->advance());
-            } else if (runner && event.key == Key::Space) {
-                runner->toggleWindow();
-            } else if (runner && event.key == Key::Ctrl) {
-                closeWhen(runner->fastForward());
+            if (!runner) {
+                if (event.key == Key::Escape) confirmExit();
+            } else {
+                keyDown(*runner, event.key);
             }
             break;
         case WindowEvent::Kind::KeyUp:
@@ -40,12 +37,52 @@ void GameWindow::dispatch(const WindowEvent& event) {
         case WindowEvent::Kind::MouseDown:
             if (runner && event.button == MouseButton::Left) closeWhen(runner->advance(PointerPosition{event.x, event.y}));
             break;
+        case WindowEvent::Kind::MouseUp:
+            if (runner && event.button == MouseButton::Left) runner->buttonRelease();
+            break;
+        case WindowEvent::Kind::MouseMove:
+            if (runner) runner->pointerMove(PointerPosition{event.x, event.y}, event.value != 0);
+            break;
         case WindowEvent::Kind::Wheel:
-            // Toward the player: the forward step.
-            if (runner && event.value < 0) closeWhen(runner->forwardStep());
+            if (runner) wheel(*runner, event.value);
             break;
         default:
             break;
+    }
+}
+
+void GameWindow::keyDown(ScenarioRunner& runner, Key key) {
+    switch (key) {
+        case Key::Escape:
+            if (runner.cancel()) close();
+            break;
+        case Key::Enter:
+            closeWhen(runner.advance());
+            break;
+        case Key::Space:
+            runner.toggleWindow();
+            break;
+        case Key::Ctrl:
+            closeWhen(runner.fastForward());
+            break;
+        case Key::Up:
+        case Key::Down:
+            closeWhen(runner.arrowKey(key == Key::Up ? PlayerInput::Arrow::Up : PlayerInput::Arrow::Down));
+            break;
+        default:
+            break;
+    }
+}
+
+void GameWindow::wheel(ScenarioRunner& runner, int notches) {
+    // Toward the player (negative) the text goes on; away from the player the review steps back.
+    for (int i = 0; i < (notches < 0 ? -notches : notches); ++i) {
+        if (notches > 0) {
+            runner.reviewBack();
+        } else if (runner.reviewForward()) {
+            closeWhen(true);
+            return;
+        }
     }
 }
 

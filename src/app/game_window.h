@@ -5,6 +5,7 @@
 namespace morv {
 
 class GameApp;
+class ScenarioRunner;
 
 // The game window: hands every window event to the engine operation it reaches.
 class GameWindow {
@@ -22,6 +23,9 @@ public:
 private:
     // Asks "프로그램을 종료합니다."; closes the window on OK.
     void confirmExit();
+    void keyDown(ScenarioRunner& runner, Key key);
+    // One engine step per notch.
+    void wheel(ScenarioRunner& runner, int notches);
     // The engine reported the end of the game.
     void closeWhen(bool gameEnded);
 

@@ -1,4 +1,4 @@
-// The interpreter's wait-state value.
+// The interpreter's one wait-state value.
 #pragma once
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-// The interpreter's timers on the millisecond counter.
+// The timers of the interpreter: delays, wait times and the pace of typing and fades.
 #pragma once
 #include <cstdint>
 

@@ -1,4 +1,5 @@
-// The player's operations during play: advance, the text window, skipping and auto play.
+// The player's operations during play: advance, the text window, cancel, skipping,
+// auto play, the review, the arrow keys and the pointer.
 #include "interpreter/player_input.h"
 
 #include "config/game_config.h"
@@ -8,65 +9,87 @@
 #include "interpreter/effect_commands.h"
 #include "interpreter/engine_status.h"
 #include "interpreter/menu_screen.h"
+#include "interpreter/review_screen.h"
 #include "interpreter/running_scripts.h"
 #include "interpreter/system_commands.h"
 #include "interpreter/text_commands.h"
 #include "platform/clock.h"
+#include "platform/message_boxes.h"
 #include "script/script_file.h"
 #include "sound/sound_system.h"
 
 namespace morv {
 
+namespace {
+
+// States whose text the scenario is running or typing: 0 to 3, 4096 and 4097.
+bool textGoesOn(int32_t state) {
+    return (state >= EngineState::kScenario && state <= EngineState::kWorkerEffect) ||
+           state == EngineState::kPluginBit || state == EngineState::kPluginBit + EngineState::kTyping;
+}
+
+bool choicesWait(int32_t state) {
+    return state == EngineState::kChoices || state == EngineState::kPluginBit + EngineState::kChoices;
+}
+
+}  // namespace
+
 bool PlayerInput::advance(std::optional<PointerPosition> at) {
+    EngineStatus& status = c_.status;
     // A click stops skipping read text and auto play, except while choices wait.
-    if (c_.status.value() != EngineState::kChoices) {
-        if (c_.status.lineRead) c_.status.skipRead = false;
-        c_.status.autoMode = false;
+    if (status.value() != EngineState::kChoices) {
+        if (status.lineRead) status.skipRead = false;
+        status.autoMode = false;
     }
-    c_.status.run = true;
+    runBeforeAdvance_ = status.run;
+    status.run = true;
     return advanceByState(at);
 }
 
 bool PlayerInput::advanceByState(std::optional<PointerPosition> at) {
-    const bool plugin = c_.status.state().pluginRunning();
-    switch (c_.status.state().base()) {
+    EngineStatus& status = c_.status;
+    const bool plugin = status.state().pluginRunning();
+    switch (status.state().base()) {
         case EngineState::kScenario:
-            if (c_.status.delay.active) {
-                if (!c_.status.delay.skippable) return false;
-                c_.status.delay.clear();
+            if (status.delay.active) {
+                if (!status.delay.skippable) return false;
+                status.delay.clear();
             }
-            if (c_.status.windowShown) return c_.execution.executeNext();
-            if (c_.config.spaceKeyEnabled) flipWindow();
+            if (status.windowShown) return c_.execution.executeNext();
+            showHiddenWindow();
             return false;
         case EngineState::kTyping:
-            if (!c_.status.pageWait) {
-                if (!plugin) c_.status.fastForward = true;
+            if (!status.pageWait) {
+                if (!plugin) status.fastForward = true;
                 c_.text.revealRest();
-            } else if (c_.status.windowShown) {
-                c_.status.delay.clear();
+            } else if (status.windowShown) {
+                status.delay.clear();
                 if (plugin) {
-                    c_.status.pageWait = false;
+                    status.pageWait = false;
                     c_.screen.continueOnFreshPage();
                     c_.text.revealRest();
                 } else {
                     c_.text.continueText();
                 }
-            } else if (!c_.status.delay.active && c_.config.spaceKeyEnabled) {
-                flipWindow();
+            } else {
+                showHiddenWindow();
             }
             return false;
         case EngineState::kFading:
             c_.screen.finishQuickFade();
-            c_.status.lower(EngineState::kFading);
+            status.lower(EngineState::kFading);
             return false;
         case EngineState::kWorkerEffect:
             c_.effects.askWorkerToStop();
             return false;
+        case EngineState::kReview:
+        case EngineState::kChoices + EngineState::kReview:
+            if (at) c_.review.click(*at);
+            return false;
         case EngineState::kMenu:
             return c_.menus.click(at);
         case EngineState::kGalleryImage:
-            c_.screen.showStage();
-            c_.status.set(EngineState::kMenu);
+            c_.menus.closeGalleryPicture();
             return false;
         case EngineState::kShow:
         case EngineState::kShow + EngineState::kTyping:
@@ -86,12 +109,19 @@ bool PlayerInput::advanceByState(std::optional<PointerPosition> at) {
             c_.sound.stopFlash();
             return advanceShowScript();
         case EngineState::kChoices:
-            if (c_.status.windowShown) return c_.choices.pick(at);
-            if (!c_.status.delay.active && c_.config.spaceKeyEnabled) flipWindow();
+            if (status.windowShown) return c_.choices.pick(at);
+            showHiddenWindow();
             return false;
         default:
             return false;
     }
+}
+
+void PlayerInput::showHiddenWindow() {
+    if (c_.status.delay.active || !c_.config.spaceKeyEnabled) return;
+    flipWindow();
+    // The click only brought the window back: the line shown now waits for the next click.
+    c_.status.run = runBeforeAdvance_;
 }
 
 bool PlayerInput::advanceShowScript() {
@@ -100,18 +130,12 @@ bool PlayerInput::advanceShowScript() {
     return c_.execution.executeNext();
 }
 
-bool PlayerInput::forwardStep() {
-    const int32_t state = c_.status.value();
-    const bool advances = (state >= EngineState::kScenario && state <= EngineState::kWorkerEffect) ||
-                          state == EngineState::kPluginBit || state == EngineState::kPluginBit + EngineState::kTyping;
-    return advances ? advance() : false;
-}
-
 void PlayerInput::flipWindow() {
-    if (!c_.status.state().lowByteClear() && !c_.status.pageWait) return;
-    c_.status.windowShown = !c_.status.windowShown;
-    if (c_.status.state().pluginRunning()) return;
-    if (c_.status.windowShown) {
+    EngineStatus& status = c_.status;
+    if (!status.state().lowByteClear() && !status.pageWait) return;
+    status.windowShown = !status.windowShown;
+    if (status.state().pluginRunning()) return;
+    if (status.windowShown) {
         c_.screen.redrawTextWindow();
     } else {
         c_.screen.hideTextWindow();
@@ -124,15 +148,41 @@ void PlayerInput::toggleWindow() {
     flipWindow();
 }
 
+bool PlayerInput::cancel() {
+    const int32_t state = c_.status.value();
+    if (ReviewScreen::isReviewState(state)) {
+        c_.review.leave();
+        return false;
+    }
+    switch (state) {
+        case EngineState::kGalleryImage:
+            c_.menus.closeGalleryPicture();
+            return false;
+        case EngineState::kMovie:
+        case EngineState::kFlash:
+            if (!c_.scripts.running()->skippable()) return false;
+            if (state == EngineState::kMovie) {
+                c_.sound.stopMovie();
+            } else {
+                c_.sound.stopFlash();
+            }
+            c_.system.resumeSuspendedScenario();
+            return false;
+        default:
+            return c_.messages.question("프로그램을 종료합니다.");
+    }
+}
+
 bool PlayerInput::fastForward() {
-    c_.status.skipRead = false;
-    c_.status.autoMode = false;
-    c_.status.skipAll = true;
-    const int32_t base = c_.status.state().base();
+    EngineStatus& status = c_.status;
+    status.skipRead = false;
+    status.autoMode = false;
+    status.skipAll = true;
+    const int32_t base = status.state().base();
     const bool advances = (base >= EngineState::kScenario && base <= EngineState::kWorkerEffect) ||
                           (base >= EngineState::kShow && base <= EngineState::kShow + EngineState::kWorkerEffect);
     const bool ended = advances && advance();
-    c_.status.run = true;
+    status.run = true;
     return ended;
 }
 
@@ -141,13 +191,80 @@ void PlayerInput::endFastForward() { c_.status.skipAll = false; }
 void PlayerInput::setSkipRead(bool on) { c_.status.skipRead = on; }
 
 void PlayerInput::setAuto(bool on) {
-    c_.status.autoMode = on;
+    EngineStatus& status = c_.status;
+    status.autoMode = on;
     if (!on) return;
-    c_.status.run = true;
-    const int32_t state = c_.status.value();
-    if ((state == EngineState::kScenario || state == EngineState::kPluginBit) && !c_.status.delay.active) {
+    status.run = true;
+    const int32_t state = status.value();
+    if ((state == EngineState::kScenario || state == EngineState::kPluginBit) && !status.delay.active) {
         c_.text.startAutoWait();
     }
+}
+
+void PlayerInput::reviewBack() {
+    EngineStatus& status = c_.status;
+    if (status.delay.active) return;
+    const int32_t state = status.value();
+    if (ReviewScreen::isReviewState(state)) {
+        c_.review.lineBack();
+        return;
+    }
+    switch (state) {
+        case EngineState::kScenario:
+        case EngineState::kChoices:
+        case EngineState::kPluginBit:
+        case EngineState::kPluginBit + EngineState::kChoices:
+            break;
+        case EngineState::kTyping:
+        case EngineState::kPluginBit + EngineState::kTyping:
+            // The page being typed is finished first, and waits for its click after the review.
+            if (!status.pageWait && c_.screen.revealRest() == Screen::kTextPageFull) status.pageWait = true;
+            break;
+        case EngineState::kFading:
+            c_.screen.finishQuickFade();
+            break;
+        default:
+            return;
+    }
+    c_.review.open();
+}
+
+bool PlayerInput::reviewForward() {
+    const int32_t state = c_.status.value();
+    if (ReviewScreen::isReviewState(state)) {
+        c_.review.lineForward();
+        return false;
+    }
+    return textGoesOn(state) ? advance() : false;
+}
+
+bool PlayerInput::arrowKey(Arrow arrow) {
+    const int32_t state = c_.status.value();
+    if ((state >= EngineState::kScenario && state <= EngineState::kReview) || ReviewScreen::isReviewState(state)) {
+        if (arrow == Arrow::Down) return reviewForward();
+        reviewBack();
+        return false;
+    }
+    if (choicesWait(state) && c_.status.windowShown) {
+        c_.choices.movePointerToChoice(arrow == Arrow::Up ? ChoiceScreen::PointerTarget::Previous
+                                                          : ChoiceScreen::PointerTarget::Next);
+    }
+    return false;
+}
+
+void PlayerInput::pointerMove(PointerPosition at, bool leftHeld) {
+    const int32_t state = c_.status.value();
+    if (ReviewScreen::isReviewState(state)) {
+        c_.review.pointerMove(at, leftHeld);
+    } else if (state == EngineState::kMenu) {
+        c_.menus.pointerMove(at);
+    } else if (state == EngineState::kChoices && c_.status.windowShown) {
+        c_.choices.pointerMove(at);
+    }
+}
+
+void PlayerInput::buttonRelease() {
+    if (ReviewScreen::isReviewState(c_.status.value())) c_.review.buttonRelease();
 }
 
 }  // namespace morv

@@ -12,6 +12,7 @@
 #include "interpreter/image_commands.h"
 #include "interpreter/menu_screen.h"
 #include "interpreter/player_input.h"
+#include "interpreter/review_screen.h"
 #include "interpreter/running_scripts.h"
 #include "interpreter/save_procedure.h"
 #include "interpreter/scenario_state.h"
@@ -31,6 +32,7 @@ ScenarioRunner::ScenarioRunner(Platform& platform) : platform_(platform), status
 ScenarioRunner::~ScenarioRunner() {
     shutdown();
     input_.reset();
+    review_.reset();
     menus_.reset();
     choices_.reset();
     system_.reset();
@@ -80,11 +82,15 @@ void ScenarioRunner::makeHandlers() {
     sounds_ = std::make_unique<SoundCommands>(SoundContext{*sound_, *screen_, status_, *scripts_, variables});
     system_ = std::make_unique<SystemCommands>(
         SystemContext{status_, *scripts_, *screen_, *sound_, *saves_, variables});
-    choices_ = std::make_unique<ChoiceScreen>(ChoiceContext{*screen_, status_, *scripts_, *state_, *saves_});
-    menus_ = std::make_unique<MenuScreen>(MenuContext{*screen_, status_, *scripts_, *state_, *sound_,
-                                                      platform_.messages(), *system_, *this});
-    input_ = std::make_unique<PlayerInput>(InputContext{*config_, *screen_, status_, *scripts_, *sound_, clock, *text_,
-                                                        *effects_, *choices_, *menus_, *system_, *this});
+    choices_ = std::make_unique<ChoiceScreen>(ChoiceContext{*config_, *screen_, status_, *scripts_, *state_, *saves_,
+                                                            platform_.display(), platform_.trace()});
+    menus_ = std::make_unique<MenuScreen>(MenuContext{*config_, *screen_, status_, *scripts_, *state_, *sound_, *system_,
+                                                      *this, platform_.display(), platform_.events(),
+                                                      platform_.trace()});
+    review_ = std::make_unique<ReviewScreen>(ReviewContext{*screen_, status_, *state_});
+    input_ = std::make_unique<PlayerInput>(InputContext{*config_, *screen_, status_, *scripts_, *sound_, clock,
+                                                        platform_.messages(), *text_, *effects_, *choices_, *menus_,
+                                                        *review_, *system_, *this});
 }
 
 void ScenarioRunner::enterInitialState() {
@@ -150,11 +156,16 @@ void ScenarioRunner::shutdown() {
 // --- The player's operations -------------------------------------------------
 
 bool ScenarioRunner::advance(std::optional<PointerPosition> at) { return input_->advance(at); }
-bool ScenarioRunner::forwardStep() { return input_->forwardStep(); }
 void ScenarioRunner::toggleWindow() { input_->toggleWindow(); }
+bool ScenarioRunner::cancel() { return input_->cancel(); }
 bool ScenarioRunner::fastForward() { return input_->fastForward(); }
 void ScenarioRunner::endFastForward() { input_->endFastForward(); }
 void ScenarioRunner::setSkipRead(bool on) { input_->setSkipRead(on); }
 void ScenarioRunner::setAuto(bool on) { input_->setAuto(on); }
+void ScenarioRunner::reviewBack() { input_->reviewBack(); }
+bool ScenarioRunner::reviewForward() { return input_->reviewForward(); }
+bool ScenarioRunner::arrowKey(PlayerInput::Arrow arrow) { return input_->arrowKey(arrow); }
+void ScenarioRunner::pointerMove(PointerPosition at, bool leftHeld) { input_->pointerMove(at, leftHeld); }
+void ScenarioRunner::buttonRelease() { input_->buttonRelease(); }
 
 }  // namespace morv

@@ -1,4 +1,4 @@
-// The engine object that runs the scenario.
+// The engine: owns the parts of a running game and hands each command to its handler.
 #pragma once
 #include <cstdint>
 #include <memory>
@@ -7,6 +7,7 @@
 
 #include "interpreter/command_execution.h"
 #include "interpreter/engine_status.h"
+#include "interpreter/player_input.h"
 #include "platform/pointer_position.h"
 #include "script/scenario_command.h"
 
@@ -17,9 +18,9 @@ class EffectCommands;
 class FlowCommands;
 class ImageCommands;
 class MenuScreen;
-class PlayerInput;
 class EffectWorker;
 class ReadLog;
+class ReviewScreen;
 class RunningScripts;
 class SaveProcedure;
 class ScenarioState;
@@ -58,16 +59,23 @@ public:
     bool tick();
     // A click (with its position), Enter (without one).
     bool advance(std::optional<PointerPosition> at = std::nullopt);
-    // The wheel turned toward the player.
-    bool forwardStep();
     // Space: shows or hides the text window.
     void toggleWindow();
+    // Escape; true when the player agreed to close the program.
+    bool cancel();
     // Ctrl held: everything completes at once until it is released.
     bool fastForward();
     void endFastForward();
     // The player options "읽은 문장은 빠르게" and "자동게임진행".
     void setSkipRead(bool on);
     void setAuto(bool on);
+    // The wheel away from the player (or "지난 문장 보기"), and toward the player.
+    void reviewBack();
+    bool reviewForward();
+    bool arrowKey(PlayerInput::Arrow arrow);
+    void pointerMove(PointerPosition at, bool leftHeld);
+    // The left button went up.
+    void buttonRelease();
 
     // While set, the main loop does not pace itself.
     bool busy() const { return status_.run; }
@@ -121,6 +129,7 @@ private:
     std::unique_ptr<SystemCommands> system_;
     std::unique_ptr<ChoiceScreen> choices_;
     std::unique_ptr<MenuScreen> menus_;
+    std::unique_ptr<ReviewScreen> review_;
     std::unique_ptr<PlayerInput> input_;
     bool shutDown_ = false;
 };

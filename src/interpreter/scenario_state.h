@@ -1,4 +1,4 @@
-// The scenario language's per-game state: variables, buttons, flags, call stack.
+// The per-game state of the scenario language: variables, buttons, flags and calls.
 #pragma once
 #include <string>
 

@@ -1,5 +1,6 @@
 // The engine tick: advances whatever is in progress and runs the next command when nothing holds it back.
 #include "display/screen.h"
+#include "interpreter/choice_screen.h"
 #include "interpreter/effect_commands.h"
 #include "interpreter/image_commands.h"
 #include "interpreter/player_input.h"
@@ -43,6 +44,10 @@ bool ScenarioRunner::tick() {
             if (sound_->flashFinished()) status_.lower(EngineState::kFlashOnShow);
             return false;
         case EngineState::kChoices:
+            // A plug-in animation draws over the window: the highlight goes back on every tick.
+            if (status_.state().pluginRunning() && status_.windowShown) choices_->refreshHighlight();
+            screen_->present();
+            return false;
         case EngineState::kReview:
         case EngineState::kMenu:
         case EngineState::kGalleryImage:

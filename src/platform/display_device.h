@@ -1,6 +1,7 @@
 // The display port that presented frames go to.
 #pragma once
 #include "platform/pixel_format.h"
+#include "platform/pointer_position.h"
 
 namespace morv {
 
@@ -19,6 +20,12 @@ public:
     virtual bool presentsFromAnyThread() const { return false; }
     // Gives the desktop its own display mode back.
     virtual void restoreDesktop() = 0;
+    // Where the pointer is over the presented frame, in frame pixels. Displays
+    // without a pointer keep it at the top left.
+    virtual PointerPosition pointer() { return {}; }
+    // Moves the pointer to a frame position; the window then reports the move as
+    // any other pointer move.
+    virtual void movePointer(PointerPosition) {}
 };
 
 }  // namespace morv

@@ -14,7 +14,7 @@ struct WindowEvent {
         KeyUp,
         MouseDown,
         MouseUp,
-        MouseMove,
+        MouseMove,    // value: 1 while the left button is held
         Wheel,        // value: notches, negative = toward the user
         MenuCommand,  // value: the menu item's id
         CloseRequest, // the player asked to close the window (close box)

@@ -40,4 +40,10 @@ void windowToFrame(const PresentRect& rect, int frameWidth, int frameHeight, int
     y = floorDivide(static_cast<int64_t>(y - rect.y) * frameHeight, rect.height);
 }
 
+void frameToWindow(const PresentRect& rect, int frameWidth, int frameHeight, int& x, int& y) {
+    if (frameWidth <= 0 || frameHeight <= 0) return;
+    x = rect.x + floorDivide((2 * static_cast<int64_t>(x) + 1) * rect.width, 2 * static_cast<int64_t>(frameWidth));
+    y = rect.y + floorDivide((2 * static_cast<int64_t>(y) + 1) * rect.height, 2 * static_cast<int64_t>(frameHeight));
+}
+
 }  // namespace morv

@@ -20,5 +20,7 @@ PresentRect fitKeepingAspect(int frameWidth, int frameHeight, int outputWidth, i
 // Positions on the border map outside the frame (negative or past its size) so
 // that nothing at the frame's edge is hit by a click beside the picture.
 void windowToFrame(const PresentRect& rect, int frameWidth, int frameHeight, int& x, int& y);
+// Turns a frame position into the window position of that pixel's centre.
+void frameToWindow(const PresentRect& rect, int frameWidth, int frameHeight, int& x, int& y);
 
 }  // namespace morv

@@ -33,6 +33,12 @@ void Trace::scriptOpened(const std::string& nameCp949, int kind) {
 
 void Trace::gameEnded() { write("end"); }
 
+void Trace::choicePicked(int index, const std::string& textCp949) {
+    write("choice " + std::to_string(index) + " " + traceQuote(cp949::toUtf8(textCp949)));
+}
+
+void Trace::buttonClicked(int index) { write("button " + std::to_string(index)); }
+
 void Trace::commandExecuted(const std::string& fileCp949, int line, int id) {
     if (!wants(Topic::Commands)) return;
     write("exec " + cp949::toUtf8(fileCp949) + ":" + std::to_string(line) + " " + std::to_string(id));

@@ -18,6 +18,10 @@ public:
     void stateChange(int from, int to);
     void scriptOpened(const std::string& nameCp949, int kind);
     void gameEnded();
+    // "choice N "TEXT"": the player picked choice N (from 0).
+    void choicePicked(int index, const std::string& textCp949);
+    // "button N": the player clicked menu button N (from 0).
+    void buttonClicked(int index);
     // "exec FILE:LINE ID" for the command about to run, when commands are traced.
     void commandExecuted(const std::string& fileCp949, int line, int id);
 };

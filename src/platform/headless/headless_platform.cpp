@@ -37,11 +37,7 @@ public:
 
 protected:
     bool pollPlatform(WindowEvent& event) override {
-        if (!pending_.empty()) {
-            event = pending_.front();
-            pending_.pop_front();
-            return true;
-        }
+        if (!pending_.empty()) return takePending(event);
         owner_.clock_.ticks();  // every look at the queue takes a virtual millisecond
         owner_.takeDueSnapshots();
         uint64_t now = owner_.clock_.elapsed();
@@ -85,15 +81,23 @@ protected:
                 default:
                     queueInput(step);
                     ++next_;
-                    event = pending_.front();
-                    pending_.pop_front();
-                    return true;
+                    return takePending(event);
             }
         }
         return false;
     }
 
 private:
+    // Hands out the next queued input; the pointer goes where a move takes it (a
+    // click's press and release come after its move, and the engine may have
+    // moved the pointer in between).
+    bool takePending(WindowEvent& event) {
+        event = pending_.front();
+        pending_.pop_front();
+        if (event.kind == WindowEvent::Kind::MouseMove) owner_.pointer_ = {event.x, event.y};
+        return true;
+    }
+
     static WindowEvent quitEvent() {
         WindowEvent e;
         e.kind = WindowEvent::Kind::Quit;
@@ -236,6 +240,16 @@ public:
         owner_.takeDueSnapshots();
     }
     void restoreDesktop() override {}
+    PointerPosition pointer() override { return owner_.pointer_; }
+    void movePointer(PointerPosition at) override {
+        owner_.pointer_ = at;
+        owner_.writeTrace("pointer " + std::to_string(at.x) + " " + std::to_string(at.y));
+        WindowEvent move;
+        move.kind = WindowEvent::Kind::MouseMove;
+        move.x = at.x;
+        move.y = at.y;
+        owner_.events().post(move);
+    }
 
 private:
     HeadlessPlatform& owner_;

@@ -54,6 +54,7 @@ public:
     int windowHeight() const { return windowHeight_; }
     const std::string& windowTitle() const { return windowTitle_; }
     bool windowOpen() const { return windowOpen_; }
+    PointerPosition pointer() const { return pointer_; }
 
 private:
     class Messages;
@@ -97,6 +98,7 @@ private:
     int windowHeight_ = 0;
     std::string windowTitle_;
     bool windowOpen_ = false;
+    PointerPosition pointer_;
 };
 
 }  // namespace morv

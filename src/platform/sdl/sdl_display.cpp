@@ -100,6 +100,22 @@ void SdlDisplay::windowToGame(int& x, int& y) const {
     windowToFrame(presentRect(width, height), shown_.width, shown_.height, x, y);
 }
 
+PointerPosition SdlDisplay::pointer() {
+    PointerPosition at;
+    SDL_GetMouseState(&at.x, &at.y);
+    windowToGame(at.x, at.y);
+    return at;
+}
+
+void SdlDisplay::movePointer(PointerPosition at) {
+    if (window_.handle() == nullptr || shown_.empty()) return;
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(window_.handle(), &width, &height);
+    frameToWindow(presentRect(width, height), shown_.width, shown_.height, at.x, at.y);
+    SDL_WarpMouseInWindow(window_.handle(), at.x, at.y);
+}
+
 bool SdlDisplay::uploadShownFrame() {
     SDL_Renderer* renderer = window_.renderer();
     if (texture_ == nullptr || textureWidth_ != shown_.width || textureHeight_ != shown_.height ||

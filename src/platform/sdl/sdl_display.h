@@ -25,6 +25,8 @@ public:
     void present(const void* pixels, int pitch, int width, int height, PixelFormat format) override;
     bool presentsFromAnyThread() const override { return true; }
     void restoreDesktop() override;
+    PointerPosition pointer() override;
+    void movePointer(PointerPosition at) override;
 
     // Shows the newest frame a worker thread presented, if one waits.
     void showPendingFrame();

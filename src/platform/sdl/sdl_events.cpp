@@ -84,6 +84,7 @@ bool SdlEvents::translate(const SDL_Event& sdl, WindowEvent& event) {
             event.kind = WindowEvent::Kind::MouseMove;
             event.x = sdl.motion.x;
             event.y = sdl.motion.y;
+            event.value = (sdl.motion.state & SDL_BUTTON_LMASK) != 0 ? 1 : 0;
             display_.windowToGame(event.x, event.y);
             return true;
         case SDL_MOUSEWHEEL: {
