@@ -7,6 +7,7 @@
 #include "display/screen.h"
 #include "effects/effect_library_loader.h"
 #include "effects/plugin_handles.h"
+#include "effects/run_effect.h"
 #include "platform/cp949.h"
 #include "platform/message_boxes.h"
 #include "platform/text_format.h"
@@ -15,15 +16,7 @@ namespace morv {
 
 namespace {
 
-bool keepsStage(std::string_view picture) { return picture.empty() || cp949::equalsIgnoreCase(picture, "BUFFER"); }
-
-void waitForWorker(const PluginCanvas& canvas) {
-    canvas.run.store(0, std::memory_order_release);
-    canvas.clock.yield();
-    while (canvas.busy.load(std::memory_order_acquire)) canvas.clock.yield();
-}
-
-void callCGEffect(const PluginCanvas& canvas, const LibraryEffectCall& call, MorvCGEffectFn cgEffect) {
+void callCGEffect(const EffectCanvas& canvas, const LibraryEffectCall& call, MorvCGEffectFn cgEffect) {
     PluginSurface frame(canvas.frame);
     PluginSurface scene(canvas.scene);
     PluginSurface stage(canvas.stage);
@@ -37,25 +30,14 @@ void callCGEffect(const PluginCanvas& canvas, const LibraryEffectCall& call, Mor
 
 }  // namespace
 
-PluginCanvas pluginCanvas(Screen& screen) {
-    return {screen.surface(SurfaceRole::FrameSurface),
-            screen.surface(SurfaceRole::SceneSurface),
-            screen.surface(SurfaceRole::StageSurface),
-            screen.surface(SurfaceRole::ScratchSurface),
-            screen.clock(),
-            [&screen] { screen.present(); },
-            screen.effectRun(),
-            screen.effectBusy()};
-}
-
 LibraryEffectCall startLibraryEffect(Screen& screen, const GameConfig& config, const LibraryEffectRequest& request,
                                      bool threaded) {
-    const PluginCanvas canvas = pluginCanvas(screen);
+    const EffectCanvas canvas = screen.effectCanvas();
     screen.setSceneChanged(true);
-    waitForWorker(canvas);
+    stopEffect(canvas);
     if (threaded) canvas.busy.store(1, std::memory_order_release);
     canvas.run.store(1, std::memory_order_release);
-    if (!keepsStage(request.picture)) {
+    if (!pictureKeepsStage(request.picture)) {
         screen.setBackground(request.picture);
         // The stage already reported a picture it could not read.
         screen.freshScratch().createFromImage(request.picture, 100, Surface::OnFailure::Quiet);
@@ -68,7 +50,7 @@ LibraryEffectCall startLibraryEffect(Screen& screen, const GameConfig& config, c
             presentRect};
 }
 
-void callLibraryEffect(const PluginCanvas& canvas, const LibraryEffectCall& call,
+void callLibraryEffect(const EffectCanvas& canvas, const LibraryEffectCall& call,
                        const LibraryEffectServices& services) {
     if (auto library = loadEffectLibrary(services.files, call.path)) {
         if (auto cgEffect = reinterpret_cast<MorvCGEffectFn>(library->symbol("CGEffect"))) {

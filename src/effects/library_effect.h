@@ -5,7 +5,7 @@
 #include <string>
 
 #include "display/rect.h"
-#include "effects/plugin_canvas.h"
+#include "display/effect_canvas.h"
 
 namespace morv {
 
@@ -38,9 +38,6 @@ struct LibraryEffectServices {
     MessageBoxes& messages;
 };
 
-// The screen's surfaces, clock and effect flags for a library.
-PluginCanvas pluginCanvas(Screen& screen);
-
 // The start on the main thread: waits for a worker's effect to stop, sets the run
 // flag (and for a threaded start the busy flag), prepares the picture, puts the
 // scene in the frame and fixes the library path from the effect directory.
@@ -51,7 +48,7 @@ LibraryEffectCall startLibraryEffect(Screen& screen, const GameConfig& config, c
 // as the scene and the stage; then clears the busy flag. A library that cannot be
 // loaded or lacks CGEffect is reported and changes nothing more. Runs on the
 // main thread or on the effect worker.
-void callLibraryEffect(const PluginCanvas& canvas, const LibraryEffectCall& call,
+void callLibraryEffect(const EffectCanvas& canvas, const LibraryEffectCall& call,
                        const LibraryEffectServices& services);
 
 }  // namespace morv
