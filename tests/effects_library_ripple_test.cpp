@@ -74,7 +74,9 @@ TEST(RippleTablesTest, DisplacementPullsInwardInsideTheRingOnly) {
     for (double r = 0; r <= 300; r += 7) {
         const int32_t v = DisplacementTables::displacement(s, t, front, r);
         EXPECT_LE(v, 0) << r;
-        if (r > 180.5) EXPECT_EQ(v, 0) << r;
+        if (r > 180.5) {
+            EXPECT_EQ(v, 0) << r;
+        }
     }
     // Between the peaks of the wave the displacement is nonzero somewhere.
     bool moved = false;

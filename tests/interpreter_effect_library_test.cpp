@@ -3,7 +3,9 @@
 #include <map>
 #include <memory>
 
+#include "display/screen.h"
 #include "effects/continuous_effect.h"
+#include "interpreter/scenario_state.h"
 #include "interpreter_support.h"
 #include "platform/shared_library.h"
 

@@ -8,10 +8,12 @@
 
 static char callLog[4096];
 
+#if defined(WITH_CG_EFFECT) || defined(WITH_BEGIN) || defined(WITH_UPDATE) || defined(WITH_END)
 static void record(const char* entry) {
     size_t used = strlen(callLog);
     snprintf(callLog + used, sizeof callLog - used, "%s;", entry);
 }
+#endif
 
 const char* TestPluginLog(void) { return callLog; }
 void TestPluginClear(void) { callLog[0] = '\0'; }
