@@ -48,8 +48,8 @@ protected:
         return reinterpret_cast<LogFn>(held.at(name)->symbol("TestPluginLog"))();
     }
 
-    PluginCanvas canvas() {
-        return {*frame, *scene, *stage, *scratch, platform.clock(), [this] { ++presents; }, run, busy};
+    EffectCanvas canvas() {
+        return {*frame, *scene, *stage, *scratch, platform.clock(), [this] { ++presents; }, run, busy, sceneChanged};
     }
     void callEffect(const std::string& path, uint32_t duration, int32_t parameter,
                     std::optional<Rect> rect = std::nullopt) {
@@ -63,6 +63,7 @@ protected:
     std::unique_ptr<Surface> frame, scene, stage, scratch;
     std::atomic<int32_t> run{1};
     std::atomic<int32_t> busy{1};
+    std::atomic<bool> sceneChanged{false};
     int presents = 0;
     std::map<std::string, std::unique_ptr<SharedLibrary>> held;
 };
