@@ -140,6 +140,8 @@ public:
     // The player hid the window: the scene alone; or it comes back with its page.
     void hideTextWindow();
     void redrawTextWindow();
+    // A continuous effect drew the frame: the text window and its page go over it again.
+    void layTextWindowOverFrame();
     void setFullScreenText(bool on);
     bool fullScreenText() const;
     // The remembered character position goes back to the top left.

@@ -95,6 +95,12 @@ void Screen::redrawTextWindow() {
     textRenderer_->redrawPage(canvas, *textWindow_, false);
 }
 
+void Screen::layTextWindowOverFrame() {
+    WindowCanvas canvas = textCanvas(true);
+    textWindow_->compose(canvas, false, true);
+    canvas.frame.drawAt(0, 0, canvas.textLayer);
+}
+
 void Screen::setFullScreenText(bool on) {
     WindowCanvas canvas = textCanvas();
     textWindow_->setFullScreenText(on, canvas);

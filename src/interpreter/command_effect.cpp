@@ -3,8 +3,12 @@
 #include <optional>
 #include <span>
 
+#include "config/game_config.h"
 #include "display/screen.h"
+#include "effects/continuous_effect.h"
+#include "effects/effect_library_loader.h"
 #include "effects/effect_table.h"
+#include "effects/library_effect.h"
 #include "effects/rect_effect.h"
 #include "effects/run_effect.h"
 #include "effects/threaded_effect.h"
@@ -53,14 +57,18 @@ void preparePictures(Screen& screen, const TransitionRequest& request) {
     }
 }
 
-// Runs a transition: to its end on this thread, or started on the worker when
-// one is given. True when it has finished. Effects of effect libraries are not
-// loaded yet: their picture ("BUFFER" or empty keeps the stage) becomes the stage
-// and the stage is shown at once.
-bool runTransition(Screen& screen, EffectWorker* worker, const TransitionRequest& request) {
+// Runs a transition: to its end on this thread, or a built-in one started on the
+// worker when threaded. True when it has finished. A threaded effect of a library
+// is drawn on this thread as well.
+bool runTransition(const EffectContext& c, const TransitionRequest& request, bool threaded) {
+    Screen& screen = c.screen;
     if (request.effect == TransitionRequest::kLibraryEffect) {
-        if (!pictureKeepsStage(request.picture)) screen.setBackground(request.picture);
-        screen.showStage();
+        // The duration word reaches the library as the unsigned word it was written as.
+        const LibraryEffectRequest library{request.libraryEffect, static_cast<uint32_t>(request.durationMs),
+                                           request.picture, request.parameter.value_or(0)};
+        const LibraryEffectCall call = startLibraryEffect(screen, c.config, library, threaded);
+        // The canvas is taken after the picture replaced the scratch surface.
+        callLibraryEffect(screen.effectCanvas(), call, {c.files, c.messages});
         return true;
     }
     // Numbers that are no built-in effect change nothing.
@@ -68,7 +76,7 @@ bool runTransition(Screen& screen, EffectWorker* worker, const TransitionRequest
     preparePictures(screen, request);
     // The canvases are taken after the scroll image replaced the scratch surface.
     const EffectRequest effect{request.effect, request.durationMs, request.parameter};
-    if (worker) return startThreadedEffect(*worker, screen.effectCanvas(), screen.workerCanvas(), effect);
+    if (threaded) return startThreadedEffect(c.worker, screen.effectCanvas(), screen.workerCanvas(), effect);
     runEffect(screen.effectCanvas(), effect);
     return true;
 }
@@ -79,6 +87,11 @@ FilterRequest filterRequest(const ScenarioCommand& command) {
 }
 
 }  // namespace
+
+EffectCommands::EffectCommands(const EffectContext& context)
+    : c_(context), continuous_(std::make_unique<ContinuousEffect>(context.files, context.messages)) {}
+
+EffectCommands::~EffectCommands() = default;
 
 void EffectCommands::substitute(ScenarioCommand& command, int first, int last) {
     substituteArguments(c_.variables, command, first, last);
@@ -95,24 +108,21 @@ void EffectCommands::perform(ScenarioCommand& command) {
     switch (command.id) {
         case CommandId::CgEffect:
             substitute(command, 0, 3);
-            status.clearPluginBit();
-            runTransition(c_.screen, nullptr, transitionRequest(command));
+            endContinuousEffect();
+            runTransition(c_, transitionRequest(command), false);
             break;
         case CommandId::ThreadCgEffect:
             substitute(command, 0, 3);
+            endContinuousEffect();
             status.set((status.value() & EngineState::kWorkerKeepMask) + EngineState::kWorkerEffect);
-            if (runTransition(c_.screen, &c_.worker, transitionRequest(command))) {
-                status.lower(EngineState::kWorkerEffect);
-            }
+            if (runTransition(c_, transitionRequest(command), true)) status.lower(EngineState::kWorkerEffect);
             break;
         case CommandId::CgEffect2:
             substitute(command, 0, 1);
             if (command.argCount > 0) {
-                // No plug-in animation can start yet: the bit is set and cleared again.
-                status.set(status.value() | EngineState::kPluginBit);
-                status.clearPluginBit();
+                startContinuousEffect(command.args[0], command.args[1]);
             } else {
-                status.clearPluginBit();
+                endContinuousEffect();
                 c_.screen.redrawTextWindow();
             }
             break;
@@ -125,6 +135,33 @@ void EffectCommands::perform(ScenarioCommand& command) {
         default:
             break;
     }
+}
+
+void EffectCommands::endContinuousEffect() {
+    continuous_->end();
+    c_.status.clearPluginBit();
+}
+
+bool EffectCommands::startContinuousEffect(const std::string& word, const std::string& parameter) {
+    c_.status.set(c_.status.value() | EngineState::kPluginBit);
+    c_.screen.setSceneChanged(true);
+    const bool started = continuous_->start(effectLibraryPath(c_.config.cgEffectDirectory, word), word, parameter,
+                                            c_.screen.surface(SurfaceRole::FrameSurface),
+                                            c_.screen.surface(SurfaceRole::SceneSurface),
+                                            c_.screen.surface(SurfaceRole::StageSurface));
+    if (!started) endContinuousEffect();
+    return started;
+}
+
+void EffectCommands::tickContinuousEffect() {
+    continuous_->update();
+    if (c_.status.windowShown) c_.screen.layTextWindowOverFrame();
+    c_.screen.present();
+}
+
+void EffectCommands::restoreContinuousEffect(const std::string& word, const std::string& parameter) {
+    endContinuousEffect();
+    if (!word.empty()) startContinuousEffect(word, parameter);
 }
 
 }  // namespace morv

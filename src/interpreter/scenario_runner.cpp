@@ -78,7 +78,9 @@ void ScenarioRunner::makeHandlers() {
     flow_ = std::make_unique<FlowCommands>(FlowContext{status_, *scripts_, *state_, clock});
     text_ = std::make_unique<TextCommands>(TextContext{*config_, *screen_, status_, variables, clock});
     images_ = std::make_unique<ImageCommands>(ImageContext{*config_, *screen_, status_, *state_, clock});
-    effects_ = std::make_unique<EffectCommands>(EffectContext{*screen_, status_, variables, clock, *effectWorker_});
+    effects_ = std::make_unique<EffectCommands>(EffectContext{*config_, *screen_, status_, variables, clock,
+                                                              platform_.files(), platform_.messages(),
+                                                              *effectWorker_});
     sounds_ = std::make_unique<SoundCommands>(SoundContext{*sound_, *screen_, status_, *scripts_, variables});
     system_ = std::make_unique<SystemCommands>(
         SystemContext{status_, *scripts_, *screen_, *sound_, *saves_, variables});
@@ -100,6 +102,14 @@ void ScenarioRunner::enterInitialState() {
         screen_->resetEffectState();
     }
     if (sound_) sound_->setFadeTime(SoundSystem::kDefaultFadeTimeMs);
+}
+
+const ContinuousEffect* ScenarioRunner::continuousEffect() const {
+    return effects_ ? &effects_->continuousEffect() : nullptr;
+}
+
+void ScenarioRunner::restoreContinuousEffect(const std::string& word, const std::string& parameter) {
+    effects_->restoreContinuousEffect(word, parameter);
 }
 
 const ScriptFile* ScenarioRunner::runningScript() const { return scripts_ ? scripts_->running() : nullptr; }
@@ -125,6 +135,7 @@ bool ScenarioRunner::idle() const {
 }
 
 void ScenarioRunner::restart() {
+    if (effects_) effects_->endContinuousEffect();
     if (effectWorker_) effectWorker_->stop();
     enterInitialState();
     if (sound_) sound_->stopAll();
@@ -146,6 +157,7 @@ void ScenarioRunner::shutdown() {
     if (shutDown_) return;
     shutDown_ = true;
     if (config_) writeUserSettings(*config_, platform_);
+    if (effects_) effects_->endContinuousEffect();
     // The worker draws on the screen's surfaces: it ends before they go.
     if (effectWorker_) effectWorker_->stop();
     if (screen_) screen_->restoreDisplayMode();

@@ -14,6 +14,7 @@
 namespace morv {
 
 class ChoiceScreen;
+class ContinuousEffect;
 class EffectCommands;
 class FlowCommands;
 class ImageCommands;
@@ -93,6 +94,11 @@ public:
     const ScriptFile* runningScript() const;
     ScenarioState* scenarioState() { return state_.get(); }
     Screen* screen() { return screen_.get(); }
+    // The running continuous effect; its word and parameter are what a save keeps.
+    const ContinuousEffect* continuousEffect() const;
+    // A loaded game's continuous effect: the running one ends, and a saved word
+    // that is not empty starts its library again.
+    void restoreContinuousEffect(const std::string& word, const std::string& parameter);
 
 private:
     // Life cycle (scenario_runner.cpp).

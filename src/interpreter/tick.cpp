@@ -12,6 +12,7 @@
 namespace morv {
 
 bool ScenarioRunner::tick() {
+    if (status_.state().pluginRunning()) effects_->tickContinuousEffect();
     sound_->advanceFade();
     // Skipping never stops at a wait.
     if (status_.skippingReadLine()) status_.run = true;

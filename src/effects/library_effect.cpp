@@ -1,0 +1,71 @@
+// Starting a library transition, binding CGEffect and calling it on the screen's surfaces.
+#include "effects/library_effect.h"
+
+#include <morv/effect_plugin.h>
+
+#include "config/game_config.h"
+#include "display/screen.h"
+#include "effects/effect_library_loader.h"
+#include "effects/plugin_handles.h"
+#include "effects/run_effect.h"
+#include "platform/cp949.h"
+#include "platform/message_boxes.h"
+#include "platform/text_format.h"
+
+namespace morv {
+
+namespace {
+
+void callCGEffect(const EffectCanvas& canvas, const LibraryEffectCall& call, MorvCGEffectFn cgEffect) {
+    PluginSurface frame(canvas.frame);
+    PluginSurface scene(canvas.scene);
+    PluginSurface stage(canvas.stage);
+    PluginSurface scratch(canvas.scratch);
+    PluginPrimary primary(canvas.clock, frame, canvas.present);
+    std::optional<MorvRect> rect;
+    if (call.presentRect) rect = toMorvRect(*call.presentRect);
+    cgEffect(primary.handle(), frame.handle(), scene.handle(), stage.handle(), scratch.handleOrNull(), call.durationMs,
+             call.parameter, runFlagForLibraries(canvas.run), rect ? &*rect : nullptr);
+}
+
+}  // namespace
+
+LibraryEffectCall startLibraryEffect(Screen& screen, const GameConfig& config, const LibraryEffectRequest& request,
+                                     bool threaded) {
+    const EffectCanvas canvas = screen.effectCanvas();
+    screen.setSceneChanged(true);
+    stopEffect(canvas);
+    if (threaded) canvas.busy.store(1, std::memory_order_release);
+    canvas.run.store(1, std::memory_order_release);
+    if (!pictureKeepsStage(request.picture)) {
+        screen.setBackground(request.picture);
+        // The stage already reported a picture it could not read.
+        screen.freshScratch().createFromImage(request.picture, 100, Surface::OnFailure::Quiet);
+    }
+    canvas.frame.copy(canvas.scene, false);
+    // In full screen the library presents to the whole display.
+    std::optional<Rect> presentRect;
+    if (config.windowed) presentRect = screen.presentRect();
+    return {effectLibraryPath(config.cgEffectDirectory, request.word), request.durationMs, request.parameter,
+            presentRect};
+}
+
+void callLibraryEffect(const EffectCanvas& canvas, const LibraryEffectCall& call,
+                       const LibraryEffectServices& services) {
+    if (auto library = loadEffectLibrary(services.files, call.path)) {
+        if (auto cgEffect = reinterpret_cast<MorvCGEffectFn>(library->symbol("CGEffect"))) {
+            callCGEffect(canvas, call, cgEffect);
+            library.reset();
+            canvas.scene.copy(canvas.frame, false);
+            canvas.stage.copy(canvas.frame, false);
+        } else {
+            services.messages.error("CustomEffect 함수가 없습니다.");
+        }
+    } else {
+        services.messages.error(formatText("%s 파일을 여는데 실패했습니다.", cp949::toUtf8(call.path).c_str()));
+    }
+    // The very last step: the final copies must be in place before busy reads 0.
+    canvas.busy.store(0, std::memory_order_release);
+}
+
+}  // namespace morv
