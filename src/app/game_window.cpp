@@ -4,6 +4,7 @@
 #include "app/game_app.h"
 #include "interpreter/scenario_runner.h"
 #include "platform/platform.h"
+#include "sound/sound_system.h"
 
 namespace morv {
 
@@ -39,6 +40,9 @@ void GameWindow::dispatch(const WindowEvent& event) {
             break;
         case WindowEvent::Kind::MouseDown:
             if (runner && event.button == MouseButton::Left) closeWhen(runner->advance(PointerPosition{event.x, event.y}));
+            break;
+        case WindowEvent::Kind::MediaNotify:
+            if (runner && runner->sound()) runner->sound()->mediaNotification(event.value);
             break;
         case WindowEvent::Kind::Wheel:
             // Toward the player: the forward step.
