@@ -168,6 +168,9 @@ TEST_F(SoundSystemTest, CdTrackLoopsByItsCompletionNotification) {
     sound_->playBgm("track07.wav", false);
     EXPECT_FALSE(platform_.audio().cdPlaying);
     EXPECT_TRUE(platform_.messagesShown().empty());
+    // A name too short to hold a number asks for the track before the first.
+    sound_->playBgm("cd", false);
+    EXPECT_TRUE(platform_.traceLines().back().ends_with("] cd play 0 missing")) << platform_.traceLines().back();
 }
 
 TEST_F(SoundSystemTest, CdLineFollowsTheMusicFadeAndIsRestoredAtShutdown) {
