@@ -5,6 +5,7 @@
 #include "interpreter/player_input.h"
 #include "interpreter/scenario_runner.h"
 #include "platform/platform.h"
+#include "sound/sound_system.h"
 
 namespace morv {
 
@@ -42,6 +43,9 @@ void GameWindow::dispatch(const WindowEvent& event) {
             break;
         case WindowEvent::Kind::MouseMove:
             if (runner) runner->pointerMove(PointerPosition{event.x, event.y}, event.value != 0);
+            break;
+        case WindowEvent::Kind::MediaNotify:
+            if (runner && runner->sound()) runner->sound()->mediaNotification(event.value);
             break;
         case WindowEvent::Kind::Wheel:
             if (runner) wheel(*runner, event.value);

@@ -1,5 +1,5 @@
 // morv-headless GAME_DIR [--events FILE] [--out DIR] [--depth 16|32] [--max-ms N]
-//               [--trace-commands] [--trace-presents]
+//               [--trace-commands] [--trace-presents] [--trace-volume]
 // Plays a game without a display and writes DIR/trace.txt and the snapshots.
 #include <cstdio>
 #include <cstdlib>
@@ -19,7 +19,7 @@ int usage(const char* message) {
     std::fprintf(stderr, "morv-headless: %s\n", message);
     std::fprintf(stderr,
                  "usage: morv-headless GAME_DIR [--events FILE] [--out DIR] [--depth 16|32] [--max-ms N]\n"
-                 "                     [--trace-commands] [--trace-presents]\n");
+                 "                     [--trace-commands] [--trace-presents] [--trace-volume]\n");
     return 2;
 }
 
@@ -46,6 +46,8 @@ int main(int argc, char** argv) {
             options.traceCommands = true;
         } else if (arg == "--trace-presents") {
             options.tracePresents = true;
+        } else if (arg == "--trace-volume") {
+            options.traceVolume = true;
         } else {
             return usage(("unknown argument " + arg).c_str());
         }

@@ -25,13 +25,13 @@ void SoundCommands::perform(ScenarioCommand& command) {
             break;
         case CommandId::Effect:
             if (command.argCount <= 0) {
-                sound.stopAllEffects();
+                sound.stopEffects();
             } else if (command.argCount == 1) {
-                sound.playEffect(args[0], false);
+                sound.playOneShot(args[0]);
             } else if (cp949::equalsIgnoreCase(args[1], "REPEATS")) {
-                sound.playEffect(args[0], true);
+                sound.startLoop(args[0]);
             } else if (cp949::equalsIgnoreCase(args[1], "STOP")) {
-                sound.stopEffect(args[0]);
+                sound.stopLoop(args[0]);
             }
             break;
         case CommandId::SetFadeDelay:

@@ -91,6 +91,8 @@ public:
     const DelayTimer& delayTimer() const { return status_.delay; }
     const GameConfig* config() const { return config_.get(); }
     GameConfig* config() { return config_.get(); }
+    // The sound system, for the menus, the settings and media notifications; null before start-up.
+    SoundSystem* sound() { return sound_.get(); }
     const ScriptFile* runningScript() const;
     ScenarioState* scenarioState() { return state_.get(); }
     Screen* screen() { return screen_.get(); }

@@ -273,6 +273,38 @@ WindowSystem& HeadlessPlatform::window() { return *window_; }
 Trace& HeadlessPlatform::trace() { return *trace_; }
 DisplayDevice& HeadlessPlatform::display() { return *display_; }
 
+std::unique_ptr<MediaPlayer> HeadlessPlatform::createMediaPlayer() {
+    return makeRecordingMediaPlayer(audio_, audioTraceSink());
+}
+
+std::unique_ptr<CdAudioPlayer> HeadlessPlatform::createCdAudioPlayer(const std::string& trackDirectory) {
+    return makeRecordingCdPlayer(audio_, audioTraceSink(), files(), trackDirectory);
+}
+
+AudioTraceSink HeadlessPlatform::audioTraceSink() {
+    return {[this](const std::string& line) { writeTrace(line); }, options_.traceVolume};
+}
+
+void HeadlessPlatform::endAudio(int channel) {
+    if (channel < 0 || channel >= MediaPlayer::kChannels || !audio_.channels[channel].playing) return;
+    audio_.channels[channel].playing = false;
+    postMediaNotify(mediaEndCode(channel));
+}
+
+void HeadlessPlatform::endCdTrack() {
+    if (!audio_.cdPlaying) return;
+    audio_.cdPlaying = false;
+    audio_.cdEnded = true;
+    if (audio_.cdNotify) postMediaNotify(CdAudioPlayer::kCdPlayCompleted);
+}
+
+void HeadlessPlatform::postMediaNotify(int code) {
+    WindowEvent event;
+    event.kind = WindowEvent::Kind::MediaNotify;
+    event.value = code;
+    events_->post(event);
+}
+
 void HeadlessPlatform::writeTrace(const std::string& line) {
     std::string stamped = "[";
     stamped.append(std::to_string(clock_.elapsed())).append("] ").append(line);

@@ -11,6 +11,7 @@
 
 #include "platform/headless/event_script.h"
 #include "platform/headless/frame_image.h"
+#include "platform/headless/recording_audio.h"
 #include "platform/headless/virtual_clock.h"
 #include "platform/platform.h"
 
@@ -23,6 +24,7 @@ struct HeadlessOptions {
     uint64_t maxMs = 600000;
     bool traceCommands = false;
     bool tracePresents = false;
+    bool traceVolume = false;  // "audio volume" and "cd volume" lines (fades write many)
 };
 
 // A platform without a display: a virtual clock, events and answers taken from
@@ -38,8 +40,16 @@ public:
     WindowSystem& window() override;
     Trace& trace() override;
     DisplayDevice& display() override;
+    std::unique_ptr<MediaPlayer> createMediaPlayer() override;
+    std::unique_ptr<CdAudioPlayer> createCdAudioPlayer(const std::string& trackDirectory) override;
 
     VirtualClock& virtualClock() { return clock_; }
+    // What the audio players were asked to do.
+    HeadlessAudio& audio() { return audio_; }
+    // The sound on `channel` ends by itself: the player's notification is posted.
+    void endAudio(int channel);
+    // The CD track plays to its end: the completion is posted when its play asked for it.
+    void endCdTrack();
     // Answers for the next questions or input boxes ("ok", "cancel" or a text).
     void queueAnswer(const std::string& answer) { answers_.push_back(answer); }
     // Tells the event script when the engine waits for the player.
@@ -69,6 +79,8 @@ private:
     friend class TraceFile;
 
     void writeTrace(const std::string& line);
+    AudioTraceSink audioTraceSink();
+    void postMediaNotify(int code);
     void writeSnapshot(const std::string& name);
     // Writes the snapshots whose time has come (checked at every present and poll,
     // so that frames in the middle of a transition can be taken).
@@ -85,6 +97,7 @@ private:
     std::deque<std::string> answers_;
     std::function<bool()> idleProbe_;
     FrameImage frame_;
+    HeadlessAudio audio_;
     int presentCount_ = 0;
     struct TimedSnapshot {
         uint64_t due;

@@ -62,6 +62,11 @@ bool SdlEvents::pollPlatform(WindowEvent& event) {
 
 bool SdlEvents::translate(const SDL_Event& sdl, WindowEvent& event) {
     event = WindowEvent{};
+    if (mediaEventType_ != 0 && sdl.type == mediaEventType_) {
+        event.kind = WindowEvent::Kind::MediaNotify;
+        event.value = sdl.user.code;
+        return true;
+    }
     switch (sdl.type) {
         case SDL_QUIT:
             // The close box: with one window SDL reports it as a quit request.

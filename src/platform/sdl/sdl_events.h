@@ -1,5 +1,7 @@
 // SDL input as window events.
 #pragma once
+#include <cstdint>
+
 #include "platform/events.h"
 
 union SDL_Event;
@@ -13,6 +15,8 @@ class SdlDisplay;
 class SdlEvents : public EventSource {
 public:
     explicit SdlEvents(SdlDisplay& display) : display_(display) {}
+    // The SDL event type that carries the audio players' notifications in its code.
+    void setMediaEventType(uint32_t type) { mediaEventType_ = type; }
 
 protected:
     bool pollPlatform(WindowEvent& event) override;
@@ -22,6 +26,7 @@ private:
     bool translate(const SDL_Event& sdl, WindowEvent& event);
 
     SdlDisplay& display_;
+    uint32_t mediaEventType_ = 0;
 };
 
 }  // namespace morv

@@ -5,6 +5,9 @@
 
 #include <cstdio>
 
+#include "platform/mixer/sdl_cd_audio.h"
+#include "platform/mixer/sdl_mixer_device.h"
+#include "platform/mixer/sdl_mixer_player.h"
 #include "platform/sdl/sdl_display.h"
 #include "platform/sdl/sdl_events.h"
 #include "platform/sdl/sdl_message_boxes.h"
@@ -23,10 +26,21 @@ SdlPlatform::SdlPlatform() {
     window_ = std::make_unique<SdlWindow>();
     display_ = std::make_unique<SdlDisplay>(*window_);
     events_ = std::make_unique<SdlEvents>(*display_);
+    const uint32_t mediaEvent = SDL_RegisterEvents(1);
+    events_->setMediaEventType(mediaEvent);
+    // Called on the audio thread: SDL's queue is the one thread-safe way to the main loop.
+    audio_ = std::make_unique<SdlMixerDevice>([mediaEvent](int code) {
+        if (mediaEvent == static_cast<uint32_t>(-1)) return;
+        SDL_Event event{};
+        event.type = mediaEvent;
+        event.user.code = code;
+        SDL_PushEvent(&event);
+    });
     messages_ = std::make_unique<SdlMessageBoxes>(*window_, *display_);
 }
 
 SdlPlatform::~SdlPlatform() {
+    audio_.reset();
     messages_.reset();
     events_.reset();
     display_.reset();
@@ -39,5 +53,13 @@ MessageBoxes& SdlPlatform::messages() { return *messages_; }
 EventSource& SdlPlatform::events() { return *events_; }
 WindowSystem& SdlPlatform::window() { return *window_; }
 DisplayDevice& SdlPlatform::display() { return *display_; }
+
+std::unique_ptr<MediaPlayer> SdlPlatform::createMediaPlayer() {
+    return std::make_unique<SdlMixerPlayer>(*audio_, files());
+}
+
+std::unique_ptr<CdAudioPlayer> SdlPlatform::createCdAudioPlayer(const std::string& trackDirectory) {
+    return std::make_unique<SdlCdAudio>(*audio_, files(), trackDirectory);
+}
 
 }  // namespace morv

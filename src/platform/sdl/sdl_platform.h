@@ -8,12 +8,13 @@
 namespace morv {
 
 class SdlDisplay;
+class SdlMixerDevice;
 class SdlEvents;
 class SdlMessageBoxes;
 class SdlWindow;
 
-// The real program's platform: SDL2 video with Dear ImGui boxes. Sound is
-// brought up by the sound system itself.
+// The real program's platform: SDL2 video with Dear ImGui boxes, SDL2_mixer
+// sound (opened when the sound system initialises its player).
 class SdlPlatform : public Platform {
 public:
     SdlPlatform();
@@ -31,6 +32,8 @@ public:
     WindowSystem& window() override;
     Trace& trace() override { return trace_; }
     DisplayDevice& display() override;
+    std::unique_ptr<MediaPlayer> createMediaPlayer() override;
+    std::unique_ptr<CdAudioPlayer> createCdAudioPlayer(const std::string& trackDirectory) override;
 
 private:
     bool ready_ = false;
@@ -40,6 +43,8 @@ private:
     std::unique_ptr<SdlDisplay> display_;
     std::unique_ptr<SdlEvents> events_;
     std::unique_ptr<SdlMessageBoxes> messages_;
+    // The audio device the players share; closed before SDL goes down.
+    std::unique_ptr<SdlMixerDevice> audio_;
 };
 
 }  // namespace morv
