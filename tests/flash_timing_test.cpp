@@ -80,13 +80,29 @@ TEST_F(FlashShowTest, FinishesOnceTheLastFrameShowsAndIsThenGone) {
     ASSERT_TRUE(show.show(".\\movies\\LOGO.SWF", {0, 0, 8, 8}, false, 1000));
     EXPECT_FALSE(show.covered());
     show.update(1000, target);
-    EXPECT_FALSE(show.finished());
+    EXPECT_FALSE(show.finished(target));
     show.update(1100, target);
-    EXPECT_FALSE(show.finished());
+    EXPECT_FALSE(show.finished(target));
     show.update(1200, target);
-    EXPECT_TRUE(show.finished());
+    EXPECT_TRUE(show.finished(target));
     EXPECT_FALSE(show.playing());
     EXPECT_TRUE(messages.errors.empty());
+}
+
+TEST_F(FlashShowTest, WhatTheAnimationCoveredComesBackWhenItEnds) {
+    SwfWriter swf(4, 4, 10);
+    swf.background({255, 0, 0, 255});
+    swf.showFrame();
+    swf.showFrame();
+    dir.write("red.swf", swf.file());
+    target.fill(0x00ff00);
+    ASSERT_TRUE(show.show("red.swf", {2, 2, 6, 6}, true, 0));
+    ASSERT_TRUE(show.update(0, target));
+    EXPECT_EQ(target.row(3)[4 * 3 + 2], 0xff);  // red inside the rectangle
+    show.stop(&target);
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) ASSERT_EQ(reinterpret_cast<const uint32_t*>(target.row(y))[x], 0x00ff00u);
+    EXPECT_FALSE(show.playing());
 }
 
 TEST_F(FlashShowTest, StopActionEndsTheMovieEarly) {
@@ -95,9 +111,9 @@ TEST_F(FlashShowTest, StopActionEndsTheMovieEarly) {
     EXPECT_TRUE(show.covered());
     EXPECT_EQ(show.player()->lastFrame(), 1);
     show.update(0, target);
-    EXPECT_FALSE(show.finished());
+    EXPECT_FALSE(show.finished(target));
     show.update(100, target);
-    EXPECT_TRUE(show.finished());
+    EXPECT_TRUE(show.finished(target));
     EXPECT_FALSE(show.covered());
 }
 

@@ -11,6 +11,7 @@ namespace morv {
 
 bool FlashShow::show(std::string_view name, const Rect& rect, bool skippable, uint32_t now) {
     stop();
+    rect_ = rect;
     // Names are relative to the game directory, with or without a leading ".\".
     const std::string_view relative = name.starts_with(".\\") ? name.substr(2) : name;
     const auto bytes = files_.readAll(relative);
@@ -25,15 +26,32 @@ bool FlashShow::show(std::string_view name, const Rect& rect, bool skippable, ui
     return true;
 }
 
-bool FlashShow::update(uint32_t now, Surface& target) { return player_ && player_->update(now, target); }
+bool FlashShow::update(uint32_t now, Surface& target) {
+    if (!player_) return false;
+    if (!under_) keepCovered(target);
+    return player_->update(now, target);
+}
 
-bool FlashShow::finished() {
+void FlashShow::keepCovered(const Surface& target) {
+    underRect_ = rect_.intersected(target.bounds());
+    if (underRect_.empty()) return;
+    under_ = std::make_unique<Surface>(target.format(), nullptr);
+    if (under_->create(underRect_.width(), underRect_.height()) != Surface::kOk ||
+        under_->copyRect(target, underRect_, under_->bounds(), false) != Surface::kOk)
+        under_.reset();
+}
+
+bool FlashShow::finished(Surface& target) {
     if (player_ && !player_->showsLastFrame()) return false;
-    stop();
+    stop(&target);
     return true;
 }
 
-void FlashShow::stop() {
+void FlashShow::stop(Surface* target) {
+    // A display change in the meantime leaves a surface of another kind: nothing to give back then.
+    if (target && under_ && under_->format() == target->format() && underRect_.insideOf(target->width(), target->height()))
+        target->copyRect(*under_, under_->bounds(), underRect_, false);
+    under_.reset();
     player_.reset();
     covered_ = false;
 }

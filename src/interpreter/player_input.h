@@ -11,6 +11,7 @@ class Clock;
 class CommandExecution;
 class EffectCommands;
 class EngineStatus;
+class FlashShow;
 class MenuScreen;
 class RunningScripts;
 class Screen;
@@ -25,6 +26,7 @@ struct InputContext {
     EngineStatus& status;
     RunningScripts& scripts;
     SoundSystem& sound;
+    FlashShow& flash;
     Clock& clock;
     TextCommands& text;
     EffectCommands& effects;

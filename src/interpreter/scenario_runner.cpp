@@ -5,6 +5,7 @@
 #include "config/game_config.h"
 #include "config/user_settings.h"
 #include "display/screen.h"
+#include "flash/flash_show.h"
 #include "interpreter/choice_screen.h"
 #include "interpreter/effect_commands.h"
 #include "interpreter/flow_commands.h"
@@ -38,6 +39,7 @@ ScenarioRunner::~ScenarioRunner() {
     images_.reset();
     text_.reset();
     flow_.reset();
+    flash_.reset();
     sound_.reset();
     screen_.reset();
     scripts_.reset();
@@ -58,6 +60,7 @@ bool ScenarioRunner::initialise() {
     if (screen_->createDisplay() < 0) return false;
     sound_ = std::make_unique<SoundSystem>(*config_, platform_);
     if (!sound_->initialise()) return false;
+    flash_ = std::make_unique<FlashShow>(platform_.files(), platform_.messages());
     readLog_ = std::make_unique<ReadLog>(platform_.files());
     readLog_->load();
     saves_ = std::make_unique<SaveProcedure>(*config_, platform_.files());
@@ -75,13 +78,13 @@ void ScenarioRunner::makeHandlers() {
     text_ = std::make_unique<TextCommands>(TextContext{*config_, *screen_, status_, variables, clock});
     images_ = std::make_unique<ImageCommands>(ImageContext{*config_, *screen_, status_, *state_, clock});
     effects_ = std::make_unique<EffectCommands>(EffectContext{*screen_, status_, variables, clock});
-    sounds_ = std::make_unique<SoundCommands>(SoundContext{*sound_, *screen_, status_, *scripts_, variables});
+    sounds_ = std::make_unique<SoundCommands>(SoundContext{*sound_, *flash_, *screen_, status_, *scripts_, variables, clock});
     system_ = std::make_unique<SystemCommands>(
         SystemContext{status_, *scripts_, *screen_, *sound_, *saves_, variables});
     choices_ = std::make_unique<ChoiceScreen>(ChoiceContext{*screen_, status_, *scripts_, *state_, *saves_});
     menus_ = std::make_unique<MenuScreen>(MenuContext{*screen_, status_, *scripts_, *state_, *sound_,
                                                       platform_.messages(), *system_, *this});
-    input_ = std::make_unique<PlayerInput>(InputContext{*config_, *screen_, status_, *scripts_, *sound_, clock, *text_,
+    input_ = std::make_unique<PlayerInput>(InputContext{*config_, *screen_, status_, *scripts_, *sound_, *flash_, clock, *text_,
                                                         *effects_, *choices_, *menus_, *system_, *this});
 }
 
@@ -119,6 +122,7 @@ bool ScenarioRunner::idle() const {
 void ScenarioRunner::restart() {
     enterInitialState();
     if (sound_) sound_->stopAll();
+    if (flash_) flash_->stop();
     if (state_) state_->clearGame();
     if (screen_) {
         screen_->reset();

@@ -17,6 +17,7 @@ class EffectCommands;
 class FlowCommands;
 class ImageCommands;
 class MenuScreen;
+class FlashShow;
 class PlayerInput;
 class ReadLog;
 class RunningScripts;
@@ -106,6 +107,7 @@ private:
     std::unique_ptr<RunningScripts> scripts_;
     std::unique_ptr<Screen> screen_;
     std::unique_ptr<SoundSystem> sound_;
+    std::unique_ptr<FlashShow> flash_;
     std::unique_ptr<ReadLog> readLog_;
     std::unique_ptr<SaveProcedure> saves_;
     EngineStatus status_;

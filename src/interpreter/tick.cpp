@@ -1,5 +1,6 @@
 // The engine tick: advances whatever is in progress and runs the next command when nothing holds it back.
 #include "display/screen.h"
+#include "flash/flash_show.h"
 #include "interpreter/effect_commands.h"
 #include "interpreter/image_commands.h"
 #include "interpreter/player_input.h"
@@ -32,9 +33,17 @@ bool ScenarioRunner::tick() {
             if (!screen_->effectBusy()) status_.lower(EngineState::kWorkerEffect);
             if (status_.skipping()) effects_->askWorkerToStop();
             return false;
-        case EngineState::kFlash:
-            if (sound_->flashFinished()) status_.lower(EngineState::kFlashOnShow);
+        case EngineState::kFlash: {
+            // Each tick that reaches a new frame draws and shows it; the ending gives
+            // back the covered scene.
+            Surface& frame = screen_->surface(SurfaceRole::FrameSurface);
+            if (flash_->update(platform_.clock().ticks(), frame)) screen_->present();
+            if (flash_->finished(frame)) {
+                screen_->present();
+                status_.lower(EngineState::kFlashOnShow);
+            }
             return false;
+        }
         case EngineState::kChoices:
         case EngineState::kReview:
         case EngineState::kMenu:

@@ -7,7 +7,7 @@ namespace morv {
 struct GameConfig;
 class Platform;
 
-// Music, loop, effect and voice channels, and the movie and Flash players.
+// Music, loop, effect and voice channels, and the movie player.
 // Until the players land, playing accepts the request and produces no sound.
 class SoundSystem {
 public:
@@ -34,12 +34,6 @@ public:
     // False when the movie cannot be played.
     bool playMovie(std::string_view, bool /*fullScreen*/) { return false; }
     void stopMovie() {}
-    // False when the Flash player cannot start.
-    bool playFlash(std::string_view, bool /*skippable*/, int /*x*/, int /*y*/, int /*width*/, int /*height*/) {
-        return false;
-    }
-    void stopFlash() {}
-    bool flashFinished() const { return true; }
 
 private:
     const GameConfig& config_;
