@@ -216,9 +216,10 @@ Shape readShape(Reader& reader, int version, long long& edgeBudget) {
             continue;
         }
         if (--edgeBudget < 0) throw FormatError("too many edges");
+        const bool straight = reader.ub(1);
         const int bits = static_cast<int>(reader.ub(4)) + 2;
         Edge e{x, y, 0, 0, x, y, false, fill0, fill1, line};
-        if (reader.ub(1)) {  // straight
+        if (straight) {
             if (reader.ub(1)) {
                 e.x1 = clampedSum(x, reader.sb(bits));
                 e.y1 = clampedSum(y, reader.sb(bits));
