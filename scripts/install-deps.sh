@@ -8,6 +8,7 @@ packages=(
   libsdl2-dev libsdl2-mixer-dev libimgui-dev
   libfreetype-dev libfontconfig-dev fonts-nanum
   libpng-dev zlib1g-dev
+  libcairo2-dev libjpeg-dev liblzma-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   python3
 )

@@ -1,5 +1,6 @@
 // Sound, movie and Flash commands.
 #include "display/screen.h"
+#include "flash/flash_show.h"
 #include "interpreter/command_arguments.h"
 #include "interpreter/engine_status.h"
 #include "interpreter/running_scripts.h"
@@ -48,10 +49,10 @@ void SoundCommands::perform(ScenarioCommand& command) {
             status.set(EngineState::kFlash);
             const bool whole = command.argCount < 5;
             const bool skippable = c_.scripts.running()->skippable();
-            const bool started =
-                whole ? sound.playFlash(args[0], skippable, 0, 0, c_.screen.width(), c_.screen.height())
-                      : sound.playFlash(args[0], skippable, decimalValue(args[1]), decimalValue(args[2]),
-                                        decimalValue(args[3]), decimalValue(args[4]));
+            const int x = decimalValue(args[1]), y = decimalValue(args[2]);
+            const Rect rect = whole ? Rect{0, 0, c_.screen.width(), c_.screen.height()}
+                                    : Rect{x, y, x + decimalValue(args[3]), y + decimalValue(args[4])};
+            const bool started = c_.flash.show(args[0], rect, skippable, c_.clock.ticks());
             if (!started) status.set(EngineState::kShow);
             break;
         }

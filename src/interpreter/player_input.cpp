@@ -4,6 +4,7 @@
 
 #include "config/game_config.h"
 #include "display/screen.h"
+#include "flash/flash_show.h"
 #include "interpreter/choice_screen.h"
 #include "interpreter/command_execution.h"
 #include "interpreter/effect_commands.h"
@@ -106,7 +107,8 @@ bool PlayerInput::advanceByState(std::optional<PointerPosition> at) {
             return advanceShowScript();
         case EngineState::kFlash:
             if (!c_.scripts.running()->skippable()) return false;
-            c_.sound.stopFlash();
+            c_.flash.stop(&c_.screen.surface(SurfaceRole::FrameSurface));
+            c_.screen.present();
             return advanceShowScript();
         case EngineState::kChoices:
             if (status.windowShown) return c_.choices.pick(at);
@@ -164,7 +166,7 @@ bool PlayerInput::cancel() {
             if (state == EngineState::kMovie) {
                 c_.sound.stopMovie();
             } else {
-                c_.sound.stopFlash();
+                c_.flash.stop(&c_.screen.surface(SurfaceRole::FrameSurface));
             }
             c_.system.resumeSuspendedScenario();
             return false;

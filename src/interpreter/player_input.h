@@ -13,6 +13,7 @@ class Clock;
 class CommandExecution;
 class EffectCommands;
 class EngineStatus;
+class FlashShow;
 class MenuScreen;
 class MessageBoxes;
 class ReviewScreen;
@@ -29,6 +30,7 @@ struct InputContext {
     EngineStatus& status;
     RunningScripts& scripts;
     SoundSystem& sound;
+    FlashShow& flash;
     Clock& clock;
     MessageBoxes& messages;
     TextCommands& text;

@@ -6,6 +6,7 @@
 #include "config/user_settings.h"
 #include "display/screen.h"
 #include "effects/effect_worker.h"
+#include "flash/flash_show.h"
 #include "interpreter/choice_screen.h"
 #include "interpreter/effect_commands.h"
 #include "interpreter/flow_commands.h"
@@ -41,6 +42,7 @@ ScenarioRunner::~ScenarioRunner() {
     images_.reset();
     text_.reset();
     flow_.reset();
+    flash_.reset();
     sound_.reset();
     screen_.reset();
     scripts_.reset();
@@ -62,6 +64,7 @@ bool ScenarioRunner::initialise() {
     effectWorker_ = std::make_unique<EffectWorker>();
     sound_ = std::make_unique<SoundSystem>(*config_, platform_);
     if (!sound_->initialise()) return false;
+    flash_ = std::make_unique<FlashShow>(platform_.files(), platform_.messages());
     readLog_ = std::make_unique<ReadLog>(platform_.files());
     readLog_->load();
     saves_ = std::make_unique<SaveProcedure>(*config_, platform_.files());
@@ -81,7 +84,7 @@ void ScenarioRunner::makeHandlers() {
     effects_ = std::make_unique<EffectCommands>(EffectContext{*config_, *screen_, status_, variables, clock,
                                                               platform_.files(), platform_.messages(),
                                                               *effectWorker_});
-    sounds_ = std::make_unique<SoundCommands>(SoundContext{*sound_, *screen_, status_, *scripts_, variables});
+    sounds_ = std::make_unique<SoundCommands>(SoundContext{*sound_, *flash_, *screen_, status_, *scripts_, variables, clock});
     system_ = std::make_unique<SystemCommands>(
         SystemContext{status_, *scripts_, *screen_, *sound_, *saves_, variables});
     choices_ = std::make_unique<ChoiceScreen>(ChoiceContext{*config_, *screen_, status_, *scripts_, *state_, *saves_,
@@ -90,7 +93,7 @@ void ScenarioRunner::makeHandlers() {
                                                       *this, platform_.display(), platform_.events(),
                                                       platform_.trace()});
     review_ = std::make_unique<ReviewScreen>(ReviewContext{*screen_, status_, *state_});
-    input_ = std::make_unique<PlayerInput>(InputContext{*config_, *screen_, status_, *scripts_, *sound_, clock,
+    input_ = std::make_unique<PlayerInput>(InputContext{*config_, *screen_, status_, *scripts_, *sound_, *flash_, clock,
                                                         platform_.messages(), *text_, *effects_, *choices_, *menus_,
                                                         *review_, *system_, *this});
 }
@@ -139,6 +142,7 @@ void ScenarioRunner::restart() {
     if (effectWorker_) effectWorker_->stop();
     enterInitialState();
     if (sound_) sound_->stopAll();
+    if (flash_) flash_->stop();
     if (state_) state_->clearGame();
     if (screen_) {
         screen_->reset();

@@ -20,6 +20,7 @@ class FlowCommands;
 class ImageCommands;
 class MenuScreen;
 class EffectWorker;
+class FlashShow;
 class ReadLog;
 class ReviewScreen;
 class RunningScripts;
@@ -123,6 +124,7 @@ private:
     std::unique_ptr<RunningScripts> scripts_;
     std::unique_ptr<Screen> screen_;
     std::unique_ptr<SoundSystem> sound_;
+    std::unique_ptr<FlashShow> flash_;
     std::unique_ptr<ReadLog> readLog_;
     std::unique_ptr<SaveProcedure> saves_;
     EngineStatus status_;

@@ -4,7 +4,9 @@
 
 namespace morv {
 
+class Clock;
 class EngineStatus;
+class FlashShow;
 class RunningScripts;
 class Screen;
 class SoundSystem;
@@ -12,10 +14,12 @@ class VariableTable;
 
 struct SoundContext {
     SoundSystem& sound;
+    FlashShow& flash;
     Screen& screen;
     EngineStatus& status;
     RunningScripts& scripts;
     VariableTable& variables;
+    Clock& clock;
 };
 
 class SoundCommands {

@@ -1,6 +1,7 @@
 // The engine tick: advances whatever is in progress and runs the next command when nothing holds it back.
 #include "display/screen.h"
 #include "interpreter/choice_screen.h"
+#include "flash/flash_show.h"
 #include "interpreter/effect_commands.h"
 #include "interpreter/image_commands.h"
 #include "interpreter/player_input.h"
@@ -41,9 +42,17 @@ bool ScenarioRunner::tick() {
                 platform_.clock().yield();
             }
             return false;
-        case EngineState::kFlash:
-            if (sound_->flashFinished()) status_.lower(EngineState::kFlashOnShow);
+        case EngineState::kFlash: {
+            // Each tick that reaches a new frame draws and shows it; the ending gives
+            // back the covered scene.
+            Surface& frame = screen_->surface(SurfaceRole::FrameSurface);
+            if (flash_->update(platform_.clock().ticks(), frame)) screen_->present();
+            if (flash_->finished(frame)) {
+                screen_->present();
+                status_.lower(EngineState::kFlashOnShow);
+            }
             return false;
+        }
         case EngineState::kChoices:
             // A plug-in animation draws over the window: the highlight goes back on every tick.
             if (status_.state().pluginRunning() && status_.windowShown) choices_->refreshHighlight();

@@ -15,7 +15,7 @@ class Platform;
 
 // Plays the game's music (from files or CD tracks), two looping effect
 // channels, four one-shot channels in turn and the voice, and follows the
-// player's switches and volumes from the configuration.
+// player's switches and volumes from the configuration; movies are not played yet.
 class SoundSystem {
 public:
     static constexpr int kDefaultFadeTimeMs = 600;
@@ -77,12 +77,6 @@ public:
     // False when the movie cannot be played.
     bool playMovie(std::string_view, bool /*fullScreen*/) { return false; }
     void stopMovie() {}
-    // False when the Flash player cannot start.
-    bool playFlash(std::string_view, bool /*skippable*/, int /*x*/, int /*y*/, int /*width*/, int /*height*/) {
-        return false;
-    }
-    void stopFlash() {}
-    bool flashFinished() const { return true; }
 
 private:
     enum class FadeDirection { In, Out };
