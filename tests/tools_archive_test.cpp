@@ -1,3 +1,4 @@
+// Packing, reading back and extracting archives.
 #include <gtest/gtest.h>
 
 #include "archive/archive_extractor.h"

@@ -1,3 +1,4 @@
+// What morv-check reports for faulty games and for the demo.
 #include <gtest/gtest.h>
 
 #include <algorithm>

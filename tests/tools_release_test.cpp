@@ -1,3 +1,4 @@
+// The demo packed into its release variant plays and unpacks identically.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 

@@ -1,3 +1,4 @@
+// Comparing archive entry names.
 #include "image/archive_format.h"
 
 #include "platform/cp949.h"

@@ -1,5 +1,5 @@
-#pragma once
 // The byte layout of the packed archive shared by its reader and its writer.
+#pragma once
 #include <cstddef>
 #include <cstdint>
 #include <string_view>

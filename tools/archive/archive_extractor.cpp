@@ -1,3 +1,4 @@
+// Listing and extracting archive entries safely.
 #include "archive/archive_extractor.h"
 
 #include "archive/tool_error.h"

@@ -1,5 +1,5 @@
-#pragma once
 // Lists and extracts the entries of a packed archive.
+#pragma once
 #include <filesystem>
 #include <optional>
 #include <string>

@@ -1,3 +1,4 @@
+// Writing the archive header, table and entry data.
 #include "archive/archive_writer.h"
 
 #include <fstream>
@@ -5,7 +6,7 @@
 
 #include "archive/tool_error.h"
 #include "platform/cp949.h"
-#include "saves/save_stream.h"
+#include "bytes/byte_stream.h"
 
 namespace fs = std::filesystem;
 
@@ -35,7 +36,7 @@ void ArchiveWriter::writeTo(std::ostream& out) const {
     uint64_t offset = archive_format::kHeaderBytes;
     for (const PackedEntry& entry : entries_) offset += archive_format::kEntryFixedBytes + entry.name.size();
 
-    SaveStream table;
+    ByteStream table;
     table.writeBytes(archive_format::kMagic);
     table.writeBytes(archive_format::kVersion);
     table.writeU32(static_cast<uint32_t>(entries_.size()));

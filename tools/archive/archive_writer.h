@@ -1,5 +1,5 @@
-#pragma once
 // Writes packed archives in the layout the engine's archive reader reads.
+#pragma once
 #include <cstdint>
 #include <filesystem>
 #include <string>

@@ -1,3 +1,4 @@
+// Choosing, naming and typing the files morv-pack packs.
 #include "archive/pack_source.h"
 
 #include <zlib.h>
@@ -7,7 +8,7 @@
 #include <sstream>
 
 #include "archive/tool_error.h"
-#include "image/byte_fields.h"
+#include "bytes/byte_fields.h"
 #include "image/decoded_image.h"
 #include "image/image_archive.h"
 #include "image/image_decoders.h"

@@ -1,5 +1,5 @@
-#pragma once
 // Turns the files named on morv-pack's command line into archive entries.
+#pragma once
 #include <filesystem>
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
-#pragma once
 // The failure every authoring tool reports to its user and stops on.
+#pragma once
 #include <stdexcept>
 
 namespace morv::tools {

@@ -1,3 +1,4 @@
+// The scripts, lines and files each command names.
 #include "check/command_references.h"
 
 #include "platform/cp949.h"

@@ -1,5 +1,5 @@
-#pragma once
 // The scripts, lines and files that one parsed command names.
+#pragma once
 #include <string>
 #include <vector>
 

@@ -1,3 +1,4 @@
+// Writing findings as text lines or JSON.
 #include "check/finding.h"
 
 #include <cstdio>

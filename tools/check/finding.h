@@ -1,5 +1,5 @@
-#pragma once
 // What morv-check found, and how it is written for people and for programs.
+#pragma once
 #include <string>
 #include <vector>
 

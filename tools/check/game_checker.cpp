@@ -1,3 +1,4 @@
+// The checks of morv-check over a game's configuration and scripts.
 #include "check/game_checker.h"
 
 #include <algorithm>
@@ -38,6 +39,18 @@ std::vector<std::string> invalidCommandMessages(const std::vector<std::string>& 
     return found;
 }
 
+// The scenario archive as the script reader sees it; an empty entry reads like a missing one.
+class ScenarioEntries final : public ScriptArchive {
+public:
+    explicit ScenarioEntries(const ImageArchive& archive) : archive_(archive) {}
+    bool readEntry(std::string_view name, std::string& out) const override {
+        return archive_.size(name) != 0 && archive_.readRaw(name, out);
+    }
+
+private:
+    const ImageArchive& archive_;
+};
+
 class GameChecker {
 public:
     std::vector<Finding> run();
@@ -75,6 +88,7 @@ private:
     std::vector<ConfigEntry> configEntries_;
     std::unique_ptr<ImageArchive> imageArchive_;
     std::unique_ptr<ImageArchive> scenarioArchive_;
+    std::unique_ptr<ScenarioEntries> scenarioEntries_;
     bool archivesUsable_ = true;
     std::unique_ptr<ScriptSet> scripts_;
     std::set<std::string> variables_;  // every name an init declares, folded
@@ -84,7 +98,8 @@ private:
 std::vector<Finding> GameChecker::run() {
     if (!readConfiguration()) return findings_;
     openArchives();
-    scripts_ = std::make_unique<ScriptSet>(files_, scenarioArchive_.get(), config_.debug);
+    if (scenarioArchive_) scenarioEntries_ = std::make_unique<ScenarioEntries>(*scenarioArchive_);
+    scripts_ = std::make_unique<ScriptSet>(files_, scenarioEntries_.get(), config_.debug);
     const int first = scripts_->open(config_.firstScenario, ScriptKind::Scenario);
     if (first < 0) {
         if (archivesUsable_) {

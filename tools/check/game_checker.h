@@ -1,5 +1,5 @@
-#pragma once
 // Finds the mistakes of a game before its players do.
+#pragma once
 #include <memory>
 #include <string>
 #include <vector>

@@ -1,11 +1,13 @@
+// Loading each script of a game once with the parser of its kind.
 #include "check/script_set.h"
 
+#include "config/configuration_script.h"
 #include "platform/cp949.h"
 #include "script/script_kinds.h"
 
 namespace morv::tools {
 
-ScriptSet::ScriptSet(const FileResolver& files, const ImageArchive* scenarioArchive, bool debug)
+ScriptSet::ScriptSet(const FileResolver& files, const ScriptArchive* scenarioArchive, bool debug)
     : files_(files), archive_(scenarioArchive), debug_(debug) {}
 
 ScriptSet::~ScriptSet() = default;

@@ -1,5 +1,5 @@
-#pragma once
 // The scripts of one game that the checker has opened, each loaded once.
+#pragma once
 #include <deque>
 #include <map>
 #include <memory>
@@ -34,7 +34,7 @@ struct CheckedScript {
 class ScriptSet {
 public:
     // Scripts come from loose files in debug mode, else from `scenarioArchive`.
-    ScriptSet(const FileResolver& files, const ImageArchive* scenarioArchive, bool debug);
+    ScriptSet(const FileResolver& files, const ScriptArchive* scenarioArchive, bool debug);
     ~ScriptSet();
 
     // The index of the script, loaded with the parser of `kind` on first use; -1
@@ -53,7 +53,7 @@ private:
     static std::string key(const std::string& name, ScriptKind kind);
 
     const FileResolver& files_;
-    const ImageArchive* archive_;
+    const ScriptArchive* archive_;
     bool debug_;
     std::deque<CheckedScript> scripts_;  // opening more never moves the records already open
     std::map<std::string, int> indexByKey_;

@@ -1,3 +1,4 @@
+// The paths through a game's commands and the variables declared along them.
 #include "check/variable_flow.h"
 
 #include <deque>

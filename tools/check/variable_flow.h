@@ -1,5 +1,5 @@
-#pragma once
 // Follows every path from the first scenario to find variables used before an init.
+#pragma once
 #include <vector>
 
 #include "check/finding.h"
