@@ -6,6 +6,7 @@
 
 #include "check/finding.h"
 #include "check/game_checker.h"
+#include "platform/headless/headless_platform.h"
 #include "support/temp_dir.h"
 
 namespace morv {
@@ -18,7 +19,8 @@ using tools::Finding;
 
 std::vector<Finding> checkIn(const std::filesystem::path& game) {
     CurrentDirectory inside(game);
-    return tools::checkGame();
+    HeadlessPlatform platform;
+    return tools::checkGame(platform);
 }
 
 std::map<std::string, std::vector<Finding>> byKind(const std::vector<Finding>& findings) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "check/game_checker.h"
+#include "platform/headless/headless_platform.h"
 
 namespace fs = std::filesystem;
 
@@ -38,7 +39,8 @@ int main(int argc, char** argv) {
     std::error_code ec;
     fs::current_path(game, ec);
     if (ec) return usage("cannot enter " + game.string());
-    const auto findings = morv::tools::checkGame();
+    morv::HeadlessPlatform platform;
+    const auto findings = morv::tools::checkGame(platform);
     const std::string report = json ? morv::tools::formatJson(findings) : morv::tools::formatText(findings);
     std::fputs(report.c_str(), stdout);
     return findings.empty() ? 0 : 1;

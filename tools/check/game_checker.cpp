@@ -16,7 +16,7 @@
 #include "image/archive_format.h"
 #include "image/image_archive.h"
 #include "platform/cp949.h"
-#include "platform/headless/headless_platform.h"
+#include "platform/platform.h"
 
 namespace fs = std::filesystem;
 
@@ -53,6 +53,7 @@ private:
 
 class GameChecker {
 public:
+    explicit GameChecker(Platform& platform) : platform_(platform) {}
     std::vector<Finding> run();
 
 private:
@@ -83,6 +84,7 @@ private:
     }
     bool isVariable(const std::string& name) const { return variables_.contains(cp949::foldCase(name)); }
 
+    Platform& platform_;
     FileResolver files_;
     GameConfig config_;
     std::vector<ConfigEntry> configEntries_;
@@ -140,8 +142,7 @@ bool GameChecker::readConfiguration() {
                shown < invalid.size() ? invalid[shown++] : "the line holds no configuration key");
     }
     // The engine's reader applies the entries up to the first invalid key.
-    HeadlessPlatform platform;
-    readGameConfiguration(config_, platform);
+    readGameConfiguration(config_, platform_);
     return true;
 }
 
@@ -323,6 +324,6 @@ void GameChecker::checkUnreachableScripts() {
 
 }  // namespace
 
-std::vector<Finding> checkGame() { return GameChecker().run(); }
+std::vector<Finding> checkGame(Platform& platform) { return GameChecker(platform).run(); }
 
 }  // namespace morv::tools

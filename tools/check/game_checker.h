@@ -6,11 +6,16 @@
 
 #include "check/finding.h"
 
+namespace morv {
+class Platform;
+}
+
 namespace morv::tools {
 
 // Checks the game in the current directory: its configuration, and every scenario,
 // show script and menu that the first scenario reaches, read with the engine's own
-// parsers from loose files or the archives as the configuration says.
-std::vector<Finding> checkGame();
+// parsers from loose files or the archives as the configuration says. `platform`
+// receives what the configuration reader does besides reading (title, messages).
+std::vector<Finding> checkGame(Platform& platform);
 
 }  // namespace morv::tools
