@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <fstream>
 
-#include "platform/cp949.h"
+#include "image/archive_format.h"
 #include "platform/file_resolver.h"
 
 namespace morv {
@@ -50,7 +50,7 @@ ImageArchive::ImageArchive(const FileResolver& files, const std::string& path) {
 
     TableReader reader(in);
     char magic[3] = {};
-    if (reader.bytes(magic, 3) && std::string_view(magic, 3) == "QXA") {
+    if (reader.bytes(magic, 3) && std::string_view(magic, 3) == archive_format::kMagic) {
         char version[3];
         if (!reader.bytes(version, 3)) throw ArchiveError(failure);
         version_.assign(version, 3);
@@ -62,8 +62,8 @@ ImageArchive::ImageArchive(const FileResolver& files, const std::string& path) {
     }
     uint32_t count = 0;
     if (!reader.u32(count)) throw ArchiveError(failure);
-    // Every entry takes at least 17 bytes, which bounds a damaged count.
-    if (count > fileSize_ / 17) throw ArchiveError(failure);
+    // Every entry takes at least its fixed fields, which bounds a damaged count.
+    if (count > fileSize_ / archive_format::kEntryFixedBytes) throw ArchiveError(failure);
     entries_.reserve(count);
     for (uint32_t i = 0; i < count; ++i) {
         ArchiveEntry entry;
@@ -80,7 +80,7 @@ ImageArchive::ImageArchive(const FileResolver& files, const std::string& path) {
 
 const ArchiveEntry* ImageArchive::find(std::string_view name) const {
     for (const auto& entry : entries_) {
-        if (cp949::equalsIgnoreCase(entry.name, name)) return &entry;
+        if (archive_format::namesMatch(entry.name, name)) return &entry;
     }
     return nullptr;
 }

@@ -35,7 +35,7 @@ public:
     // the file cannot be opened or its table is damaged.
     ImageArchive(const FileResolver& files, const std::string& path);
 
-    // The first entry whose name matches without regard to case, or null.
+    // The first entry whose name matches without regard to case or separator, or null.
     const ArchiveEntry* find(std::string_view name) const;
     // Stored size for a PNG entry, unpacked size for any other; 0 when missing.
     uint32_t size(std::string_view name) const;

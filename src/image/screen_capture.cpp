@@ -66,6 +66,11 @@ std::string encodeCaptureBmp(const uint8_t* rows, size_t pitch, PixelFormat form
     return fileHeader(pixels.size()) + infoHeader(width, height, pixels.size()) + pixels;
 }
 
+std::string encodeBmpFile(const DecodedImage& image) {
+    const std::string_view pixels(reinterpret_cast<const char*>(image.pixels.data()), image.pixels.size());
+    return fileHeader(pixels.size()) + infoHeader(image.width, image.height, pixels.size()) + std::string(pixels);
+}
+
 bool writeCapture(const FileResolver& files, MessageBoxes& messages, std::string_view path, const uint8_t* rows,
                   size_t pitch, PixelFormat format, int width, int height) {
     const std::string pixels = captureRows(rows, pitch, format, width, height);
