@@ -1,5 +1,6 @@
 #include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <chrono>
 #include <cstdio>
