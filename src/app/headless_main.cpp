@@ -1,10 +1,12 @@
 // morv-headless GAME_DIR [--events FILE] [--out DIR] [--depth 16|32] [--max-ms N]
 //               [--trace-commands] [--trace-presents] [--trace-volume]
 // Plays a game without a display and writes DIR/trace.txt and the snapshots.
+#include <charconv>
 #include <cstdio>
-#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <string>
 
@@ -23,6 +25,23 @@ int usage(const char* message) {
     return 2;
 }
 
+// Reads a whole decimal number from 0 to the largest `Number`: a sign, any other
+// character or a value past that is refused with a one-line message instead of
+// being read as something else (a negative time limit would wrap to almost forever).
+template <typename Number>
+bool readNumber(const char* option, const char* text, Number& value) {
+    const char* end = text + std::strlen(text);
+    Number read = 0;
+    auto [stop, error] = std::from_chars(text, end, read);
+    if (*text != '-' && error == std::errc() && stop == end && stop != text) {
+        value = read;
+        return true;
+    }
+    std::fprintf(stderr, "morv-headless: %s needs a whole number from 0 to %llu, not \"%s\"\n", option,
+                 static_cast<unsigned long long>(std::numeric_limits<Number>::max()), text);
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -39,9 +58,9 @@ int main(int argc, char** argv) {
         } else if (arg == "--out" && hasValue) {
             outDir = argv[++i];
         } else if (arg == "--depth" && hasValue) {
-            options.desktopDepth = std::atoi(argv[++i]);
+            if (!readNumber("--depth", argv[++i], options.desktopDepth)) return 2;
         } else if (arg == "--max-ms" && hasValue) {
-            options.maxMs = std::strtoull(argv[++i], nullptr, 10);
+            if (!readNumber("--max-ms", argv[++i], options.maxMs)) return 2;
         } else if (arg == "--trace-commands") {
             options.traceCommands = true;
         } else if (arg == "--trace-presents") {

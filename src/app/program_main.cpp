@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "app/game_app.h"
+#include "app/game_directory.h"
 #include "platform/sdl/sdl_platform.h"
 
 namespace fs = std::filesystem;
@@ -16,11 +17,17 @@ int main(int argc, char** argv) {
     } else if (!fs::exists("morv.ini")) {
         game = MORV_DEMO_DIR;
     }
-    std::error_code ec;
-    if (!game.empty()) fs::current_path(game, ec);
-    if (ec) {
-        std::fprintf(stderr, "morv: cannot enter %s\n", game.c_str());
-        return 2;
+    if (!game.empty()) {
+        if (auto problem = morv::gameDirectoryProblem(game)) {
+            std::fprintf(stderr, "morv: the game directory %s %s\n", game.c_str(), problem->c_str());
+            return 2;
+        }
+        std::error_code ec;
+        fs::current_path(game, ec);
+        if (ec) {
+            std::fprintf(stderr, "morv: cannot enter the game directory %s\n", game.c_str());
+            return 2;
+        }
     }
     morv::SdlPlatform platform;
     if (!platform.ready()) return 1;

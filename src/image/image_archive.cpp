@@ -32,8 +32,9 @@ private:
     std::ifstream& in_;
 };
 
-// zlib cannot inflate more than about 1032 bytes out of one stored byte.
-constexpr uint64_t kMaxInflateRatio = 1032;
+// The output buffer starts this large (or at the claimed size, when smaller) and
+// doubles only as zlib actually fills it.
+constexpr size_t kFirstInflateChunk = 64 * 1024;
 
 }  // namespace
 
@@ -112,15 +113,34 @@ bool ImageArchive::readRaw(std::string_view name, std::string& out) const {
 }
 
 bool ImageArchive::readInflated(const ArchiveEntry& entry, std::string& out) const {
-    if (entry.unpackedSize > static_cast<uint64_t>(entry.storedSize) * kMaxInflateRatio + 64) return false;
+    if (entry.unpackedSize > kMaxInflatedSize) return false;
     std::string packed;
     if (!readStored(entry, packed)) return false;
-    std::string unpacked(entry.unpackedSize, '\0');
-    uLongf length = entry.unpackedSize;
-    int status = uncompress(reinterpret_cast<Bytef*>(unpacked.data()), &length,
-                            reinterpret_cast<const Bytef*>(packed.data()), static_cast<uLong>(packed.size()));
-    if (status != Z_OK) return false;
-    unpacked.resize(length);
+    z_stream stream{};
+    if (inflateInit(&stream) != Z_OK) return false;
+    stream.next_in = reinterpret_cast<Bytef*>(packed.data());
+    stream.avail_in = static_cast<uInt>(packed.size());
+    // The buffer grows with what zlib produces, never past the claimed size (and one
+    // byte that tells a longer stream): a damaged entry cannot make us allocate what
+    // its data does not hold.
+    const size_t limit = size_t{entry.unpackedSize} + 1;
+    std::string unpacked;
+    int status = Z_OK;
+    while (status == Z_OK) {
+        const size_t produced = unpacked.size() - stream.avail_out;
+        if (stream.avail_out == 0) {
+            if (unpacked.size() == limit) break;
+            const size_t grown = std::min(limit, std::max(kFirstInflateChunk, unpacked.size() * 2));
+            unpacked.resize(grown);
+            stream.next_out = reinterpret_cast<Bytef*>(unpacked.data() + produced);
+            stream.avail_out = static_cast<uInt>(grown - produced);
+        }
+        status = inflate(&stream, Z_NO_FLUSH);
+    }
+    const size_t produced = unpacked.size() - stream.avail_out;
+    inflateEnd(&stream);
+    if (status != Z_STREAM_END || produced > entry.unpackedSize) return false;
+    unpacked.resize(produced);
     out = std::move(unpacked);
     return true;
 }

@@ -46,7 +46,11 @@ public:
     bool readStored(const ArchiveEntry& entry, std::string& out) const;
     // The first `count` stored bytes, or all of them when fewer are stored.
     bool readStoredHead(const ArchiveEntry& entry, uint32_t count, std::string& out) const;
-    // The stored bytes inflated to the entry's unpacked size; false unless zlib succeeds.
+    // Largest unpacked size a compressed entry (a scenario text) may claim.
+    static constexpr uint32_t kMaxInflatedSize = 64u << 20;
+
+    // The stored bytes inflated to at most the entry's unpacked size; false unless
+    // the zlib stream ends within it, or when the size claimed passes the cap.
     bool readInflated(const ArchiveEntry& entry, std::string& out) const;
 
     const std::string& version() const { return version_; }

@@ -1,6 +1,7 @@
 // Decoding PNG files with libpng, with or without their alpha plane.
 #include <png.h>
 
+#include <cstdint>
 #include <cstring>
 
 #include "image/image_decoders.h"
@@ -10,6 +11,7 @@ namespace morv {
 namespace {
 
 constexpr size_t kSignatureSize = 8;
+constexpr uint64_t kMaxInflateRatio = 1032;
 
 struct MemoryInput {
     const unsigned char* data;
@@ -61,6 +63,11 @@ bool decodeRows(png_structp png, png_infop info, png_infop endInfo, PngDecoding*
     int colourType = 0;
     png_get_IHDR(png, info, &width, &height, &bitDepth, &colourType, nullptr, nullptr, nullptr);
     if (!isAcceptableImageSize(width, height)) return false;
+    // zlib packs at most 1032 bytes into one: rows that the file's compressed data
+    // could never hold are refused before anything is allocated for them.
+    const uint64_t storedRowBytes =
+        (static_cast<uint64_t>(width) * png_get_channels(png, info) * static_cast<unsigned>(bitDepth) + 7) / 8 + 1;
+    if (storedRowBytes * height > static_cast<uint64_t>(d->input.size) * kMaxInflateRatio + 1024) return false;
     d->width = static_cast<int>(width);
     d->height = static_cast<int>(height);
 

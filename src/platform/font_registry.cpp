@@ -9,7 +9,11 @@
 namespace morv {
 namespace {
 
+// Only a regular file is handed to fontconfig: given a directory it would read
+// every file below it as a font, which for a name like "\usr" takes minutes.
 void registerFile(const std::filesystem::path& file) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) return;
     FcConfigAppFontAddFile(nullptr, reinterpret_cast<const FcChar8*>(file.c_str()));
 }
 

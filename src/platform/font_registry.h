@@ -15,8 +15,9 @@ public:
     FontRegistry(const FontRegistry&) = delete;
     FontRegistry& operator=(const FontRegistry&) = delete;
 
-    // Registers the file for this run; the result is not reported (the file stays
-    // listed either way).
+    // Registers the file for this run when it is a regular file (directories,
+    // devices and missing names are listed but not registered); the result is not
+    // reported.
     void add(const std::filesystem::path& file);
     // Unregisters the file (its first listing).
     void remove(const std::filesystem::path& file);

@@ -10,19 +10,30 @@ namespace morv {
 namespace {
 
 constexpr std::string_view kDitto = "\"";
+constexpr std::string_view kContinuation = "+";
+
+// The part of a line before its first blank, empty without one.
+std::string_view firstWord(std::string_view text) {
+    size_t blank = text.find(' ');
+    return blank == std::string_view::npos ? std::string_view() : text.substr(0, blank);
+}
 
 }  // namespace
 
 void CommandScript::Parse() {
+    dittoWord_.clear();
+    continuedWord_.clear();
     for (;;) {
         std::string text = NextLine();
-        if (text.empty()) continue;
-        CommandLine line = readCommandLine(text);
-        if (cp949::equalsIgnoreCase(line.word, "end")) {
-            append(record(CommandId::End));
-            return;
+        if (!text.empty()) {
+            CommandLine line = readCommandLine(text);
+            if (cp949::equalsIgnoreCase(line.word, "end")) {
+                append(record(CommandId::End));
+                return;
+            }
+            if (!parseCommand(line)) appendInvalid(line.word);
         }
-        if (!parseCommand(line)) appendInvalid(line.word);
+        rememberWord(text);
     }
 }
 
@@ -30,25 +41,20 @@ CommandLine CommandScript::readCommandLine(const std::string& text) const {
     CommandLine line{"", Tokenizer(text, kLineDelimiters), 0};
     line.tokenCount = line.tokens.CountTokens();
     line.word = line.tokens.NextToken().value_or("");
-    if (line.word == kDitto) line.word = dittoWord();
+    // A ditto line takes the word of the nearest line above that is not itself a
+    // ditto line; an empty line ends that search with no word.
+    if (line.word == kDitto) line.word = dittoWord_;
     return line;
 }
 
-// The word of the nearest line above that is not itself a ditto line; an empty
-// line ends the search with no word.
-std::string CommandScript::dittoWord() const {
-    for (int n = lineCounter() - 1; n >= 1; --n) {
-        std::string word = firstWordOf(n);
-        if (word != kDitto) return word;
-    }
-    return "";
+void CommandScript::rememberWord(const std::string& text) {
+    const std::string_view word = firstWord(text);
+    if (word == kDitto) return;
+    dittoWord_ = word;
+    if (word != kContinuation) continuedWord_ = word;
 }
 
-std::string CommandScript::firstWordOf(int n) const {
-    std::string text = ReadLine(n);
-    size_t blank = text.find(' ');
-    return blank == std::string::npos ? std::string() : text.substr(0, blank);
-}
+std::string CommandScript::firstWordOf(int n) const { return std::string(firstWord(ReadLine(n))); }
 
 std::string CommandScript::restOf(Tokenizer& tokens) {
     return std::string(cp949::trimLeft(tokens.NextToken("").value_or("")));

@@ -38,13 +38,21 @@ protected:
     ScenarioCommand genericRecord(CommandId id, CommandLine& line) const;
     // The first word of line n: the part before its first blank, empty without one.
     std::string firstWordOf(int n) const;
+    // The first word of the nearest line above that is neither a ditto nor a "+"
+    // line; empty when an empty line or the start of the file comes first.
+    const std::string& continuedWord() const { return continuedWord_; }
     // Everything after the last token read, leading white space removed.
     static std::string restOf(Tokenizer& tokens);
 
 private:
     CommandLine readCommandLine(const std::string& text) const;
-    std::string dittoWord() const;
+    // Notes the first word of the line just parsed for the lines below it, so that
+    // the upward searches of ditto and "+" lines never read the file again.
+    void rememberWord(const std::string& text);
     void appendInvalid(const std::string& word);
+
+    std::string dittoWord_;      // the word a ditto line on the next line stands for
+    std::string continuedWord_;
 };
 
 }  // namespace morv

@@ -115,15 +115,11 @@ void ScenarioScript::appendChoice(CommandLine& line, CommandId opening, bool sta
 // A "+" line continues the nearest text or choice line above it; ditto and other
 // "+" lines are looked through, an empty or comment line ends the look.
 void ScenarioScript::appendContinuation(CommandLine& line) {
-    for (int n = lineCounter() - 1; n >= 1; --n) {
-        std::string word = firstWordOf(n);
-        if (word == "\"" || word == kContinuation) continue;
-        if (cp949::equalsIgnoreCase(word, "text")) {
-            appendText(line, CommandId::NextLine);
-        } else if (cp949::equalsIgnoreCase(word, "select") || cp949::equalsIgnoreCase(word, "ncselect")) {
-            appendChoice(line, CommandId::NextLine, false);
-        }
-        return;
+    const std::string& word = continuedWord();
+    if (cp949::equalsIgnoreCase(word, "text")) {
+        appendText(line, CommandId::NextLine);
+    } else if (cp949::equalsIgnoreCase(word, "select") || cp949::equalsIgnoreCase(word, "ncselect")) {
+        appendChoice(line, CommandId::NextLine, false);
     }
 }
 

@@ -1,0 +1,65 @@
+// The archive with each of its entry types, and the loose BMP and PNG readers.
+#include "fuzz_targets.h"
+#include "image/archive_images.h"
+#include "image/image_archive.h"
+#include "image/image_decoders.h"
+#include "platform/file_resolver.h"
+#include "targets/readers.h"
+#include "targets/scratch_file.h"
+
+namespace morv::fuzz {
+namespace {
+
+// Entries looked at per archive: enough for every entry type, few enough that a
+// long table does not slow the search down.
+constexpr size_t kEntriesTried = 16;
+
+void requireWellFormed(const std::optional<DecodedImage>& image, const AlphaPlane* alpha) {
+    if (!image) return;
+    require(image->width > 0 && image->height > 0, "decoded pictures have a size");
+    require(image->pixels.size() == image->rowBytes() * static_cast<size_t>(image->height),
+            "decoded pixels fill their rows");
+    if (alpha && alpha->width != 0) {
+        require(alpha->width == image->width && alpha->height == image->height, "alpha planes match their picture");
+        require(alpha->values.size() == static_cast<size_t>(alpha->width) * alpha->height, "alpha planes are whole");
+    }
+}
+
+}  // namespace
+
+void readArchive(std::string_view bytes) {
+    writeScratchFile("images.qxa", bytes);
+    const FileResolver files;
+    std::unique_ptr<ImageArchive> archive;
+    try {
+        archive = std::make_unique<ImageArchive>(files, "images.qxa");
+    } catch (const ArchiveError&) {
+        return;
+    }
+    const auto& entries = archive->entries();
+    for (size_t i = 0; i < entries.size() && i < kEntriesTried; ++i) {
+        const std::string& name = entries[i].name;
+        std::string raw;
+        if (archive->readRaw(name, raw) && entries[i].type == ArchiveEntry::Compressed) {
+            require(raw.size() <= entries[i].unpackedSize, "inflated entries stop at their claimed size");
+        }
+        AlphaPlane alpha;
+        std::string pngError;
+        requireWellFormed(decodeArchiveImage(*archive, name, &alpha, pngError), &alpha);
+        readArchiveImageHeader(*archive, name);
+    }
+}
+
+void readBmpFiles(std::string_view bytes) {
+    requireWellFormed(readBmp(bytes), nullptr);
+    requireWellFormed(readArchiveBmp(bytes), nullptr);
+}
+
+void readPngFiles(std::string_view bytes) {
+    std::string error;
+    AlphaPlane alpha;
+    requireWellFormed(readPng(bytes, &alpha, error), &alpha);
+    requireWellFormed(readPng(bytes, nullptr, error), nullptr);
+}
+
+}  // namespace morv::fuzz

@@ -1,0 +1,48 @@
+// The configuration file and the three script kinds, read as the engine reads them.
+#include "config/config_file.h"
+#include "config/game_config.h"
+#include "fuzz_targets.h"
+#include "platform/headless/headless_platform.h"
+#include "script/script_factory.h"
+#include "targets/readers.h"
+#include "targets/scratch_file.h"
+
+namespace morv::fuzz {
+namespace {
+
+void readScript(std::string_view bytes, ScriptKind kind) {
+    writeScratchFile("script.txt", bytes);
+    HeadlessPlatform platform;
+    GameConfig config;
+    config.debug = true;  // loose files: the archive has its own target
+    ScriptFactory factory(config, platform);
+    std::unique_ptr<ScriptFile> script = factory.Open("script.txt", kind);
+    require(script != nullptr, "a readable script file opens");
+    int previous = 0;
+    for (const ScenarioCommand& command : script->commands()) {
+        require(command.line >= previous && command.line <= script->LineCount(), "commands keep their line order");
+        require(command.argCount >= 0, "argument counts are never negative");
+        previous = command.line;
+    }
+    // Walking and jumping over every command stays inside the list.
+    while (script->Next()) {
+    }
+    if (!script->commands().empty()) script->GoToLine(script->commands().back().line);
+    script->LastPageLine();
+}
+
+}  // namespace
+
+void readConfiguration(std::string_view bytes) {
+    writeScratchFile("morv.ini", bytes);
+    HeadlessPlatform platform;
+    GameConfig config;
+    readGameConfiguration(config, platform);
+    require(config.font.faceName.size() < size_t{FontRecord::kFaceSize}, "face names fit the font record");
+}
+
+void readScenarioScript(std::string_view bytes) { readScript(bytes, ScriptKind::Scenario); }
+void readShowScript(std::string_view bytes) { readScript(bytes, ScriptKind::SkippableShowScript); }
+void readButtonScript(std::string_view bytes) { readScript(bytes, ScriptKind::ButtonScript); }
+
+}  // namespace morv::fuzz

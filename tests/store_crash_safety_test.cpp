@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <random>
+#include <thread>
+
+#include "platform/file_resolver.h"
+#include "saves/flag_files.h"
+#include "saves/read_log.h"
+#include "support/temp_dir.h"
+
+namespace morv {
+namespace {
+
+constexpr int kEntries = 40;
+constexpr int kLines = 4000;  // large enough that a write takes a while
+
+std::string generationName(int generation, int entry) {
+    return "gen" + std::to_string(generation) + "-" + std::to_string(entry) + ".txt";
+}
+
+// Writes "read.dat" and "cg.cfg" of one generation through the engine's own writers.
+void writeGeneration(const FileResolver& files, int generation) {
+    ReadLog log(files);
+    for (int entry = 0; entry < kEntries; ++entry) log.IsRead(generationName(generation, entry), 1, kLines);
+    log.save();
+    FlagTable flags;
+    std::vector<Flag> list;
+    for (int entry = 0; entry < kEntries * 50; ++entry) list.push_back(Flag{generationName(generation, entry), 1});
+    flags.assign(std::move(list));
+    saveFlags(flags, files);
+}
+
+// The generation that a whole file of one writer holds, or -1 for a torn or mixed file.
+int readLogGeneration(const FileResolver& files) {
+    auto bytes = files.readAll(ReadLog::kFileName);
+    if (!bytes) return -1;
+    auto entries = ReadLog::decode(*bytes);
+    if (!entries || entries->size() != kEntries) return -1;
+    const int generation = std::stoi(entries->front().fileName.substr(3));
+    for (int entry = 0; entry < kEntries; ++entry) {
+        const ReadLog::Entry& e = (*entries)[entry];
+        if (e.fileName != generationName(generation, entry) || e.lineCount != kLines) return -1;
+    }
+    return generation;
+}
+
+int flagGeneration(const FileResolver& files) {
+    auto bytes = files.readAll(kFlagStoreFile);
+    if (!bytes) return -1;
+    auto flags = decodeFlagStore(*bytes);
+    if (!flags || flags->size() != size_t{kEntries} * 50) return -1;
+    const int generation = std::stoi(flags->front().name.substr(3));
+    for (size_t entry = 0; entry < flags->size(); ++entry) {
+        if ((*flags)[entry].name != generationName(generation, static_cast<int>(entry))) return -1;
+    }
+    return generation;
+}
+
+// A process killed at any moment while it rewrites the stores leaves each of them
+// either as it was or completely new, never torn.
+TEST(StoreCrashSafety, KilledWriterLeavesOldOrNewFile) {
+    testing::TempDir dir;
+    const FileResolver files(dir.path());
+    writeGeneration(files, 0);
+    std::mt19937 random(4242);
+    int lastReadLog = 0;
+    int lastFlags = 0;
+    for (int round = 0; round < 25; ++round) {
+        const int first = (round + 1) * 1000;
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int generation = first;; ++generation) writeGeneration(files, generation);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 40000));
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status));
+
+        const int readLog = readLogGeneration(files);
+        const int flags = flagGeneration(files);
+        EXPECT_TRUE(readLog == lastReadLog || readLog >= first) << "round " << round << ": read.dat " << readLog;
+        EXPECT_TRUE(flags == lastFlags || flags >= first) << "round " << round << ": cg.cfg " << flags;
+        lastReadLog = readLog;
+        lastFlags = flags;
+    }
+}
+
+}  // namespace
+}  // namespace morv
