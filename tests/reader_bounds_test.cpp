@@ -66,9 +66,7 @@ TEST_F(CompressedEntries, AScenarioClaimingFourGibibytesIsAnUnreadableFile) {
                buildArchive({{"start.txt", deflate(std::string(100000, 'x')), 3, 0xFFFFFFFFu}}, true));
     CurrentDirectory inGame(dir_.path());
     HeadlessPlatform platform;
-    GameConfig config;
-    config.scenarioDirectory = "scenario.qxa";
-    ScriptFactory factory(config, platform);
+    ScriptFactory factory(ScriptSources{false, "scenario.qxa"}, platform);
     EXPECT_EQ(factory.Open("start.txt", ScriptKind::Scenario), nullptr);
     EXPECT_EQ(platform.messagesShown(),
               std::vector<std::string>{"start.txt 파일을 읽는중에 에러가 발생했습니다."});
@@ -85,12 +83,7 @@ protected:
     TempDir dir_;
     CurrentDirectory here_{dir_.path()};
     HeadlessPlatform platform_;
-    GameConfig config_ = [] {
-        GameConfig c;
-        c.debug = true;
-        return c;
-    }();
-    ScriptFactory factory_{config_, platform_};
+    ScriptFactory factory_{ScriptSources{true, {}}, platform_};
 };
 
 // Processor time of the body: unlike the wall clock, it does not grow when other

@@ -23,7 +23,7 @@ protected:
     TempDir dir_;
     CurrentDirectory here_{dir_.path()};
     HeadlessPlatform platform_;
-    ScriptFactory factory_{ScriptSources{.debug = true}, platform_};
+    ScriptFactory factory_{ScriptSources{true, {}}, platform_};
 };
 
 TEST_F(LineStore, LinesPastTheEndReadAsEnd) {

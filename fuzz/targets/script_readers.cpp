@@ -13,9 +13,8 @@ namespace {
 void readScript(std::string_view bytes, ScriptKind kind) {
     writeScratchFile("script.txt", bytes);
     HeadlessPlatform platform;
-    GameConfig config;
-    config.debug = true;  // loose files: the archive has its own target
-    ScriptFactory factory(config, platform);
+    // Loose files: the archive has its own target.
+    ScriptFactory factory(ScriptSources{true, {}}, platform);
     std::unique_ptr<ScriptFile> script = factory.Open("script.txt", kind);
     require(script != nullptr, "a readable script file opens");
     int previous = 0;

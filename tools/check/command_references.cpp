@@ -102,7 +102,10 @@ std::vector<Reference> referencesOf(const ScenarioCommand& command, ScriptKind i
             if (!isPictureWord(a[2]) && !is(a[2], "BUFFER")) refs.file(ReferenceKind::Image, a[2]);
             break;
         case CommandId::CgEffect2: refs.file(ReferenceKind::EffectLibrary, a[0]); break;
-        case CommandId::Bgm: refs.file(ReferenceKind::Music, a[0]); break;
+        case CommandId::Bgm:
+            // "stop" and "FADEOUT" stop the music instead of naming a file.
+            if (!is(a[0], "stop") && !is(a[0], "FADEOUT")) refs.file(ReferenceKind::Music, a[0]);
+            break;
         case CommandId::Voice:
             if (!is(a[0], "stop")) refs.file(ReferenceKind::Voice, a[0]);
             break;
