@@ -20,7 +20,7 @@ protected:
         config.textWindowAlpha = 0;
         canvas.scene().fill(0x00FF00);
     }
-    std::vector<DrawnText> coloured() const {
+    std::vector<DrawnText> colored() const {
         std::vector<DrawnText> result;
         for (const DrawnText& d : fonts.drawn)
             if (d.color != 0) result.push_back(d);
@@ -28,7 +28,7 @@ protected:
     }
     std::string firstLineText() const {
         std::string text;
-        std::vector<DrawnText> drawn = coloured();
+        std::vector<DrawnText> drawn = colored();
         for (const DrawnText& d : drawn)
             if (d.y == drawn.front().y) text += d.text;
         return text;
@@ -57,7 +57,7 @@ TEST_F(BacklogViewTest, OpensAtTheNewestPageWithHeaderAndScrollBar) {
     EXPECT_EQ(window.rect(), (Rect{0, 0, 200, 160}));
     EXPECT_EQ(view.paging().linesPerPage(), 3);
     EXPECT_EQ(view.paging().topLine(), 3);
-    std::vector<DrawnText> drawn = coloured();
+    std::vector<DrawnText> drawn = colored();
     ASSERT_FALSE(drawn.empty());
     EXPECT_EQ(firstLineText(), "line3");
     EXPECT_EQ(drawn.front().x, 6);
@@ -110,7 +110,7 @@ TEST_F(BacklogViewTest, PagesStartInsideWrappedMessagesAndFollowFontChanges) {
     EXPECT_EQ(view.paging().topLine(), 3);
     fonts.drawn.clear();
     view.jump(c, store, 2);
-    std::vector<DrawnText> drawn = coloured();
+    std::vector<DrawnText> drawn = colored();
     ASSERT_EQ(drawn.size(), 13u);  // "pqrstuvwxyz", "A", "x"
     EXPECT_EQ(drawn.front().text, "p");
     EXPECT_EQ(drawn[11].text, "A");

@@ -210,7 +210,7 @@ TEST_F(ConfigFile, CommentsStartAtTwoSlashesAnywhere) {
     EXPECT_TRUE(messages().empty());
 }
 
-TEST_F(ConfigFile, TheFiftyFirstCharacterColourIsRefused) {
+TEST_F(ConfigFile, TheFiftyFirstCharacterColorIsRefused) {
     std::string ini;
     for (int i = 1; i <= 51; ++i) ini += "CHAR_COLOR = \"c" + std::to_string(i) + "\", " + std::to_string(i) + ", 0, 0\n";
     ini += "TEXT_SPEED = 3\n";

@@ -1,4 +1,4 @@
-// The instant colour filters and their formulas at both depths.
+// The instant color filters and their formulas at both depths.
 #include <random>
 
 #include "effects/rect_effect.h"
@@ -50,7 +50,7 @@ TEST_P(EffectsFilterTest, SepiaIsGrayThenABrownBlend) {
     EXPECT_EQ(pixelsOf(scene()), sepia);
 }
 
-TEST_P(EffectsFilterTest, BlendHalvesEachChannelTowardTheColour) {
+TEST_P(EffectsFilterTest, BlendHalvesEachChannelTowardTheColor) {
     makeCanvas(4, 2);
     scene().fill(0xFF8040);
     runRectEffect(bare->canvas(), request({"3", "0", "0", "3", "1", "255", "255", "255"}), FilterTarget::Scene);
@@ -86,8 +86,8 @@ TEST_P(EffectsFilterTest, SceneFilterIsShownAndBecomesTheStageWhileTheBufferFilt
 }
 
 TEST_P(EffectsFilterTest, ArgumentRules) {
-    EXPECT_EQ(request({"blend", "1", "2", "3", "4", "10", "20"}).colour.green, 20);
-    EXPECT_EQ(request({"blend", "1", "2", "3", "4", "10", "20"}).colour.blue, 0);
+    EXPECT_EQ(request({"blend", "1", "2", "3", "4", "10", "20"}).color.green, 20);
+    EXPECT_EQ(request({"blend", "1", "2", "3", "4", "10", "20"}).color.blue, 0);
     EXPECT_EQ(request({"invert"}).filter, 2);
     EXPECT_EQ(request({"fancy", "0", "0", "1", "1"}).filter, 0);
     EXPECT_TRUE(request({"GRAY"}).wholeScreen);

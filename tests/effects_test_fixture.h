@@ -72,7 +72,7 @@ protected:
         oldPicture = pixelsOf(scene());
         newPicture = pixelsOf(stage());
     }
-    // A scroll image whose pixel (x, y) has the screen colour colorAt(x, y).
+    // A scroll image whose pixel (x, y) has the screen color colorAt(x, y).
     void makeScrollImage(int width, int height, const std::function<uint32_t(int, int)>& colorAt) {
         Surface& image = bare->scratch;
         ASSERT_EQ(image.create(width, height), 0);

@@ -1,4 +1,4 @@
-// Drawing Flash frames: fills, edges, bitmaps, colour transforms, masks and sprites.
+// Drawing Flash frames: fills, edges, bitmaps, color transforms, masks and sprites.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -89,7 +89,7 @@ TEST(FlashDrawing, StageIsFittedIntoTheRectangleAndNothingElseIsTouched) {
     EXPECT_EQ(FlashPlayer::open(rectangleMovie(4, 3, kRed, 0, 0, 4, 3), {0, 0, 0, 10}, 0), nullptr);
 }
 
-TEST(FlashDrawing, LinearGradientRunsFromItsFirstColourToItsLast) {
+TEST(FlashDrawing, LinearGradientRunsFromItsFirstColorToItsLast) {
     SwfWriter swf(256, 10, 1);
     ShapeWriter shape;
     // The gradient square (32768 twips wide) scaled onto 256 pixels and centred.
@@ -109,7 +109,7 @@ TEST(FlashDrawing, LinearGradientRunsFromItsFirstColourToItsLast) {
     }
 }
 
-TEST(FlashDrawing, RadialGradientIsItsFirstColourAtTheCentre) {
+TEST(FlashDrawing, RadialGradientIsItsFirstColorAtTheCentre) {
     SwfWriter swf(40, 40, 1);
     swf.background({255, 255, 255, 255});
     ShapeWriter shape;
@@ -225,7 +225,7 @@ TEST(FlashDrawing, JpegBitmapsDecodeWithTheirOwnOrSharedTablesAndAlpha) {
     EXPECT_EQ(blank.at(8, 8), 0x0000ffu);
 }
 
-TEST(FlashDrawing, LinesAreStrokedInTheirColour) {
+TEST(FlashDrawing, LinesAreStrokedInTheirColor) {
     SwfWriter swf(20, 20, 1);
     swf.background({255, 255, 255, 255});
     ShapeWriter shape;
@@ -241,7 +241,7 @@ TEST(FlashDrawing, LinesAreStrokedInTheirColour) {
     EXPECT_EQ(frame.at(10, 5), kWhitePixel);
 }
 
-TEST(FlashDrawing, ColourTransformScalesAlphaAndAddsColour) {
+TEST(FlashDrawing, ColorTransformScalesAlphaAndAddsColor) {
     SwfWriter swf(20, 10, 1);
     swf.background({255, 255, 255, 255});
     ShapeWriter shape;

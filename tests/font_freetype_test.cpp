@@ -74,7 +74,7 @@ TEST(FreeTypeFont, MeasuresOneAndTwoByteCharacters) {
     EXPECT_EQ(bold.charWidth(kGa, 0), hangul + 1);
 }
 
-TEST(FreeTypeFont, MonochromeWritesOnlyTheColourAntialiasedBlendsCoverage) {
+TEST(FreeTypeFont, MonochromeWritesOnlyTheColorAntialiasedBlendsCoverage) {
     const ConfigColor white = configColor(255, 255, 255);
     FreeTypeFont mono(fontOf(24, FontRecord::kQualityNonAntialiased));
     FreeTypeFont smooth(fontOf(24, FontRecord::kQualityAntialiased));

@@ -78,7 +78,7 @@ TEST(HeadlessDepth, SixteenAndThirtyTwoBitScenesDifferOnlyByQuantisation) {
             ASSERT_LE(std::abs(a.red - b.red), limit[2]) << x << "," << y;
         }
     }
-    // The disc stands on the bottom edge, centred: its middle has its own colour.
+    // The disc stands on the bottom edge, centred: its middle has its own color.
     EXPECT_EQ(pixelAt(high, 320, 400).red, 230);
     EXPECT_EQ(pixelAt(low, 320, 400).red, 230 & 0xF8);
 }

@@ -39,7 +39,7 @@ std::string bmpFile(const BmpPicture& picture) {
     putU32(info, static_cast<uint32_t>(picture.palette.size()));
     putU32(info, 0);
     for (uint32_t mask : picture.masks) putU32(info, mask);
-    for (uint32_t colour : picture.palette) putU32(info, colour);
+    for (uint32_t color : picture.palette) putU32(info, color);
     std::string file = "BM";
     putU32(file, static_cast<uint32_t>(14 + info.size() + picture.pixels.size()));
     putU32(file, 0);
@@ -65,7 +65,7 @@ std::string bytes(std::initializer_list<int> values) {
 
 const Bgr kRed{0, 0, 255}, kGreen{0, 255, 0}, kBlue{255, 0, 0}, kWhite{255, 255, 255}, kBlack{};
 
-TEST(BmpReader, TrueColourRowsBottomUpOrTopDown) {
+TEST(BmpReader, TrueColorRowsBottomUpOrTopDown) {
     // Stored bottom row first: blue, white below red, green.
     const std::string rows24 = paddedRows({bytes({255, 0, 0, 255, 255, 255}), bytes({0, 0, 255, 0, 255, 0})});
     auto bottomUp = readBmp(bmpFile({2, 2, 24, 0, {}, {}, rows24}));
@@ -102,7 +102,7 @@ TEST(BmpReader, IndexedPixelsGoThroughThePalette) {
     const std::vector<uint32_t> palette = {0xFF0000, 0x00FF00, 0x0000FF};
     auto eight = readBmp(bmpFile({4, 1, 8, 0, palette, {}, bytes({2, 1, 0, 200})}));
     ASSERT_TRUE(eight);
-    // Index 200 lies past the three colours: black.
+    // Index 200 lies past the three colors: black.
     EXPECT_EQ(allPixels(*eight), (std::vector<Bgr>{kBlue, kGreen, kRed, kBlack}));
 
     auto four = readBmp(bmpFile({3, 1, 4, 0, palette, {}, bytes({0x21, 0x00, 0, 0})}));

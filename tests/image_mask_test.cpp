@@ -9,8 +9,8 @@
 namespace morv {
 namespace {
 
-// Pixel rows from a picture drawn in text: 'K' is the key colour, anything else
-// another colour. Each row is followed by `slack` unused pixels, as in a pitch.
+// Pixel rows from a picture drawn in text: 'K' is the key color, anything else
+// another color. Each row is followed by `slack` unused pixels, as in a pitch.
 template <typename Pixel>
 std::vector<uint8_t> pictureRows(const std::vector<std::string>& picture, Pixel key, Pixel other, int slack = 1) {
     const size_t width = picture[0].size() + slack;
@@ -87,12 +87,12 @@ TEST(AntialiasMask, AllKeyPictureIsFullyTransparent) {
     EXPECT_EQ(maskOf({"KKK", "KKK"}), std::vector<uint8_t>(6, 0));
 }
 
-TEST(AntialiasMask, KeyComparesTheColourBitsOnly) {
+TEST(AntialiasMask, KeyComparesTheColorBitsOnly) {
     // The spare byte of a 32-bit pixel does not take part.
     const std::vector<std::string> picture = {"KKK", "KoK", "KKK"};
     const std::vector<uint8_t> rows = pictureRows<uint32_t>(picture, 0x00FF00FF, 0x00123456);
     std::vector<uint8_t> spare = rows;
-    spare[3 + 4 * 2] = 0x77;  // pixel (2, 0): key colour, spare byte set
+    spare[3 + 4 * 2] = 0x77;  // pixel (2, 0): key color, spare byte set
     EXPECT_EQ(antialiasMask<uint32_t>(spare.data(), 16, 3, 3), antialiasMask<uint32_t>(rows.data(), 16, 3, 3));
     EXPECT_TRUE(antialiasMask<uint16_t>(rows.data(), 8, 0, 3).empty());
 }

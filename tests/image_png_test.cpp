@@ -61,12 +61,12 @@ TEST(PngReader, AlphaIsKeptTopRowFirstOrStripped) {
     PngPicture picture{2, 2, PNG_COLOR_TYPE_RGB_ALPHA, 8, false, {},
                  {{10, 20, 30, 0, 40, 50, 60, 64}, {70, 80, 90, 128, 100, 110, 120, 255}}};
     const std::string bytes = writePng(picture);
-    const std::vector<Bgr> colours = {{30, 20, 10}, {60, 50, 40}, {90, 80, 70}, {120, 110, 100}};
+    const std::vector<Bgr> colors = {{30, 20, 10}, {60, 50, 40}, {90, 80, 70}, {120, 110, 100}};
 
     AlphaPlane alpha;
     auto kept = decode(bytes, &alpha);
     ASSERT_TRUE(kept);
-    EXPECT_EQ(allPixels(*kept), colours);
+    EXPECT_EQ(allPixels(*kept), colors);
     EXPECT_EQ(kept->pixels.size(), 16u) << "24-bit rows of 6 bytes padded to 8";
     EXPECT_EQ(alpha.width, 2);
     EXPECT_EQ(alpha.height, 2);
@@ -74,7 +74,7 @@ TEST(PngReader, AlphaIsKeptTopRowFirstOrStripped) {
 
     auto stripped = decode(bytes);
     ASSERT_TRUE(stripped);
-    EXPECT_EQ(allPixels(*stripped), colours);
+    EXPECT_EQ(allPixels(*stripped), colors);
 }
 
 TEST(PngReader, GreyIsExpandedWithOrWithoutAlpha) {
@@ -114,8 +114,8 @@ TEST(PngReader, PalettedPicturesAreExpandedThroughThePalette) {
     EXPECT_EQ(allPixels(*four), (std::vector<Bgr>{c2, c1, c0, c1, c2, c2}));
 
     // One bit: most significant bit first.
-    const std::vector<png_color> twoColours(palette.begin(), palette.begin() + 2);
-    auto one = decode(writePng({10, 1, PNG_COLOR_TYPE_PALETTE, 1, false, twoColours, {{0b10110000, 0b01000000}}}));
+    const std::vector<png_color> twoColors(palette.begin(), palette.begin() + 2);
+    auto one = decode(writePng({10, 1, PNG_COLOR_TYPE_PALETTE, 1, false, twoColors, {{0b10110000, 0b01000000}}}));
     ASSERT_TRUE(one);
     EXPECT_EQ(allPixels(*one), (std::vector<Bgr>{c1, c0, c1, c1, c0, c0, c0, c0, c0, c1}));
 

@@ -24,14 +24,14 @@ using testing::putU32;
 using testing::TempDir;
 using testing::writePng;
 
-// A 24-bit BMP file of width x height pixels, all of one colour.
-std::string solidBmp(int width, int height, Bgr colour) {
+// A 24-bit BMP file of width x height pixels, all of one color.
+std::string solidBmp(int width, int height, Bgr color) {
     const size_t rowBytes = DecodedImage::rowBytesFor(width);
     std::string pixels;
     for (int y = 0; y < height; ++y) {
         std::string row;
-        for (int x = 0; x < width; ++x) row += {static_cast<char>(colour.blue), static_cast<char>(colour.green),
-                                                static_cast<char>(colour.red)};
+        for (int x = 0; x < width; ++x) row += {static_cast<char>(color.blue), static_cast<char>(color.green),
+                                                static_cast<char>(color.red)};
         row.resize(rowBytes, '\0');
         pixels += row;
     }

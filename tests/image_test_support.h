@@ -11,9 +11,9 @@
 
 namespace morv::test {
 
-// A 24-bit picture made in code; pixel(x, y) gives its 0x00RRGGBB colours.
-template <typename ColourAt>
-DecodedImage makeImage(int width, int height, ColourAt pixel) {
+// A 24-bit picture made in code; pixel(x, y) gives its 0x00RRGGBB colors.
+template <typename ColorAt>
+DecodedImage makeImage(int width, int height, ColorAt pixel) {
     DecodedImage image;
     image.width = width;
     image.height = height;
@@ -30,8 +30,8 @@ DecodedImage makeImage(int width, int height, ColourAt pixel) {
     return image;
 }
 
-inline DecodedImage solidImage(int width, int height, uint32_t colour) {
-    return makeImage(width, height, [colour](int, int) { return colour; });
+inline DecodedImage solidImage(int width, int height, uint32_t color) {
+    return makeImage(width, height, [color](int, int) { return color; });
 }
 
 // Images held in memory by name, with optional alpha planes.

@@ -63,71 +63,71 @@ TEST_F(ChoiceTest, ADigitLedTargetIsALineAndAnythingElseAFileMinusFiveIncluded) 
         {"저쪽.txt", "setflag 지나감\nend\n"},
         {"-5", "setflag 지나감\nend\n"}};
     startAtChoices(game);
-    runner_->advance(inside(0));
+    runner_->Advance(inside(0));
     EXPECT_EQ(state(), EngineState::kScenario);
-    runner_->tick();
+    runner_->Tick();
     EXPECT_EQ(lastExecuted(), "scenario.txt:4");
     EXPECT_TRUE(traced("choice 0 \"줄\""));
 
     runner_->restart();
     ASSERT_TRUE(tickUntil([this] { return state() == EngineState::kChoices; }));
-    runner_->advance(inside(1));
-    runner_->tick();
+    runner_->Advance(inside(1));
+    runner_->Tick();
     EXPECT_EQ(lastExecuted(), "저쪽.txt:1");
 
     runner_->restart();
     ASSERT_TRUE(tickUntil([this] { return state() == EngineState::kChoices; }));
-    runner_->advance(inside(2));
-    runner_->tick();
+    runner_->Advance(inside(2));
+    runner_->Tick();
     EXPECT_EQ(lastExecuted(), "-5:1");
     EXPECT_TRUE(traced("choice 2 \"음수\""));
 }
 
 TEST_F(ChoiceTest, AFileTargetThatCannotBeOpenedEndsTheGame) {
     startAtChoices({{"scenario.txt", "select 없는파일.txt 가\nend\n"}});
-    EXPECT_TRUE(runner_->advance(inside(0)));
+    EXPECT_TRUE(runner_->Advance(inside(0)));
 }
 
 TEST_F(ChoiceTest, WithTheWindowHiddenAClickShowsItAndPicksNothing) {
     startAtChoices({{"scenario.txt", "select 3 가\nend\nsetflag 지나감\nend\n"}});
     runner_->toggleWindow();
     ASSERT_FALSE(runner_->windowShown());
-    runner_->advance(inside(0));
+    runner_->Advance(inside(0));
     EXPECT_TRUE(runner_->windowShown());
     EXPECT_EQ(state(), EngineState::kChoices);
-    runner_->tick();
+    runner_->Tick();
     EXPECT_EQ(state(), EngineState::kChoices);
-    runner_->advance(inside(0));
+    runner_->Advance(inside(0));
     EXPECT_EQ(state(), EngineState::kScenario);
 }
 
 TEST_F(ChoiceTest, EnterPicksTheChoiceUnderThePointerAndAClickBesideThemNothing) {
     startAtChoices({{"scenario.txt", "select 4 가\n+ 5 나\nsetflag 셋\nsetflag 하나\nsetflag 둘\nend\n"}});
     const PointerPosition second = inside(1);
-    runner_->advance(PointerPosition{second.x, 47});
+    runner_->Advance(PointerPosition{second.x, 47});
     EXPECT_EQ(state(), EngineState::kChoices);
     platform_->display().movePointer(second);
-    runner_->advance();
-    runner_->tick();
+    runner_->Advance();
+    runner_->Tick();
     EXPECT_EQ(lastExecuted(), "scenario.txt:5");
 }
 
-TEST_F(ChoiceTest, TheHoveredChoiceIsTintedWithTheHighlightColour) {
+TEST_F(ChoiceTest, TheHoveredChoiceIsTintedWithTheHighlightColor) {
     startAtChoices({{"scenario.txt", "select 3 가\nend\nend\n"}}, "TEXTHIGHLIGHTCOLOR = 0, 255, 0\n");
     const ButtonRecord choice = choices().buttons[0];
     const int x = (choice.left + choice.right) / 2;
     const int y = choice.bottom - 1;
-    runner_->tick();
+    runner_->Tick();
     const Pixel before = pixel(platform_->frame(), x, y);
     runner_->pointerMove({x, y}, false);
     EXPECT_EQ(choices().hover, 0);
-    runner_->tick();
+    runner_->Tick();
     const Pixel tinted = pixel(platform_->frame(), x, y);
     EXPECT_GT(tinted[1], before[1]);
     EXPECT_LE(tinted[0], before[0]);
     // Off the choice the window is drawn again without the tint.
     runner_->pointerMove({x, 47}, false);
-    runner_->tick();
+    runner_->Tick();
     EXPECT_EQ(pixel(platform_->frame(), x, y), before);
 }
 
@@ -149,7 +149,7 @@ TEST_F(ChoiceTest, MouseTrackingPutsThePointerOnAChoiceAndTheArrowKeysMoveIt) {
     EXPECT_EQ(pointer(), centre(2));
     runner_->arrowKey(PlayerInput::Arrow::Up);
     EXPECT_EQ(pointer(), centre(1));
-    runner_->advance();
+    runner_->Advance();
     EXPECT_TRUE(traced("choice 1 \"나\""));
 }
 

@@ -73,8 +73,8 @@ TEST_F(EffectLibraries, ContinuousEffectUpdatesEachTickUntilCgEffect2EndsIt) {
     ASSERT_TRUE(tickUntil([this] { return runner_->delayTimer().active; }));
     EXPECT_TRUE(pluginBit());
     EXPECT_EQ(runner_->continuousEffect()->word(), "Snow.DLL");
-    runner_->tick();
-    runner_->tick();
+    runner_->Tick();
+    runner_->Tick();
     // The library painted the frame; the tick presented it.
     EXPECT_EQ(shownTopLeft(), 0x001234u);
     ASSERT_TRUE(tickUntil([this] { return runner_->scenarioState()->flags.IsSet("after"); }));

@@ -49,7 +49,7 @@ protected:
         const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(60);
         while (!ended_ && std::chrono::steady_clock::now() < until) {
             waited_ = waited_ || waitingForWorker();
-            ended_ = runner_->tick();
+            ended_ = runner_->Tick();
             std::this_thread::yield();
         }
         return ended_;
@@ -107,7 +107,7 @@ TEST_F(ThreadedEffects, AClickCutsTheEffectShort) {
     writeGame({{"scenario.txt", kEndlessFade}}, kLowWindow);
     start();
     ASSERT_TRUE(tickUntil([this] { return waitingForWorker(); }));
-    runner_->advance();
+    runner_->Advance();
     ASSERT_TRUE(playNotingWaits());
     EXPECT_EQ(morv::test::pixelAt(scene(), 5, 5), white());
     EXPECT_TRUE(runner_->scenarioState()->flags.IsSet("after"));

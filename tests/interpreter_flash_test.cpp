@@ -55,7 +55,7 @@ TEST_F(FlashCommand, DrawsIntoItsRectangleAndGivesTheSceneBack) {
     writeGame({{"scenario.txt", "show 연출.txt\nend\n"}, {"연출.txt", "flash logo.swf 8 8 16 12\ntimer\nend\n"}});
     start();
     ASSERT_TRUE(tickUntil([this] { return state() == EngineState::kFlash; }));
-    runner_->tick();
+    runner_->Tick();
     const FrameImage& frame = platform_->frame();
     ASSERT_EQ(frame.width, 64);
     auto red = [&frame](int x, int y) {
@@ -76,10 +76,10 @@ TEST_F(FlashCommand, AClickSkipsItOnlyInASkippableShowScript) {
                {"연출.txt", "flash logo.swf\nend\n"}});
     start();
     ASSERT_TRUE(tickUntil([this] { return state() == EngineState::kFlash; }));
-    runner_->advance();
+    runner_->Advance();
     EXPECT_EQ(lastExecuted(), "scenario.txt:2");
     ASSERT_TRUE(tickUntil([this] { return state() == EngineState::kFlash; }));
-    runner_->advance();
+    runner_->Advance();
     EXPECT_EQ(state(), EngineState::kFlash);
     EXPECT_EQ(lastExecuted(), "연출.txt:1");
     ASSERT_TRUE(tickTimedUntil([this] { return state() == EngineState::kShow; }));

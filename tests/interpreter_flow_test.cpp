@@ -98,10 +98,10 @@ TEST_F(Flow, AClickSkipsASkippableShowScriptButNotAnotherOne) {
                {"연출.txt", "delay 10000\nend\n"}});
     start();
     ASSERT_TRUE(tickUntil([this] { return runner_->delayTimer().active; }));
-    runner_->advance();
+    runner_->Advance();
     EXPECT_EQ(lastExecuted(), "scenario.txt:2");
     ASSERT_TRUE(tickUntil([this] { return runner_->delayTimer().active; }));
-    runner_->advance();
+    runner_->Advance();
     EXPECT_EQ(state(), EngineState::kShow);
     EXPECT_EQ(lastExecuted(), "연출.txt:1");
 }
@@ -122,11 +122,11 @@ TEST_F(Flow, ChoicesWaitAndAClickOnOneJumpsToItsTarget) {
     ASSERT_EQ(choices.count, 2u);
     const ButtonRecord& second = choices.buttons[1];
     // A click beside the choices picks nothing.
-    runner_->advance(PointerPosition{second.right + 5, second.bottom + 5});
+    runner_->Advance(PointerPosition{second.right + 5, second.bottom + 5});
     EXPECT_EQ(state(), EngineState::kChoices);
-    runner_->advance(PointerPosition{second.left + 1, second.top + 1});
+    runner_->Advance(PointerPosition{second.left + 1, second.top + 1});
     EXPECT_EQ(state(), EngineState::kScenario);
-    runner_->tick();
+    runner_->Tick();
     EXPECT_EQ(lastExecuted(), "scenario.txt:4");
 }
 
@@ -138,8 +138,8 @@ TEST_F(Flow, AMenuScreenWaitsForAButtonThatLoadsItsScenario) {
     ASSERT_TRUE(tickUntil([this] { return state() == EngineState::kMenu; }));
     EXPECT_EQ(runner_->scenarioState()->menuButtons.count, 2u);
     EXPECT_TRUE(runner_->idle());
-    EXPECT_FALSE(runner_->advance(PointerPosition{60, 60}));
-    EXPECT_FALSE(runner_->advance(PointerPosition{1, 1}));
+    EXPECT_FALSE(runner_->Advance(PointerPosition{60, 60}));
+    EXPECT_FALSE(runner_->Advance(PointerPosition{1, 1}));
     EXPECT_EQ(state(), EngineState::kScenario);
     ASSERT_TRUE(playToEnd(10));
     EXPECT_EQ(lastExecuted(), "본편.txt:2");
@@ -157,7 +157,7 @@ TEST_F(Flow, RestartPlaysTheFirstScenarioAgainFromAFreshState) {
     EXPECT_TRUE(runner_->busy());
     EXPECT_TRUE(runner_->scenarioState()->callStack.frames().empty());
     EXPECT_TRUE(runner_->scenarioState()->variables.variables().empty());
-    runner_->tick();
+    runner_->Tick();
     EXPECT_EQ(lastExecuted(), "scenario.txt:1");
 }
 

@@ -19,7 +19,7 @@ TEST_F(Images, CgWithADelayBelowThirtyTwoShowsAtOnce) {
     start();
     ASSERT_TRUE(tickUntil([this] { return runner_->delayTimer().active; }));
     EXPECT_FALSE(traced("state 0 -> 2"));
-    runner_->tick();
+    runner_->Tick();
     EXPECT_TRUE(frameIsWhite(platform_->frame()));
 }
 
@@ -28,16 +28,16 @@ TEST_F(Images, TheQuickFadeTakesEightStepsOfDelayByThirtyTwo) {
     start();
     ASSERT_TRUE(tickUntil([this] { return state() == EngineState::kFading; }));
     // Ticks within the 10 ms interval draw no step.
-    for (int i = 0; i < 3; ++i) runner_->tick();
+    for (int i = 0; i < 3; ++i) runner_->Tick();
     for (int step = 1; step < 8; ++step) {
         sleep(11);
-        runner_->tick();
+        runner_->Tick();
         EXPECT_EQ(state(), EngineState::kFading) << step;
     }
     sleep(11);
-    runner_->tick();
+    runner_->Tick();
     EXPECT_EQ(state(), EngineState::kScenario);
-    runner_->tick();
+    runner_->Tick();
     EXPECT_TRUE(frameIsWhite(platform_->frame()));
     EXPECT_EQ(lastExecuted(), "scenario.txt:2");
 }
@@ -46,9 +46,9 @@ TEST_F(Images, AClickCompletesTheFadeAndFastForwardSkipsIt) {
     writeGame({{"scenario.txt", "cg WHITE 3200\ncg BLACK 3200\nend\n"}}, kLowWindow);
     start();
     ASSERT_TRUE(tickUntil([this] { return state() == EngineState::kFading; }));
-    runner_->advance();
+    runner_->Advance();
     EXPECT_EQ(state(), EngineState::kScenario);
-    runner_->tick();
+    runner_->Tick();
     EXPECT_TRUE(frameIsWhite(platform_->frame()));
     runner_->fastForward();
     ASSERT_TRUE(tickUntil([this] { return lastExecuted() == "scenario.txt:2"; }, 5));
@@ -79,7 +79,7 @@ TEST_F(Images, RectEffectFiltersTheSceneOnView) {
     writeGame({{"scenario.txt", "cg PURPLE 0\nrecteffect GRAY\ndelay 100\nend\n"}}, kLowWindow);
     start();
     ASSERT_TRUE(tickUntil([this] { return runner_->delayTimer().active; }));
-    runner_->tick();
+    runner_->Tick();
     const FrameImage& frame = platform_->frame();
     ASSERT_GT(frame.width, 0);
     // Purple turned grey: the three channels are equal.

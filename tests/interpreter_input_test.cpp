@@ -22,14 +22,14 @@ TEST_F(Input, WithTheWindowHiddenAClickEnterOrAWheelStepOnlyShowsItAgain) {
         operation();
         EXPECT_TRUE(runner_->windowShown());
         // The line stays on view: ticks do not run on until the next click.
-        for (int i = 0; i < 5; ++i) runner_->tick();
+        for (int i = 0; i < 5; ++i) runner_->Tick();
         EXPECT_EQ(lastExecuted(), "scenario.txt:1");
         EXPECT_TRUE(runner_->idle());
     };
-    hideThen([this] { runner_->advance(PointerPosition{5, 5}); });
-    hideThen([this] { runner_->advance(); });
+    hideThen([this] { runner_->Advance(PointerPosition{5, 5}); });
+    hideThen([this] { runner_->Advance(); });
     hideThen([this] { runner_->reviewForward(); });
-    runner_->advance();
+    runner_->Advance();
     EXPECT_EQ(lastExecuted(), "scenario.txt:2");
 }
 
@@ -62,7 +62,7 @@ TEST_F(Input, TheReviewOpensOnlyWhereThePlayerWaitsOrTextTypes) {
     EXPECT_EQ(state(), EngineState::kScenario);
     EXPECT_FALSE(runner_->busy());
 
-    runner_->advance();
+    runner_->Advance();
     ASSERT_TRUE(runner_->delayTimer().active);
     runner_->reviewBack();
     EXPECT_EQ(state(), EngineState::kScenario);
@@ -108,10 +108,10 @@ TEST_F(Input, ReviewButtonsStepAndEscapeLeaves) {
     EXPECT_EQ(buttons.buttons[5].normalImage, "50");
     runner_->pointerMove({300 - 170, 10}, false);
     EXPECT_EQ(buttons.hover, 1);
-    runner_->advance(PointerPosition{300 - 170, 10});  // Up
-    runner_->advance(PointerPosition{10, 10});           // the background button does nothing
+    runner_->Advance(PointerPosition{300 - 170, 10});  // Up
+    runner_->Advance(PointerPosition{10, 10});           // the background button does nothing
     EXPECT_EQ(state(), EngineState::kReview);
-    runner_->advance(PointerPosition{300 - 30, 10});  // Escape
+    runner_->Advance(PointerPosition{300 - 30, 10});  // Escape
     EXPECT_EQ(state(), EngineState::kScenario);
 }
 
@@ -155,7 +155,7 @@ TEST_F(Input, SkipReadAndAutoAreSwitchedByTheirOperationsAndOffByAClick) {
     runner_->setAuto(true);
     EXPECT_TRUE(runner_->autoMode());
     EXPECT_TRUE(runner_->delayTimer().active);
-    runner_->advance();
+    runner_->Advance();
     EXPECT_FALSE(runner_->autoMode());
 }
 

@@ -30,7 +30,7 @@ TEST_F(Menus, TheHundredAndFirstButtonIsRefusedWithItsMessage) {
 
 TEST_F(Menus, OverlappingButtonsGoToTheOneAddedFirst) {
     startAtMenu("textbutton EVENT x 10 10 가나다\ntextbutton END 12 12 가나다\nend\n");
-    EXPECT_FALSE(runner_->advance(PointerPosition{13, 13}));
+    EXPECT_FALSE(runner_->Advance(PointerPosition{13, 13}));
     EXPECT_TRUE(traced("button 0"));
     EXPECT_EQ(state(), EngineState::kMenu);
 }
@@ -38,17 +38,17 @@ TEST_F(Menus, OverlappingButtonsGoToTheOneAddedFirst) {
 TEST_F(Menus, EndAndAnUnknownActionWordCloseTheGame) {
     startAtMenu("textbutton END 0 0 끝\ntextbutton 엉뚱한말 x 0 40 끝\nend\n");
     EXPECT_EQ(menu().buttons[1].action, ButtonAction::End);
-    EXPECT_TRUE(runner_->advance(PointerPosition{1, 41}));
+    EXPECT_TRUE(runner_->Advance(PointerPosition{1, 41}));
 }
 
 TEST_F(Menus, LoadsnrPlaysTheScenarioAndMenuBuildsTheNextMenu) {
     startAtMenu("textbutton MENU 다음메뉴.txt 0 0 다음\nend\n",
                 {{"다음메뉴.txt", "textbutton LOADSNR 본편.txt 0 40 시작\nend\n"},
                  {"본편.txt", "setflag 지나감\nend\n"}});
-    EXPECT_FALSE(runner_->advance(PointerPosition{1, 1}));
+    EXPECT_FALSE(runner_->Advance(PointerPosition{1, 1}));
     EXPECT_EQ(state(), EngineState::kMenu);
     ASSERT_EQ(menu().count, 1u);
-    EXPECT_FALSE(runner_->advance(PointerPosition{1, 41}));
+    EXPECT_FALSE(runner_->Advance(PointerPosition{1, 41}));
     EXPECT_EQ(state(), EngineState::kScenario);
     ASSERT_TRUE(playToEnd(10));
     EXPECT_EQ(lastExecuted(), "본편.txt:2");
@@ -56,18 +56,18 @@ TEST_F(Menus, LoadsnrPlaysTheScenarioAndMenuBuildsTheNextMenu) {
 
 TEST_F(Menus, ATargetFileThatCannotBeOpenedEndsTheGame) {
     startAtMenu("textbutton LOADSNR 없음.txt 0 0 가\ntextbutton MENU 없음.txt 0 40 나\nend\n");
-    EXPECT_TRUE(runner_->advance(PointerPosition{1, 1}));
+    EXPECT_TRUE(runner_->Advance(PointerPosition{1, 1}));
 }
 
 TEST_F(Menus, LoadAsksForTheLoadDialogAndBgmAndEventStayOnTheMenu) {
     startAtMenu("textbutton LOAD 0 0 불러오기\ntextbutton BGM 음악.mid 0 30 음악\ntextbutton EVENT x 0 60 행사\nend\n");
-    EXPECT_FALSE(runner_->advance(PointerPosition{1, 1}));
+    EXPECT_FALSE(runner_->Advance(PointerPosition{1, 1}));
     WindowEvent posted;
     ASSERT_TRUE(platform_->events().poll(posted));
     EXPECT_EQ(posted.kind, WindowEvent::Kind::MenuCommand);
     EXPECT_EQ(posted.value, static_cast<int>(MenuItem::LoadGame));
-    EXPECT_FALSE(runner_->advance(PointerPosition{1, 31}));
-    EXPECT_FALSE(runner_->advance(PointerPosition{1, 61}));
+    EXPECT_FALSE(runner_->Advance(PointerPosition{1, 31}));
+    EXPECT_FALSE(runner_->Advance(PointerPosition{1, 61}));
     EXPECT_EQ(state(), EngineState::kMenu);
     EXPECT_EQ(menu().count, 3u);
 }
@@ -84,21 +84,21 @@ TEST_F(Menus, TheGalleryShowsSeenPicturesAndClearTurnsThemBackIntoPlaceholders) 
     EXPECT_EQ(menu().buttons[1].kind, ButtonKind::GalleryNotSeen);
 
     // A picture not seen does nothing; a seen one is shown until the next click.
-    runner_->advance(PointerPosition{61, 1});
+    runner_->Advance(PointerPosition{61, 1});
     EXPECT_EQ(state(), EngineState::kMenu);
-    runner_->advance(PointerPosition{1, 1});
+    runner_->Advance(PointerPosition{1, 1});
     EXPECT_EQ(state(), EngineState::kGalleryImage);
-    runner_->advance(PointerPosition{150, 90});
+    runner_->Advance(PointerPosition{150, 90});
     EXPECT_EQ(state(), EngineState::kMenu);
     EXPECT_EQ(menu().hover, -1);
     // Escape leaves the picture as well.
-    runner_->advance(PointerPosition{1, 1});
+    runner_->Advance(PointerPosition{1, 1});
     EXPECT_FALSE(runner_->cancel());
     EXPECT_EQ(state(), EngineState::kMenu);
 
-    runner_->advance(PointerPosition{1, 61});
+    runner_->Advance(PointerPosition{1, 61});
     EXPECT_FALSE(flags().IsSet(cp949("본그림")));
-    runner_->advance(PointerPosition{101, 61});
+    runner_->Advance(PointerPosition{101, 61});
     EXPECT_EQ(menu().buttons[0].kind, ButtonKind::GalleryNotSeen);
 }
 
@@ -123,7 +123,7 @@ TEST_F(Menus, AnInvalidLineInAButtonScriptEndsTheGame) {
 
 TEST_F(Menus, TheHoveredTextButtonIsTintedAndGalleryButtonsAreDarkenedUnlessHovered) {
     startAtMenu("cg WHITE\ncgbutton 100 0 149 39 WHITE WHITE\ntextbutton EVENT x 0 0 가나다\nend\n");
-    runner_->tick();
+    runner_->Tick();
     const auto red = [this](int x, int y) {
         const FrameImage& frame = platform_->frame();
         return frame.rgb[(static_cast<size_t>(y) * static_cast<size_t>(frame.width) + static_cast<size_t>(x)) * 3];
@@ -131,14 +131,14 @@ TEST_F(Menus, TheHoveredTextButtonIsTintedAndGalleryButtonsAreDarkenedUnlessHove
     EXPECT_LT(red(120, 20), 255);  // not hovered: darkened
     EXPECT_EQ(red(190, 90), 255);
     runner_->pointerMove({120, 20}, false);
-    runner_->tick();
+    runner_->Tick();
     EXPECT_EQ(red(120, 20), 255);
     EXPECT_EQ(menu().hover, 0);
     const ButtonRecord& text = menu().buttons[1];
     const int x = text.right - 1;
     const int y = text.bottom - 1;
     runner_->pointerMove({x, y}, false);
-    runner_->tick();
+    runner_->Tick();
     EXPECT_EQ(menu().hover, 1);
     EXPECT_LT(red(120, 20), 255);
 }

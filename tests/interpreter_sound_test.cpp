@@ -33,12 +33,12 @@ TEST_F(InterpreterSoundTest, SoundCommandsPlayMusicLoopsEffectsAndVoice) {
 
     // The fade runs on the engine's ticks while the text waits for the player.
     sleep(150);
-    runner_->tick();
+    runner_->Tick();
     sleep(150);
-    runner_->tick();
+    runner_->Tick();
     EXPECT_TRUE(traced(R"(audio play 0 "bgm\\next.ogg" loop)"));
 
-    runner_->advance();
+    runner_->Advance();
     ASSERT_TRUE(tickUntilIdle());
     EXPECT_EQ(runner_->sound()->loopName(1), "") << "effect without a name stops the effects";
 

@@ -44,7 +44,7 @@ protected:
     bool tickUntil(const std::function<bool()>& condition, int limit = 2000) {
         for (int i = 0; i < limit; ++i) {
             if (condition()) return true;
-            ended_ = runner_->tick() || ended_;
+            ended_ = runner_->Tick() || ended_;
             if (ended_) return condition();
         }
         return condition();

@@ -17,10 +17,10 @@ TEST_F(Tick, SpeedTenTypesOneCharacterOnEveryTick) {
     // The first character came with the text; four ticks type the other four and
     // the fifth finds the message complete.
     for (int i = 0; i < 4; ++i) {
-        runner_->tick();
+        runner_->Tick();
         EXPECT_EQ(state(), EngineState::kTyping) << i;
     }
-    runner_->tick();
+    runner_->Tick();
     EXPECT_EQ(state(), EngineState::kScenario);
 }
 
@@ -29,14 +29,14 @@ TEST_F(Tick, SpeedNineTypesOneCharacterPerTenMilliseconds) {
     start();
     ASSERT_TRUE(tickUntil([this] { return state() == EngineState::kTyping; }));
     // Ticks closer together than the interval type nothing.
-    for (int i = 0; i < 3; ++i) runner_->tick();
+    for (int i = 0; i < 3; ++i) runner_->Tick();
     for (int step = 0; step < 2; ++step) {
         sleep(11);
-        runner_->tick();
+        runner_->Tick();
         EXPECT_EQ(state(), EngineState::kTyping);
     }
     sleep(11);
-    runner_->tick();
+    runner_->Tick();
     EXPECT_EQ(state(), EngineState::kScenario);
 }
 
@@ -48,19 +48,19 @@ TEST_F(Tick, AFullPageWaitsForAClickAndThenGoesOnTyping) {
     EXPECT_TRUE(runner_->pageWait());
     // The page waits however long nobody clicks.
     sleep(5000);
-    runner_->tick();
+    runner_->Tick();
     EXPECT_TRUE(runner_->pageWait());
 
-    runner_->advance();
+    runner_->Advance();
     EXPECT_FALSE(runner_->pageWait());
     EXPECT_EQ(state(), EngineState::kTyping);
     // A click while typing shows the rest of the page at once.
-    runner_->advance();
+    runner_->Advance();
     EXPECT_TRUE(runner_->pageWait());
     // Clicking page after page reaches the end of the message and then its wait.
     ASSERT_TRUE(tickUntil(
         [this] {
-            if (runner_->pageWait()) runner_->advance();
+            if (runner_->pageWait()) runner_->Advance();
             return state() == EngineState::kScenario && runner_->idle();
         },
         200));
@@ -71,9 +71,9 @@ TEST_F(Tick, AClickEndsASkippableDelayAndRunsTheNextCommandAtOnce) {
     writeGame({{"scenario.txt", "delay 500\ntext 가\nend\n"}});
     start();
     ASSERT_TRUE(tickUntil([this] { return runner_->delayTimer().active; }));
-    runner_->tick();
+    runner_->Tick();
     EXPECT_EQ(lastExecuted(), "scenario.txt:1");
-    runner_->advance();
+    runner_->Advance();
     EXPECT_FALSE(runner_->delayTimer().active);
     EXPECT_EQ(lastExecuted(), "scenario.txt:2");
 }
@@ -83,9 +83,9 @@ TEST_F(Tick, ANonSkippableDelayIgnoresClicksAndFastForwardAndRunsOut) {
     start();
     ASSERT_TRUE(tickUntil([this] { return runner_->delayTimer().active; }));
     const uint64_t started = now();
-    EXPECT_FALSE(runner_->advance());
+    EXPECT_FALSE(runner_->Advance());
     runner_->fastForward();
-    runner_->tick();
+    runner_->Tick();
     EXPECT_TRUE(runner_->delayTimer().active);
     EXPECT_EQ(lastExecuted(), "scenario.txt:1");
     ASSERT_TRUE(tickUntil([this] { return lastExecuted() == "scenario.txt:2"; }, 1000));
@@ -104,7 +104,7 @@ TEST_F(Tick, AutoModeWaitsTwoThousandLessTwoHundredPerSpeedStep) {
     EXPECT_GE(now() - waitStarted, 600u);
     EXPECT_LT(now() - waitStarted, 620u);
     // A click switches auto play off.
-    runner_->advance();
+    runner_->Advance();
     EXPECT_FALSE(runner_->autoMode());
 }
 
@@ -124,7 +124,7 @@ TEST_F(Tick, SkipReadPassesReadLinesAndStopsAtTheFirstUnreadOne) {
     // Read the first three lines.
     ASSERT_TRUE(tickUntil(
         [this] {
-            if (runner_->idle()) runner_->advance();
+            if (runner_->idle()) runner_->Advance();
             return lastExecuted() == "scenario.txt:3";
         },
         500));
@@ -141,7 +141,7 @@ TEST_F(Tick, SkippingAFullPageOfReadTextKeepsSkipReadOn) {
     start();
     ASSERT_TRUE(tickUntil(
         [this] {
-            if (runner_->idle()) runner_->advance();
+            if (runner_->idle()) runner_->Advance();
             return lastExecuted() == "scenario.txt:3";
         },
         500));
@@ -169,10 +169,10 @@ TEST_F(Tick, AClickOnAHiddenWindowShowsItWithoutAdvancing) {
     ASSERT_TRUE(tickUntilIdle());
     runner_->toggleWindow();
     EXPECT_FALSE(runner_->windowShown());
-    runner_->advance();
+    runner_->Advance();
     EXPECT_TRUE(runner_->windowShown());
     EXPECT_EQ(lastExecuted(), "scenario.txt:1");
-    runner_->advance();
+    runner_->Advance();
     EXPECT_EQ(lastExecuted(), "scenario.txt:2");
 }
 

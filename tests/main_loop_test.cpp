@@ -30,7 +30,7 @@ class ScriptedEngine : public LoopEngine {
 public:
     ScriptedEngine(VirtualClock& clock, std::vector<uint32_t> tickCosts, bool busy)
         : clock_(clock), costs_(std::move(tickCosts)), busy_(busy) {}
-    bool tick() override {
+    bool Tick() override {
         starts.push_back(clock_.elapsed());
         if (count_ < costs_.size()) clock_.sleep(costs_[count_]);
         return ++count_ >= costs_.size();

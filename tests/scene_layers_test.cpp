@@ -12,7 +12,7 @@ using test::solidBmp;
 constexpr uint32_t kRed = 0xFF0000;
 constexpr uint32_t kBlue = 0x0000FF;
 
-TEST_P(SceneTest, BackgroundColourWordsInAnyCaseAndImageFiles) {
+TEST_P(SceneTest, BackgroundColorWordsInAnyCaseAndImageFiles) {
     EXPECT_EQ(screen->setBackground("white"), 0);
     EXPECT_EQ(pixelAt(stage(), 300, 200), raw(0xFFFFFF));
     screen->setBackground("PURPLE");
@@ -24,7 +24,7 @@ TEST_P(SceneTest, BackgroundColourWordsInAnyCaseAndImageFiles) {
     EXPECT_EQ(pixelAt(stage(), 10, 10), raw(0));
     EXPECT_EQ(screen->backgroundName(), "");
 
-    // A name that only begins with a colour word is an image, stretched to the screen.
+    // A name that only begins with a color word is an image, stretched to the screen.
     const std::string white = file("White.bmp", solidBmp(64, 48, 0x336699));
     EXPECT_EQ(screen->setBackground(white), 0);
     EXPECT_EQ(pixelAt(stage(), 639, 479), raw(0x336699));
@@ -90,7 +90,7 @@ TEST_P(SceneTest, DeleteOrAnEmptyNameClearsEveryCharacter) {
 }
 
 TEST_P(SceneTest, KeyedAndUnkeyedCharactersAndTheRememberedPosition) {
-    // Every pixel of the key colour is transparent, not only the corner.
+    // Every pixel of the key color is transparent, not only the corner.
     const std::string dotted = file("dots.bmp", test::bmpFile(4, 4, [](int x, int y) {
         return (x + y) % 2 == 0 ? 0xFF00FFu : 0x00FF00u;
     }));
@@ -106,7 +106,7 @@ TEST_P(SceneTest, KeyedAndUnkeyedCharactersAndTheRememberedPosition) {
     EXPECT_EQ(pixelAt(stage(), 51, 20), raw(0x00FF00));
     EXPECT_EQ(screen->lastCharacterX(), 50);
     ASSERT_EQ(screen->drawCharacterAt(dotted, 80, 90, false), 0);
-    EXPECT_EQ(pixelAt(stage(), 80, 90), raw(0xFF00FF)) << "unkeyed draws the key colour too";
+    EXPECT_EQ(pixelAt(stage(), 80, 90), raw(0xFF00FF)) << "unkeyed draws the key color too";
     ASSERT_EQ(screen->drawCharacterAtLastPosition(dotted), 0);
 
     // The character clip rectangle cuts keyed characters.

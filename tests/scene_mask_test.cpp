@@ -13,7 +13,7 @@ std::string redPngWithAlpha(const std::vector<std::vector<uint8_t>>& alphaRows) 
     testing::PngPicture spec;
     spec.height = static_cast<int>(alphaRows.size());
     spec.width = static_cast<int>(alphaRows[0].size());
-    spec.colourType = PNG_COLOR_TYPE_RGB_ALPHA;
+    spec.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
     for (const auto& alphas : alphaRows) {
         std::vector<uint8_t> row;
         for (uint8_t a : alphas) row.insert(row.end(), {0xFF, 0x00, 0x00, a});
@@ -63,9 +63,9 @@ TEST_P(SceneMaskTest, WithoutPngAlphaTheKeyedMaskIsUsed) {
     const std::string png = file("ghost.png", redPngWithAlpha({{255, 128, 0, 255}}));
     config.usePngAlpha = false;
     ASSERT_EQ(screen->drawCharacterAt(png, 10, 10, true), 0);
-    EXPECT_EQ(pixelAt(stage(), 10, 10), raw(0xFFFFFF)) << "the key colour is transparent";
+    EXPECT_EQ(pixelAt(stage(), 10, 10), raw(0xFFFFFF)) << "the key color is transparent";
 
-    // A BMP has no alpha plane: its top-left colour is the key, solid inner pixels are opaque.
+    // A BMP has no alpha plane: its top-left color is the key, solid inner pixels are opaque.
     config.usePngAlpha = true;
     const std::string bmp = file("box.bmp", test::bmpFile(8, 8, [](int x, int y) {
         return x == 0 || y == 0 || x == 7 || y == 7 ? 0xFF00FFu : 0x0000FFu;

@@ -15,9 +15,9 @@
 
 namespace morv::test {
 
-// A 24-bit BMP file whose pixel (x, y) (top row 0) has the colour colourAt(x, y) (0x00RRGGBB).
-template <typename ColourAt>
-std::string bmpFile(int width, int height, ColourAt colourAt) {
+// A 24-bit BMP file whose pixel (x, y) (top row 0) has the color colorAt(x, y) (0x00RRGGBB).
+template <typename ColorAt>
+std::string bmpFile(int width, int height, ColorAt colorAt) {
     const uint32_t rowBytes = (static_cast<uint32_t>(width) * 3 + 3) / 4 * 4;
     const uint32_t pixelBytes = rowBytes * static_cast<uint32_t>(height);
     std::string bytes(54 + pixelBytes, '\0');
@@ -37,7 +37,7 @@ std::string bmpFile(int width, int height, ColourAt colourAt) {
     for (int y = 0; y < height; ++y) {
         size_t row = 54 + static_cast<size_t>(height - 1 - y) * rowBytes;
         for (int x = 0; x < width; ++x) {
-            uint32_t c = colourAt(x, y);
+            uint32_t c = colorAt(x, y);
             bytes[row + 3 * x] = static_cast<char>(c);
             bytes[row + 3 * x + 1] = static_cast<char>(c >> 8);
             bytes[row + 3 * x + 2] = static_cast<char>(c >> 16);
@@ -46,13 +46,13 @@ std::string bmpFile(int width, int height, ColourAt colourAt) {
     return bytes;
 }
 
-inline std::string solidBmp(int width, int height, uint32_t colour) {
-    return bmpFile(width, height, [colour](int, int) { return colour; });
+inline std::string solidBmp(int width, int height, uint32_t color) {
+    return bmpFile(width, height, [color](int, int) { return color; });
 }
 
-// A character picture: one colour with a magenta top-left pixel as its key.
-inline std::string keyedBmp(int width, int height, uint32_t colour) {
-    return bmpFile(width, height, [colour](int x, int y) { return x == 0 && y == 0 ? 0xFF00FFu : colour; });
+// A character picture: one color with a magenta top-left pixel as its key.
+inline std::string keyedBmp(int width, int height, uint32_t color) {
+    return bmpFile(width, height, [color](int x, int y) { return x == 0 && y == 0 ? 0xFF00FFu : color; });
 }
 
 // A 640 x 480 screen over loose image files in a temporary directory, at the
@@ -71,7 +71,7 @@ protected:
     }
 
     PixelFormat format() const { return GetParam() == 16 ? PixelFormat::Rgb565 : PixelFormat::Xrgb8888; }
-    uint32_t raw(uint32_t screenColour) const { return screenColorToPixel(screenColour, format()); }
+    uint32_t raw(uint32_t screenColor) const { return screenColorToPixel(screenColor, format()); }
     // Writes the file and returns the name the game uses for it.
     std::string file(const std::string& name, const std::string& bytes) { return dir.write(name, bytes).string(); }
     Surface& stage() { return screen->surface(SurfaceRole::StageSurface); }

@@ -62,7 +62,7 @@ class ScreenDisplayTest : public ::testing::TestWithParam<int> {
 protected:
     int depth() const { return GetParam(); }
     PixelFormat format() const { return depth() == 16 ? PixelFormat::Rgb565 : PixelFormat::Xrgb8888; }
-    uint32_t raw(uint32_t screenColour) const { return screenColorToPixel(screenColour, format()); }
+    uint32_t raw(uint32_t screenColor) const { return screenColorToPixel(screenColor, format()); }
 };
 
 TEST_P(ScreenDisplayTest, CreatesTheSurfaceSetAtTheDesktopDepth) {

@@ -134,7 +134,7 @@ TEST(ScreenTextGolden, TheComparisonCatchesAGlyphMovedByOnePixel) {
 }
 
 // Inside the window a 16-bit frame shows the same text; its blend works on 5- and
-// 6-bit channels and so strays further from the 32-bit colours. (Its bevel
+// 6-bit channels and so strays further from the 32-bit colors. (Its bevel
 // corners lie one column to the left and are left out.)
 TEST(ScreenTextGolden, SixteenBitFrameShowsTheSameTextInTheWindow) {
     std::optional<FrameImage> golden = readFrame(goldenPath());

@@ -43,9 +43,9 @@ protected:
         const TextWindowRect& r = config.textWindowRect;
         return {r.left, r.top, r.right, r.bottom};
     }
-    // Pixels of the surface inside the rectangle other than `colour`.
-    int countOtherThan(const Surface& surface, const Rect& area, uint32_t colour) {
-        const uint32_t raw = screenColorToPixel(colour, surface.format());
+    // Pixels of the surface inside the rectangle other than `color`.
+    int countOtherThan(const Surface& surface, const Rect& area, uint32_t color) {
+        const uint32_t raw = screenColorToPixel(color, surface.format());
         int count = 0;
         for (int y = area.top; y < area.bottom; ++y)
             for (int x = area.left; x < area.right; ++x) count += test::pixelAt(surface, x, y) != raw;
@@ -57,11 +57,11 @@ protected:
         const uint8_t* p = shown.rgb.data() + (static_cast<size_t>(y) * shown.width + x) * 3;
         return static_cast<uint32_t>(p[0]) << 16 | static_cast<uint32_t>(p[1]) << 8 | p[2];
     }
-    // Pixels of the presented frame inside the rectangle in the exact colour.
-    int shownCount(const Rect& area, uint32_t colour) const {
+    // Pixels of the presented frame inside the rectangle in the exact color.
+    int shownCount(const Rect& area, uint32_t color) const {
         int count = 0;
         for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x) count += shownAt(x, y) == colour;
+            for (int x = area.left; x < area.right; ++x) count += shownAt(x, y) == color;
         return count;
     }
     static std::string korean(const char* utf8) { return cp949::fromUtf8(utf8); }
@@ -132,7 +132,7 @@ TEST_P(ScreenTextTest, TheFirstFrameShowsTheEmptyWindowOverWhite) {
     EXPECT_EQ(shownAt(win.left + 10, win.bottom + 3), deep ? 0xAFAFAFu : 0xA8ACA8u);
     const uint32_t inside = shownAt(win.left + 50, win.top + 50);
     EXPECT_NE(inside, shownAt(5, 5));
-    EXPECT_GT(inside & 0xFF, inside >> 16);  // blue over red: the window's colours
+    EXPECT_GT(inside & 0xFF, inside >> 16);  // blue over red: the window's colors
 }
 
 TEST_P(ScreenTextTest, PresentedFrameHasTheDialogueWindowAndItsText) {
@@ -143,17 +143,17 @@ TEST_P(ScreenTextTest, PresentedFrameHasTheDialogueWindowAndItsText) {
     EXPECT_EQ(shownAt(win.left + 10, win.top - 3), deep ? 0x9F9F9Fu : 0x989C98u);
     EXPECT_EQ(shownAt(win.left + 10, win.bottom + 3), deep ? 0x505050u : 0x505050u);
     EXPECT_EQ(shownAt(win.left - 10, win.top - 10), 0u);
-    // The vertical gradation runs from colour 1 at the top towards colour 2.
+    // The vertical gradation runs from color 1 at the top towards color 2.
     const uint32_t top = shownAt(win.left + 50, win.top);
     const uint32_t bottom = shownAt(win.left + 50, win.bottom - 1);
     EXPECT_LT(top & 0xFF, bottom & 0xFF);
     EXPECT_LT(top >> 16, bottom >> 16);
-    const uint32_t textColour = deep ? 0xF0F0F0u : 0xF0F0F0u & 0xF8FCF8u;
-    EXPECT_EQ(shownCount(win, textColour), 0);
+    const uint32_t textColor = deep ? 0xF0F0F0u : 0xF0F0F0u & 0xF8FCF8u;
+    EXPECT_EQ(shownCount(win, textColor), 0);
 
     screen->showMessage(korean("[안내]대화창에 글자가 보입니다."), false);
     screen->present();
-    EXPECT_GT(shownCount(win, textColour), 100);
+    EXPECT_GT(shownCount(win, textColor), 100);
     // Shadow: black pixels inside the window where there were none.
     EXPECT_GT(shownCount(win, 0), 20);
 
@@ -161,21 +161,21 @@ TEST_P(ScreenTextTest, PresentedFrameHasTheDialogueWindowAndItsText) {
     screen->setBackground("WHITE");
     screen->showStage();
     screen->present();
-    EXPECT_GT(shownCount(win, textColour), 100);
+    EXPECT_GT(shownCount(win, textColor), 100);
     EXPECT_EQ(shownAt(5, 5), deep ? 0xFFFFFFu : 0xF8FCF8u);
 
     // The player hides the window: the scene alone; showing it brings back the page.
     screen->hideTextWindow();
     screen->present();
-    EXPECT_EQ(shownCount(win, textColour), 0);
+    EXPECT_EQ(shownCount(win, textColor), 0);
     screen->redrawTextWindow();
     screen->present();
-    EXPECT_GT(shownCount(win, textColour), 100);
+    EXPECT_GT(shownCount(win, textColor), 100);
 
     // A restart empties the page but keeps the window.
     screen->reset();
     screen->present();
-    EXPECT_EQ(shownCount(win, textColour), 0);
+    EXPECT_EQ(shownCount(win, textColor), 0);
     EXPECT_EQ(shownAt(win.left + 50, win.top - 3), deep ? 0x9F9F9Fu : 0x989C98u);
 }
 
@@ -185,7 +185,7 @@ TEST_P(ScreenTextTest, CaretBlinksEveryFiveHundredMillisecondsAfterTheText) {
     const Rect line = screen->textLineRect();
     const int caretX = window().left + config.windowMargin + screen->measureText(text) + 5;
     const Rect caret{caretX + 1, line.top + 1, caretX + 6, line.top + 8};
-    auto shown = [&](uint32_t colour) { return countOtherThan(frame(), caret, colour) == 0; };
+    auto shown = [&](uint32_t color) { return countOtherThan(frame(), caret, color) == 0; };
 
     VirtualClock& clock = platform->virtualClock();
     std::vector<uint32_t> toggles;
@@ -219,7 +219,7 @@ TEST_P(ScreenTextTest, CaretBlinksEveryFiveHundredMillisecondsAfterTheText) {
     EXPECT_TRUE(pageShown);
 }
 
-TEST_P(ScreenTextTest, DrawnTextHasGlyphsInTheChosenColour) {
+TEST_P(ScreenTextTest, DrawnTextHasGlyphsInTheChosenColor) {
     screen->setTextColor(configColor(0xFF, 0, 0));
     screen->drawText(100, 50, korean("그림 위의 글자"), TextTarget::Frame);
     const uint32_t red = 0xFF0000 & (GetParam() == 16 ? 0xF8FCF8u : 0xFFFFFFu);

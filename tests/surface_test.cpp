@@ -1,4 +1,4 @@
-// Surfaces: pixel colours, fills, blits, stretches and colour keys.
+// Surfaces: pixel colors, fills, blits, stretches and color keys.
 #include <gtest/gtest.h>
 
 #include "display/pixel_color.h"
@@ -13,7 +13,7 @@ namespace {
 using test::pixelAt;
 using test::setPixel;
 
-TEST(PixelColorTest, ScreenAndConfigurationColoursConvertToBothDepths) {
+TEST(PixelColorTest, ScreenAndConfigurationColorsConvertToBothDepths) {
     EXPECT_EQ(screenColorToPixel(0xFF00FF, PixelFormat::Rgb565), 0xF81Fu);
     EXPECT_EQ(screenColorToPixel(0xFF00FF, PixelFormat::Xrgb8888), 0x00FF00FFu);
     EXPECT_EQ(screenColorToPixel(0xFFFFFF, PixelFormat::Rgb565), 0xFFFFu);
@@ -74,7 +74,7 @@ TEST_P(SurfaceTest, OperationsWithoutStorageOrWithBadArgumentsFail) {
     EXPECT_EQ(other.createFromImage("a.bmp", 0), Surface::kInvalidArgument);
 }
 
-TEST_P(SurfaceTest, ColourKeyFromTopLeftPixelOrConfigurationColour) {
+TEST_P(SurfaceTest, ColorKeyFromTopLeftPixelOrConfigurationColor) {
     Surface s(format(), nullptr);
     ASSERT_EQ(s.create(2, 2), 0);
     s.fill(0x00FF00);
@@ -202,8 +202,8 @@ TEST_P(SurfaceTest, StretchingUsesTheNearestPixel) {
 
 TEST_P(SurfaceTest, ImagesLoadStretchedAndScaled) {
     // A 2 x 2 picture: red, green / blue, white.
-    const uint32_t colours[2][2] = {{0xFF0000, 0x00FF00}, {0x0000FF, 0xFFFFFF}};
-    source.add("four.bmp", test::makeImage(2, 2, [&](int x, int y) { return colours[y][x]; }));
+    const uint32_t colors[2][2] = {{0xFF0000, 0x00FF00}, {0x0000FF, 0xFFFFFF}};
+    source.add("four.bmp", test::makeImage(2, 2, [&](int x, int y) { return colors[y][x]; }));
     source.add("tall.PNG", test::solidImage(400, 600, 0x102030));
 
     Surface s(format(), &source);

@@ -22,8 +22,8 @@ protected:
         window = std::make_unique<TextWindow>(config, 32, PixelFormat::Xrgb8888, 120, 90, messages);
         renderer = std::make_unique<TextRenderer>(config, fonts, 120, 90);
     }
-    // The characters drawn in colour (the black shadow passes left out).
-    std::vector<DrawnText> coloured() const {
+    // The characters drawn in color (the black shadow passes left out).
+    std::vector<DrawnText> colored() const {
         std::vector<DrawnText> result;
         for (const DrawnText& d : fonts.drawn)
             if (d.color != 0) result.push_back(d);
@@ -48,7 +48,7 @@ protected:
 
 TEST_F(TextRendererTest, TwoByteCharactersMoveToTheNextLineWhole) {
     EXPECT_EQ(show("aaaa" + kGa + kGa + kGa), TextRenderer::kFinished);
-    std::vector<DrawnText> drawn = coloured();
+    std::vector<DrawnText> drawn = colored();
     ASSERT_EQ(drawn.size(), 7u);
     EXPECT_EQ(drawn[5].x, 6 + 40 + 20);
     EXPECT_EQ(drawn[5].y, 30 - 24);
@@ -61,26 +61,26 @@ TEST_F(TextRendererTest, TwoByteCharactersMoveToTheNextLineWhole) {
 
 TEST_F(TextRendererTest, AFullPageStopsAtTheCharacterThatDoesNotFitAndStartsTheNextPageWithIt) {
     EXPECT_EQ(show("abcdefghijklmnopqrs"), TextRenderer::kPageFull);
-    EXPECT_EQ(coloured().size(), 18u);
+    EXPECT_EQ(colored().size(), 18u);
     EXPECT_TRUE(renderer->atPageStart());
     fonts.drawn.clear();
     EXPECT_EQ(next(), TextRenderer::kDrawn);
-    ASSERT_EQ(coloured().size(), 1u);
-    EXPECT_EQ(coloured()[0].text, "s");
-    EXPECT_EQ(coloured()[0].x, 6);
-    EXPECT_EQ(coloured()[0].y, 6);
+    ASSERT_EQ(colored().size(), 1u);
+    EXPECT_EQ(colored()[0].text, "s");
+    EXPECT_EQ(colored()[0].x, 6);
+    EXPECT_EQ(colored()[0].y, 6);
     EXPECT_EQ(renderer->backlog().pageStartText(), "s");
     EXPECT_EQ(next(), TextRenderer::kFinished);
 }
 
 TEST_F(TextRendererTest, GradualMessagesRevealOneCharacterAtATime) {
     EXPECT_EQ(show("ab" + kGa, true), TextRenderer::kDrawn);
-    EXPECT_EQ(coloured().size(), 1u);
+    EXPECT_EQ(colored().size(), 1u);
     EXPECT_EQ(next(), TextRenderer::kDrawn);
     EXPECT_EQ(next(), TextRenderer::kDrawn);
-    EXPECT_EQ(coloured().back().text, kGa);
+    EXPECT_EQ(colored().back().text, kGa);
     EXPECT_EQ(next(), TextRenderer::kFinished);
-    EXPECT_EQ(coloured().size(), 3u);
+    EXPECT_EQ(colored().size(), 3u);
     // The text layer reached the frame: the fake font marks each cell's top row.
     EXPECT_EQ(test::pixelAt(canvas.frame(), 6, 6) & 0xFFFFFF, 0xF0F0F0u);
 }
@@ -98,24 +98,24 @@ TEST_F(TextRendererTest, ShadowAndOutlinePassesComeBeforeTheCharacter) {
     }
 }
 
-TEST_F(TextRendererTest, SpeakersTakeTheirListedColour) {
+TEST_F(TextRendererTest, SpeakersTakeTheirListedColor) {
     const ConfigColor narrator = configColor(10, 200, 30);
     config.characterColors[2] = {"Narrator", narrator};
     show("[narrator]Hi");
-    for (const DrawnText& d : coloured()) EXPECT_EQ(d.color, narrator);
+    for (const DrawnText& d : colored()) EXPECT_EQ(d.color, narrator);
     EXPECT_EQ(renderer->textColor(), narrator);
-    EXPECT_EQ(coloured().front().text, "[");  // the name stays part of the text
+    EXPECT_EQ(colored().front().text, "[");  // the name stays part of the text
 
     renderer->setTextColor(configColor(1, 2, 3));
     fonts.drawn.clear();
     show(" no speaker");
-    EXPECT_EQ(coloured().front().color, configColor(1, 2, 3));
+    EXPECT_EQ(colored().front().color, configColor(1, 2, 3));
     fonts.drawn.clear();
     show("]x");  // "]" first: no name
-    EXPECT_EQ(coloured().front().color, configColor(1, 2, 3));
+    EXPECT_EQ(colored().front().color, configColor(1, 2, 3));
     fonts.drawn.clear();
     show("[Stranger]x");
-    EXPECT_EQ(coloured().front().color, config.textColor);
+    EXPECT_EQ(colored().front().color, config.textColor);
 }
 
 TEST_F(TextRendererTest, NewLineReportsAFullPage) {
@@ -142,9 +142,9 @@ TEST_F(TextRendererTest, RedrawPageDrawsTheCurrentPageFromTheBacklog) {
     fonts.drawn.clear();
     renderer->redrawPage(c, *window, false);
     std::string text;
-    for (const DrawnText& d : coloured()) text += d.text;
+    for (const DrawnText& d : colored()) text += d.text;
     EXPECT_EQ(text, " fills it upzz");
-    EXPECT_EQ(coloured().back().y, 60 - 24);
+    EXPECT_EQ(colored().back().y, 60 - 24);
     EXPECT_EQ(renderer->cursorX(), 56);
 
     // A line break that fills the page ends the redraw at page start.

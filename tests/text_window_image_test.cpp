@@ -61,7 +61,7 @@ TEST_P(WindowImageTest, EachGradationFollowsItsFormula) {
             EXPECT_EQ(bottomLeft.pixel(x, y), expected(format, D - d, d, D));
         }
     }
-    // The vertical gradation never reaches colour 2: its last row is c1 x 1 / h + c2 x (h - 1) / h.
+    // The vertical gradation never reaches color 2: its last row is c1 x 1 / h + c2 x (h - 1) / h.
     EXPECT_NE(vertical.pixel(0, h - 1), expected(format, 0, 1, 1));
 }
 

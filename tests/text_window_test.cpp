@@ -32,7 +32,7 @@ protected:
     testing::TextCanvas canvas{64, 48, PixelFormat::Xrgb8888};
 };
 
-TEST_F(TextWindowTest, OpaqueWindowPaintsColourOneAndTheFrameShowsTheResult) {
+TEST_F(TextWindowTest, OpaqueWindowPaintsColorOneAndTheFrameShowsTheResult) {
     TextWindow window = make();
     WindowCanvas c = canvas.canvas();
     window.compose(c, false, false);

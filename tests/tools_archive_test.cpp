@@ -21,7 +21,7 @@ using testing::TempDir;
 using tools::ArchiveWriter;
 using tools::ToolError;
 
-// A 2 x 2 BMP file of `bits` per pixel: 8 bits with a four-colour palette, else 24.
+// A 2 x 2 BMP file of `bits` per pixel: 8 bits with a four-color palette, else 24.
 std::string bmpFile(int bits) {
     const bool indexed = bits == 8;
     const uint32_t palette = indexed ? 4 * 4 : 0;

@@ -18,41 +18,41 @@ MAGENTA = (255, 0, 255)
 class Canvas:
     """An RGB (or RGBA) picture, top row first, drawn pixel by pixel."""
 
-    def __init__(self, width, height, colour, alpha=None, soft=True):
+    def __init__(self, width, height, color, alpha=None, soft=True):
         self.width = width
         self.height = height
         self.soft = soft  # blend the rims of round shapes
-        self.pixels = [list(colour) for _ in range(width * height)]
+        self.pixels = [list(color) for _ in range(width * height)]
         self.alpha = None if alpha is None else [alpha] * (width * height)
 
-    def put(self, x, y, colour, opacity=1.0):
+    def put(self, x, y, color, opacity=1.0):
         if not (0 <= x < self.width and 0 <= y < self.height):
             return
         i = y * self.width + x
         old = self.pixels[i]
         if self.alpha is None:
-            self.pixels[i] = [round(c * opacity + o * (1 - opacity)) for c, o in zip(colour, old)]
+            self.pixels[i] = [round(c * opacity + o * (1 - opacity)) for c, o in zip(color, old)]
             return
-        # Paint over what is there: the old colour counts by its own opacity.
+        # Paint over what is there: the old color counts by its own opacity.
         below = self.alpha[i] / 255 * (1 - opacity)
         total = opacity + below
         if total > 0:
-            self.pixels[i] = [round((c * opacity + o * below) / total) for c, o in zip(colour, old)]
+            self.pixels[i] = [round((c * opacity + o * below) / total) for c, o in zip(color, old)]
         self.alpha[i] = round(255 * total)
 
-    def fill_rows(self, top, bottom, colour_at):
-        """Fills whole rows with colour_at(y)."""
+    def fill_rows(self, top, bottom, color_at):
+        """Fills whole rows with color_at(y)."""
         for y in range(max(0, top), min(self.height, bottom)):
-            colour = colour_at(y)
+            color = color_at(y)
             for x in range(self.width):
-                self.put(x, y, colour)
+                self.put(x, y, color)
 
-    def rect(self, left, top, right, bottom, colour):
+    def rect(self, left, top, right, bottom, color):
         for y in range(max(0, top), min(self.height, bottom)):
             for x in range(max(0, left), min(self.width, right)):
-                self.put(x, y, colour)
+                self.put(x, y, color)
 
-    def ellipse(self, cx, cy, rx, ry, colour):
+    def ellipse(self, cx, cy, rx, ry, color):
         """A filled ellipse; on a soft canvas its rim is blended over about one pixel."""
         for y in range(int(cy - ry) - 1, int(cy + ry) + 2):
             for x in range(int(cx - rx) - 1, int(cx + rx) + 2):
@@ -61,9 +61,9 @@ class Canvas:
                 if edge <= -0.5:
                     continue
                 opacity = 1.0 if not self.soft or edge >= 0.5 else edge + 0.5
-                self.put(x, y, colour, opacity)
+                self.put(x, y, color, opacity)
 
-    def polygon(self, points, colour):
+    def polygon(self, points, color):
         """A filled polygon by the even-odd rule at pixel centres."""
         top = int(min(p[1] for p in points))
         bottom = int(max(p[1] for p in points)) + 1
@@ -76,7 +76,7 @@ class Canvas:
             crossings.sort()
             for a, b in zip(crossings[::2], crossings[1::2]):
                 for x in range(int(math.ceil(a - 0.5)), int(math.floor(b - 0.5)) + 1):
-                    self.put(x, y, colour)
+                    self.put(x, y, color)
 
 
 def mix(a, b, t):
@@ -131,9 +131,9 @@ def draw_room():
     room.rect(0, 334, 640, 344, (120, 80, 46))  # skirting board
     room.rect(380, 60, 580, 250, (110, 74, 44))  # window frame
     for y in range(72, 238):
-        colour = mix((250, 170, 90), (120, 120, 200), (y - 72) / 166)
+        color = mix((250, 170, 90), (120, 120, 200), (y - 72) / 166)
         for x in range(392, 568):
-            room.put(x, y, colour)
+            room.put(x, y, color)
     room.rect(476, 72, 484, 238, (110, 74, 44))
     room.rect(392, 151, 568, 159, (110, 74, 44))
     room.ellipse(430, 200, 22, 22, (255, 226, 150))  # setting sun

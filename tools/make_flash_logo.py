@@ -131,9 +131,9 @@ class Shape:
         b.ub(0, 2)
         b.ub(0, 2)
         b.ub(len(stops), 4)
-        for ratio, colour in stops:
+        for ratio, color in stops:
             b.u8(ratio)
-            b.raw(bytes(colour))
+            b.raw(bytes(color))
         self.fills.append(b.bytes())
         return len(self.fills)
 

@@ -36,7 +36,7 @@ namespace {
 class RunnerTurns : public LoopEngine {
 public:
     explicit RunnerTurns(ScenarioRunner& runner) : runner_(runner) {}
-    bool tick() override { return runner_.tick(); }
+    bool Tick() override { return runner_.Tick(); }
     bool busy() const override { return runner_.busy(); }
 
 private:

@@ -36,7 +36,7 @@ void GameWindow::dispatch(const WindowEvent& event) {
             if (runner && event.key == Key::Ctrl) runner->endFastForward();
             break;
         case WindowEvent::Kind::MouseDown:
-            if (runner && event.button == MouseButton::Left) closeWhen(runner->advance(PointerPosition{event.x, event.y}));
+            if (runner && event.button == MouseButton::Left) closeWhen(runner->Advance(PointerPosition{event.x, event.y}));
             break;
         case WindowEvent::Kind::MouseUp:
             if (runner && event.button == MouseButton::Left) runner->buttonRelease();
@@ -61,7 +61,7 @@ void GameWindow::keyDown(ScenarioRunner& runner, Key key) {
             if (runner.cancel()) close();
             break;
         case Key::Enter:
-            closeWhen(runner.advance());
+            closeWhen(runner.Advance());
             break;
         case Key::Space:
             runner.toggleWindow();

@@ -18,7 +18,7 @@ int MainLoop::run(LoopEngine& engine) {
             hooks_.dispatch(event);
             continue;
         }
-        if (engine.tick()) {
+        if (engine.Tick()) {
             hooks_.gameEnded();
             WindowEvent close;
             close.kind = WindowEvent::Kind::CloseWindow;

@@ -14,7 +14,7 @@ class LoopEngine {
 public:
     virtual ~LoopEngine() = default;
     // One turn; true when the game has ended and the window is to close.
-    virtual bool tick() = 0;
+    virtual bool Tick() = 0;
     // While set the loop does not pace itself.
     virtual bool busy() const = 0;
 };

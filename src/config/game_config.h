@@ -13,7 +13,7 @@ namespace morv {
 
 class FontRegistry;
 
-// A colour as the configuration and the settings store it: red in bits 0-7,
+// A color as the configuration and the settings store it: red in bits 0-7,
 // green in 8-15, blue in 16-23.
 using ConfigColor = uint32_t;
 

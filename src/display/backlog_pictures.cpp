@@ -52,7 +52,7 @@ private:
     ProgramPicture picture_;
 };
 
-// Linear mix of two screen colours, step of steps.
+// Linear mix of two screen colors, step of steps.
 uint32_t mix(uint32_t from, uint32_t to, int step, int steps) {
     auto channel = [&](int shift) {
         int a = static_cast<int>(from >> shift & 0xFF), b = static_cast<int>(to >> shift & 0xFF);

@@ -7,7 +7,7 @@
 
 namespace morv {
 
-// The review view's own pictures, drawn by the program: screen colours
+// The review view's own pictures, drawn by the program: screen colors
 // (0x00RRGGBB), magenta where transparent.
 struct ProgramPicture {
     static constexpr uint32_t kTransparent = 0xFF00FF;

@@ -35,14 +35,14 @@ template <typename Format>
 void blendRows(const PixelRows& target, const Rect& area, int x, int y, const CoverageMask& mask,
                uint32_t rgb) {
     using Pixel = typename Format::Pixel;
-    const Pixel colour = Format::pack(rgb);
+    const Pixel color = Format::pack(rgb);
     for (int row = area.top; row < area.bottom; ++row) {
         Pixel* out = reinterpret_cast<Pixel*>(target.row(row));
         const uint8_t* in = mask.values + static_cast<ptrdiff_t>(row - y) * mask.pitch;
         for (int col = area.left; col < area.right; ++col) {
             uint32_t a = in[col - x];
             if (a == 0) continue;
-            out[col] = a == 255 ? colour : Format::blend(out[col], colour, a);
+            out[col] = a == 255 ? color : Format::blend(out[col], color, a);
         }
     }
 }
@@ -50,10 +50,10 @@ void blendRows(const PixelRows& target, const Rect& area, int x, int y, const Co
 template <typename Format>
 void fillRows(const PixelRows& target, const Rect& area, uint32_t rgb) {
     using Pixel = typename Format::Pixel;
-    const Pixel colour = Format::pack(rgb);
+    const Pixel color = Format::pack(rgb);
     for (int row = area.top; row < area.bottom; ++row) {
         Pixel* out = reinterpret_cast<Pixel*>(target.row(row));
-        std::fill(out + area.left, out + area.right, colour);
+        std::fill(out + area.left, out + area.right, color);
     }
 }
 

@@ -8,7 +8,7 @@
 
 namespace morv {
 
-// An 8-bit coverage mask (0 = untouched, 255 = full colour), top row first.
+// An 8-bit coverage mask (0 = untouched, 255 = full color), top row first.
 struct CoverageMask {
     const uint8_t* values = nullptr;
     int pitch = 0;

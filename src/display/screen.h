@@ -94,7 +94,7 @@ public:
     bool quickFadeStep();
     // Shows the stage at once; always done.
     bool finishQuickFade();
-    // The text with the current font's shadow and outline, in the current text colour.
+    // The text with the current font's shadow and outline, in the current text color.
     void drawText(int x, int y, std::string_view text, TextTarget target);
     // A button picture keyed onto the scene, then shown.
     int drawPictureOnScene(std::string_view name, int x, int y);
@@ -146,9 +146,9 @@ public:
     bool fullScreenText() const;
     // The remembered character position goes back to the top left.
     void clearCharacterPositions();
-    // The colour of the next characters, of dialogue and of drawn text alike.
+    // The color of the next characters, of dialogue and of drawn text alike.
     ConfigColor textColor() const;
-    void setTextColor(ConfigColor colour);
+    void setTextColor(ConfigColor color);
     // What a saved game keeps of the current font.
     SavedFont fontForSaving() const;
 

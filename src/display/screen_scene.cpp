@@ -17,7 +17,7 @@ constexpr uint32_t kBlack = 0x000000;
 
 bool clearsCharacters(std::string_view name) { return name.empty() || cp949::equalsIgnoreCase(name, "DELETE"); }
 
-std::optional<uint32_t> backgroundColour(std::string_view name) {
+std::optional<uint32_t> backgroundColor(std::string_view name) {
     if (name.empty() || cp949::equalsIgnoreCase(name, "BLACK")) return kBlack;
     if (cp949::equalsIgnoreCase(name, "WHITE")) return 0xFFFFFF;
     if (cp949::equalsIgnoreCase(name, "PURPLE")) return 0xFF00FF;
@@ -29,7 +29,7 @@ std::optional<uint32_t> backgroundColour(std::string_view name) {
 int Screen::setBackground(std::string_view name) {
     backgroundName_ = std::string(name);
     Surface& stage = surface(SurfaceRole::StageSurface);
-    if (std::optional<uint32_t> colour = backgroundColour(name)) return stage.fill(*colour);
+    if (std::optional<uint32_t> color = backgroundColor(name)) return stage.fill(*color);
     return stage.loadImage(name);
 }
 

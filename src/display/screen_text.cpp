@@ -72,7 +72,7 @@ SavedFont Screen::fontForSaving() const { return textRenderer_->fontForSaving();
 
 ConfigColor Screen::textColor() const { return textRenderer_->textColor(); }
 
-void Screen::setTextColor(ConfigColor colour) { textRenderer_->setTextColor(colour); }
+void Screen::setTextColor(ConfigColor color) { textRenderer_->setTextColor(color); }
 
 void Screen::blinkCaret(bool pageCaret, bool pluginRunning) {
     WindowCanvas canvas = textCanvas(pluginRunning);

@@ -1,4 +1,4 @@
-// Off-screen surfaces: fills, blits, stretches and colour keys.
+// Off-screen surfaces: fills, blits, stretches and color keys.
 #include "display/surface.h"
 
 #include <algorithm>
@@ -47,10 +47,10 @@ void copyRow(uint8_t* out, const uint8_t* in, size_t bytes) {
     std::memcpy(out, in, bytes);
 }
 
-// colourMask selects the bits that a key compares (the spare byte of a 32-bit pixel is not colour).
+// colorMask selects the bits that a key compares (the spare byte of a 32-bit pixel is not color).
 template <typename Pixel>
 void blitRows(const Surface& source, const Rect& from, Surface& target, const Rect& to, bool keyed, uint32_t key,
-              uint32_t colourMask) {
+              uint32_t colorMask) {
     const bool stretched = from.width() != to.width() || from.height() != to.height();
     if (!stretched && !keyed) {
         const size_t bytes = static_cast<size_t>(to.width()) * sizeof(Pixel);
@@ -72,7 +72,7 @@ void blitRows(const Surface& source, const Rect& from, Surface& target, const Re
         Pixel* out = reinterpret_cast<Pixel*>(target.row(to.top + y)) + to.left;
         for (int x = 0; x < to.width(); ++x) {
             Pixel p = in[stretched ? columns[static_cast<size_t>(x)] : from.left + x];
-            if (keyed && (p & colourMask) == key) continue;
+            if (keyed && (p & colorMask) == key) continue;
             out[x] = p;
         }
     }

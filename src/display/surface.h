@@ -37,7 +37,7 @@ public:
     static constexpr int kUnreadableImage = -1;
     static constexpr int kNoStorage = -2;
     static constexpr int kInvalidArgument = -3;
-    // The colour-key value that keys a surface by its own top-left pixel.
+    // The color-key value that keys a surface by its own top-left pixel.
     static constexpr int64_t kOwnTopLeftKey = -1;
 
     Surface(PixelFormat format, ImageSource* source);
@@ -57,18 +57,18 @@ public:
     // nearest pixel. An image that cannot be read is reported by name.
     int loadImage(std::string_view name);
 
-    // Every pixel set to the screen colour (0x00RRGGBB).
+    // Every pixel set to the screen color (0x00RRGGBB).
     int fill(uint32_t screenColor);
-    // The rectangle set to the screen colour; nothing when it is not wholly inside.
+    // The rectangle set to the screen color; nothing when it is not wholly inside.
     int fillRect(const Rect& rect, uint32_t screenColor);
     // kOwnTopLeftKey keys by the surface's own top-left pixel; any other value is a
-    // configuration colour (red in bits 0-7).
+    // configuration color (red in bits 0-7).
     int setColorKey(int64_t value);
 
     // The whole source at (0, 0), unclipped: nothing when it does not fit.
     int copy(const Surface& source, bool keyed);
     // The whole source with its top-left corner at (x, y), clipped to this surface;
-    // keyed when the source has a colour key.
+    // keyed when the source has a color key.
     int drawAt(int x, int y, const Surface& source);
     // As drawAt, clipped to `clip` as well.
     int drawAtClipped(int x, int y, const Surface& source, const Rect& clip);
@@ -82,7 +82,7 @@ public:
     // The whole source at (x, y) through an opacity mask: the alpha plane of the
     // source's PNG file `fileName` when usePngAlpha is set and the source came from a
     // PNG that has one (resampled for a source drawn at `percent` %), else the
-    // anti-aliasing mask of the source's top-left colour. Clipped to this surface and
+    // anti-aliasing mask of the source's top-left color. Clipped to this surface and
     // to `clip` when given.
     int drawWithMask(int x, int y, const Surface& source, std::string_view fileName, const Rect* clip,
                      bool usePngAlpha, int percent);
@@ -98,7 +98,7 @@ public:
     int pitch() const { return pitch_; }
     PixelFormat format() const { return format_; }
     bool hasColorKey() const { return hasColorKey_; }
-    // The key's colour bits (16 bits, or the low 24 bits of a 32-bit pixel).
+    // The key's color bits (16 bits, or the low 24 bits of a 32-bit pixel).
     uint32_t colorKey() const { return colorKey_; }
     bool fromPng() const { return fromPng_; }
     ImageSource* imageSource() const { return source_; }

@@ -21,8 +21,8 @@ struct SavedFont {
 };
 
 // Lays out and draws the dialogue text inside the text window: the font and text
-// colour, the cursor with line and page breaks, messages revealed character by
-// character, speaker colours, and the backlog of everything shown.
+// color, the cursor with line and page breaks, messages revealed character by
+// character, speaker colors, and the backlog of everything shown.
 class TextRenderer {
 public:
     // Results of drawing a character.
@@ -52,7 +52,7 @@ public:
     bool atPageStart() const;
     CaretAnchor caretAnchor() const;
 
-    // --- Font and colour -------------------------------------------------------
+    // --- Font and color -------------------------------------------------------
     // size: "++" two pixels larger, "--" two smaller, else a number; 0 means the
     // configured size. An empty name keeps the face; a type sets the style bits.
     void setFont(std::string_view size, std::optional<std::string_view> name = std::nullopt,
@@ -70,7 +70,7 @@ public:
     BacklogStore& backlog() { return *backlog_; }
     // The font of the configuration, which the backlog's lines are measured with.
     TextFont& configurationFont();
-    // A fresh backlog, the configured colour, the cursor at page start (engine reset).
+    // A fresh backlog, the configured color, the cursor at page start (engine reset).
     void reset();
 
 private:

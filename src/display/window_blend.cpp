@@ -131,13 +131,13 @@ void bevel(const PixelRows& target, const Rect& rect, const Shades& shades, int 
 }
 
 template <typename Pixel>
-void solidFrame(const PixelRows& target, const Rect& rect, Pixel colour) {
+void solidFrame(const PixelRows& target, const Rect& rect, Pixel color) {
     const Rect bounds{0, 0, target.width, target.height};
     auto fill = [&](const Rect& band) {
         Rect area = band.intersected(bounds);
         for (int y = area.top; y < area.bottom; ++y) {
             Pixel* row = target.rowAs<Pixel>(y);
-            std::fill(row + area.left, row + area.right, colour);
+            std::fill(row + area.left, row + area.right, color);
         }
     };
     const int L = rect.left, T = rect.top, R = rect.right, B = rect.bottom;

@@ -11,7 +11,7 @@ struct Channels {
     int red, green, blue;
 };
 
-// The channels of a configuration colour at the depth's precision.
+// The channels of a configuration color at the depth's precision.
 Channels channelsOf(ConfigColor color, PixelFormat format) {
     int red = static_cast<int>(color & 0xFF), green = static_cast<int>(color >> 8 & 0xFF),
         blue = static_cast<int>(color >> 16 & 0xFF);
@@ -19,7 +19,7 @@ Channels channelsOf(ConfigColor color, PixelFormat format) {
     return {red, green, blue};
 }
 
-// Where a pixel lies between colour 1 and colour 2: channel = c1 x a / n + c2 x b / n,
+// Where a pixel lies between color 1 and color 2: channel = c1 x a / n + c2 x b / n,
 // each term divided on its own.
 struct Mix {
     int64_t a, b, n;

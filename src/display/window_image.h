@@ -8,7 +8,7 @@
 
 namespace morv {
 
-// The generated text-window background: one or two colours with a gradation,
+// The generated text-window background: one or two colors with a gradation,
 // in the display format. At 16 bits two horizontally adjacent pixels share one
 // 32-bit word (the left pixel in the low half), so rows hold an even number of
 // pixels.
@@ -16,7 +16,7 @@ class WindowImage {
 public:
     enum Gradation { None = 0, Vertical = 1, Horizontal = 2, FromTopLeft = 3, FromBottomLeft = 4 };
 
-    // Gradations outside 0 to 4 paint colour 1 only.
+    // Gradations outside 0 to 4 paint color 1 only.
     WindowImage(int width, int height, PixelFormat format, ConfigColor color1, ConfigColor color2, int gradation);
 
     int width() const { return width_; }

@@ -56,17 +56,17 @@ struct Xrgb8888 {
     static constexpr int kLargestPackedSum = 8192;
 };
 
-// Paints rows [top, bottom) with one colour per block of 2^shift columns: the
+// Paints rows [top, bottom) with one color per block of 2^shift columns: the
 // first row is painted, the others copied from it.
 template <typename Format>
 [[gnu::always_inline]] inline void paintBand(const PixelRows& out, int top, int bottom, int shift,
-                                             const std::vector<typename Format::Pixel>& colours) {
+                                             const std::vector<typename Format::Pixel>& colors) {
     using Pixel = typename Format::Pixel;
     const int size = 1 << shift;
     Pixel* first = out.rowAs<Pixel>(top);
-    for (size_t block = 0; block < colours.size(); ++block) {
+    for (size_t block = 0; block < colors.size(); ++block) {
         const int left = static_cast<int>(block) << shift;
-        std::fill(first + left, first + std::min(left + size, out.width), colours[block]);
+        std::fill(first + left, first + std::min(left + size, out.width), colors[block]);
     }
     for (int y = top + 1; y < bottom; ++y) std::copy(first, first + out.width, out.rowAs<Pixel>(y));
 }
@@ -78,15 +78,15 @@ template <typename Format>
     using Pixel = typename Format::Pixel;
     const int size = 1 << shift, half = size / 2;
     const int w = out.width, h = out.height;
-    std::vector<Pixel> colours(static_cast<size_t>((w + size - 1) >> shift));
+    std::vector<Pixel> colors(static_cast<size_t>((w + size - 1) >> shift));
     for (int y = 0; y < h; y += size) {
         const Pixel* top = in.rowAs<const Pixel>(y);
         const Pixel* lower = in.rowAs<const Pixel>(std::min(y + half, h - 1));
         for (int x = 0, block = 0; x < w; x += size, ++block) {
             const int x2 = std::min(x + half, w - 1);
-            colours[static_cast<size_t>(block)] = Format::quarter(top[x], top[x2], lower[x], lower[x2]);
+            colors[static_cast<size_t>(block)] = Format::quarter(top[x], top[x2], lower[x], lower[x2]);
         }
-        paintBand<Format>(out, y, std::min(y + size, h), shift, colours);
+        paintBand<Format>(out, y, std::min(y + size, h), shift, colors);
     }
 }
 
@@ -99,7 +99,7 @@ template <typename Format>
     const int w = out.width, h = out.height;
     const size_t blocks = static_cast<size_t>((w + size - 1) >> shift);
     std::vector<uint32_t> red(blocks), green(blocks), blue(blocks);
-    std::vector<Pixel> colours(blocks);
+    std::vector<Pixel> colors(blocks);
     for (int top = 0; top < h; top += size) {
         const int bottom = std::min(top + size, h);
         std::fill(red.begin(), red.end(), 0);
@@ -129,18 +129,18 @@ template <typename Format>
             }
         }
         for (size_t block = 0; block < blocks; ++block) {
-            colours[block] = Format::make(red[block] >> (2 * shift), green[block] >> (2 * shift),
+            colors[block] = Format::make(red[block] >> (2 * shift), green[block] >> (2 * shift),
                                           blue[block] >> (2 * shift));
         }
-        paintBand<Format>(out, top, bottom, shift, colours);
+        paintBand<Format>(out, top, bottom, shift, colors);
     }
 }
 
-// The colour of one block of 2^shift pixels whose on-screen part is
+// The color of one block of 2^shift pixels whose on-screen part is
 // [left, right) x [top, bottom): its four samples, or its on-screen sum divided
 // by the full block area.
 template <typename Format>
-[[gnu::always_inline]] inline typename Format::Pixel blockColour(const PixelRows& in, int left, int top, int right,
+[[gnu::always_inline]] inline typename Format::Pixel blockColor(const PixelRows& in, int left, int top, int right,
                                                                  int bottom, int shift, bool averaged) {
     using Pixel = typename Format::Pixel;
     typename Format::Sum sum = 0;
@@ -180,13 +180,13 @@ template <typename Format>
                 o1[2 * k + 1] = c;
             }
             if (w % 2) {
-                const Pixel c = blockColour<Format>(in, w - 1, y, w, y + 2, 1, averaged);
+                const Pixel c = blockColor<Format>(in, w - 1, y, w, y + 2, 1, averaged);
                 o0[w - 1] = c;
                 o1[w - 1] = c;
             }
         } else {
             for (int x = 0; x < w; x += 2) {
-                const Pixel c = blockColour<Format>(in, x, y, std::min(x + 2, w), y + 1, 1, averaged);
+                const Pixel c = blockColor<Format>(in, x, y, std::min(x + 2, w), y + 1, 1, averaged);
                 for (int i = x; i < std::min(x + 2, w); ++i) o0[i] = c;
             }
         }
@@ -203,7 +203,7 @@ template <typename Format>
         const int bottom = std::min(top + size, h);
         for (int left = 0; left < w; left += size) {
             const int right = std::min(left + size, w);
-            const Pixel c = blockColour<Format>(in, left, top, right, bottom, shift, averaged);
+            const Pixel c = blockColor<Format>(in, left, top, right, bottom, shift, averaged);
             for (int y = top; y < bottom; ++y) {
                 Pixel* o = out.rowAs<Pixel>(y);
                 for (int x = left; x < right; ++x) o[x] = c;

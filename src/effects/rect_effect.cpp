@@ -43,7 +43,7 @@ FilterRequest filterRequestFromArguments(std::span<const std::string> arguments)
     request.filter = arguments.empty() ? 0 : filterNumber(arguments[0]);
     request.wholeScreen = arguments.size() <= 1;
     request.rect = {number(1), number(2), number(3), number(4)};
-    if (request.filter == static_cast<int>(RectFilter::Blend)) request.colour = {number(5), number(6), number(7)};
+    if (request.filter == static_cast<int>(RectFilter::Blend)) request.color = {number(5), number(6), number(7)};
     return request;
 }
 
@@ -53,10 +53,10 @@ void runRectEffect(const EffectCanvas& canvas, const FilterRequest& request, Fil
         request.wholeScreen ? InclusiveRect{0, 0, canvas.width() - 1, canvas.height() - 1} : request.rect;
     const auto filter = static_cast<RectFilter>(request.filter);
     if (target == FilterTarget::Stage) {
-        filterRect(canvas.stage, filter, rect, request.colour);
+        filterRect(canvas.stage, filter, rect, request.color);
         return;
     }
-    filterRect(canvas.scene, filter, rect, request.colour);
+    filterRect(canvas.scene, filter, rect, request.color);
     canvas.sceneChanged = true;
     canvas.frame.copy(canvas.scene, false);
     canvas.stage.copy(canvas.scene, false);

@@ -17,7 +17,7 @@ struct FilterRequest {
     int filter = 0;
     bool wholeScreen = true;
     InclusiveRect rect;
-    BlendColour colour;
+    BlendColor color;
 };
 
 // The command's arguments: the filter (a keyword GRAY, SEPIA, INVERT or BLEND in

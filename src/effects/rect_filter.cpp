@@ -1,4 +1,4 @@
-// The instant colour filters on a rectangle of pixels.
+// The instant color filters on a rectangle of pixels.
 #include "effects/rect_filter.h"
 
 #include <algorithm>
@@ -8,7 +8,7 @@ namespace morv {
 namespace {
 
 // SEPIA is GRAY followed by a blend with this brown.
-constexpr BlendColour kSepiaBrown{140, 60, 0};
+constexpr BlendColor kSepiaBrown{140, 60, 0};
 
 uint16_t gray565(uint16_t p) {
     const uint32_t v = ((p >> 11) + (((p >> 5) & 0x3F) >> 1) + (p & 0x1F)) / 3;
@@ -20,13 +20,13 @@ uint32_t gray8888(uint32_t p) {
     return v << 16 | v << 8 | v;
 }
 
-// Half of every field plus half the colour: no field can carry into the next.
-uint16_t blendTerm565(const BlendColour& c) {
+// Half of every field plus half the color: no field can carry into the next.
+uint16_t blendTerm565(const BlendColor& c) {
     return static_cast<uint16_t>((c.red >> 4) << 11 | (c.green >> 3) << 5 | (c.blue >> 4));
 }
 uint16_t blend565(uint16_t p, uint16_t term) { return static_cast<uint16_t>(((p >> 1) & 0x7BEF) + term); }
 
-uint32_t blendTerm8888(const BlendColour& c) {
+uint32_t blendTerm8888(const BlendColor& c) {
     return static_cast<uint32_t>((c.red >> 1) << 16 | (c.green >> 1) << 8 | (c.blue >> 1));
 }
 uint32_t blend8888(uint32_t p, uint32_t term) { return ((p >> 1) & 0x7F7F7F) + term; }
@@ -39,11 +39,11 @@ void eachPixel(Surface& surface, int left, int top, int right, int bottom, Op op
     }
 }
 
-BlendColour clamped(BlendColour c) {
+BlendColor clamped(BlendColor c) {
     return {std::clamp(c.red, 0, 255), std::clamp(c.green, 0, 255), std::clamp(c.blue, 0, 255)};
 }
 
-void filter565(Surface& s, RectFilter filter, int l, int t, int r, int b, const BlendColour& colour) {
+void filter565(Surface& s, RectFilter filter, int l, int t, int r, int b, const BlendColor& color) {
     switch (filter) {
         case RectFilter::Gray: eachPixel<uint16_t>(s, l, t, r, b, gray565); break;
         case RectFilter::Sepia: {
@@ -55,14 +55,14 @@ void filter565(Surface& s, RectFilter filter, int l, int t, int r, int b, const 
             eachPixel<uint16_t>(s, l, t, r, b, [](uint16_t p) { return static_cast<uint16_t>(~p); });
             break;
         case RectFilter::Blend: {
-            const uint16_t term = blendTerm565(colour);
+            const uint16_t term = blendTerm565(color);
             eachPixel<uint16_t>(s, l, t, r, b, [term](uint16_t p) { return blend565(p, term); });
             break;
         }
     }
 }
 
-void filter8888(Surface& s, RectFilter filter, int l, int t, int r, int b, const BlendColour& colour) {
+void filter8888(Surface& s, RectFilter filter, int l, int t, int r, int b, const BlendColor& color) {
     switch (filter) {
         case RectFilter::Gray: eachPixel<uint32_t>(s, l, t, r, b, gray8888); break;
         case RectFilter::Sepia: {
@@ -72,7 +72,7 @@ void filter8888(Surface& s, RectFilter filter, int l, int t, int r, int b, const
         }
         case RectFilter::Invert: eachPixel<uint32_t>(s, l, t, r, b, [](uint32_t p) { return ~p; }); break;
         case RectFilter::Blend: {
-            const uint32_t term = blendTerm8888(colour);
+            const uint32_t term = blendTerm8888(color);
             eachPixel<uint32_t>(s, l, t, r, b, [term](uint32_t p) { return blend8888(p, term); });
             break;
         }
@@ -81,7 +81,7 @@ void filter8888(Surface& s, RectFilter filter, int l, int t, int r, int b, const
 
 }  // namespace
 
-void filterRect(Surface& surface, RectFilter filter, const InclusiveRect& rect, BlendColour colour) {
+void filterRect(Surface& surface, RectFilter filter, const InclusiveRect& rect, BlendColor color) {
     if (!surface.valid()) return;
     int left = rect.left, right = rect.right;
     if (surface.format() == PixelFormat::Rgb565) {
@@ -95,11 +95,11 @@ void filterRect(Surface& surface, RectFilter filter, const InclusiveRect& rect, 
     const int top = std::max(rect.top, 0);
     const int bottom = std::min(rect.bottom, surface.height() - 1);
     if (left > right || top > bottom) return;
-    colour = clamped(colour);
+    color = clamped(color);
     if (surface.format() == PixelFormat::Rgb565) {
-        filter565(surface, filter, left, top, right, bottom, colour);
+        filter565(surface, filter, left, top, right, bottom, color);
     } else {
-        filter8888(surface, filter, left, top, right, bottom, colour);
+        filter8888(surface, filter, left, top, right, bottom, color);
     }
 }
 

@@ -1,15 +1,15 @@
-// The instant colour filters.
+// The instant color filters.
 #pragma once
 #include "display/surface.h"
 
 namespace morv {
 
-// The instant colour filters, numbered as the filter commands name them.
+// The instant color filters, numbered as the filter commands name them.
 enum class RectFilter { Gray = 0, Sepia = 1, Invert = 2, Blend = 3 };
 inline constexpr int kFilterCount = 4;
 
-// A blend colour; each channel 0 to 255.
-struct BlendColour {
+// A blend color; each channel 0 to 255.
+struct BlendColor {
     int red = 0;
     int green = 0;
     int blue = 0;
@@ -26,6 +26,6 @@ struct InclusiveRect {
 // Filters the rectangle of the surface in place. 16-bit pixels are filtered in
 // the pairs of one 32-bit word, so the rectangle widens to whole pairs. The part
 // of the rectangle that lies outside the surface is left out.
-void filterRect(Surface& surface, RectFilter filter, const InclusiveRect& rect, BlendColour colour = {});
+void filterRect(Surface& surface, RectFilter filter, const InclusiveRect& rect, BlendColor color = {});
 
 }  // namespace morv

@@ -50,7 +50,7 @@ void addPath(cairo_t* cr, const Path& path) {
 
 void setSourceColor(cairo_t* cr, Rgba c) { cairo_set_source_rgba(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0, c.a / 255.0); }
 
-// A copy of a premultiplied bitmap with the colour transform applied to every pixel.
+// A copy of a premultiplied bitmap with the color transform applied to every pixel.
 cairo_surface_t* transformedCopy(cairo_surface_t* source, const ColorTransform& color) {
     const int width = cairo_image_surface_get_width(source), height = cairo_image_surface_get_height(source);
     cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);

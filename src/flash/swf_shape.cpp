@@ -32,7 +32,7 @@ FillStyle readFillStyle(Reader& reader, int version) {
             style.kind = type == 0x10 ? FillStyle::Linear : FillStyle::Radial;
             style.matrix = reader.matrix();
             const uint32_t spread = reader.ub(2);
-            reader.ub(2);  // interpolation mode: colours always mix in RGB
+            reader.ub(2);  // interpolation mode: colors always mix in RGB
             const int count = static_cast<int>(reader.ub(4));
             style.spread = spread == 1 ? FillStyle::Reflect : spread == 2 ? FillStyle::Repeat : FillStyle::Pad;
             for (int i = 0; i < count; ++i) {
@@ -80,7 +80,7 @@ LineStyle readLineStyle(Reader& reader, int version) {
     reader.ub(11);  // scaling, hinting, reserved bits, no-close flag, end cap
     if (join == 2) reader.u16();  // miter limit
     if (hasFill) {
-        // A line filled with a gradient or bitmap is drawn in its first colour.
+        // A line filled with a gradient or bitmap is drawn in its first color.
         const FillStyle fill = readFillStyle(reader, version);
         style.color = fill.kind == FillStyle::Solid || fill.stops.empty() ? fill.color : fill.stops.front().color;
     } else {

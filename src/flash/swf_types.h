@@ -1,4 +1,4 @@
-// Plain values of a Flash movie: colours, matrices and colour transforms.
+// Plain values of a Flash movie: colors, matrices and color transforms.
 #pragma once
 #include <algorithm>
 #include <cstdint>

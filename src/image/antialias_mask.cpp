@@ -1,4 +1,4 @@
-// Measuring the anti-aliasing mask of a colour-keyed picture along its edges.
+// Measuring the anti-aliasing mask of a color-keyed picture along its edges.
 #include "image/antialias_mask.h"
 
 #include <algorithm>
@@ -34,7 +34,7 @@ struct EdgeRun {
     }
 };
 
-// Which pixels are the key colour, one flag per pixel, top row first.
+// Which pixels are the key color, one flag per pixel, top row first.
 class KeyMap {
 public:
     KeyMap(std::vector<uint8_t> keys, int width, int height) : keys_(std::move(keys)), width_(width), height_(height) {}

@@ -1,4 +1,4 @@
-// The anti-aliasing mask of a colour-keyed picture.
+// The anti-aliasing mask of a color-keyed picture.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -6,7 +6,7 @@
 
 namespace morv {
 
-// The anti-aliasing mask of a colour-keyed picture: one opacity per pixel (0 for
+// The anti-aliasing mask of a color-keyed picture: one opacity per pixel (0 for
 // key pixels, 255 inside, graded along the edges), width x height, top row first.
 // `rows` is the picture's top row, `pitch` the bytes from one row to the next.
 // The key is the top-left pixel: uint16_t pixels (RGB565) compare whole,

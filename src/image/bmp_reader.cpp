@@ -17,7 +17,7 @@ constexpr size_t kCoreHeaderSize = 12;
 
 enum Compression : uint32_t { Uncompressed = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, AlphaBitFields = 6 };
 
-struct BgrColour {
+struct BgrColor {
     uint8_t blue = 0, green = 0, red = 0;
 };
 
@@ -30,7 +30,7 @@ struct BmpLayout {
     uint32_t compression = Uncompressed;
     uint32_t redMask = 0, greenMask = 0, blueMask = 0;
     size_t pixelOffset = 0;
-    std::array<BgrColour, 256> palette{};  // entries past the file's own stay black
+    std::array<BgrColor, 256> palette{};  // entries past the file's own stay black
 };
 
 // One channel of a bit-field pixel scaled to 0..255.
@@ -55,7 +55,7 @@ std::optional<BmpLayout> readLayout(std::string_view bytes) {
     const uint32_t headerSize = u32At(bytes, kFileHeaderSize);
     size_t paletteEntrySize = 4;
     long long height = 0;
-    uint32_t coloursUsed = 0;
+    uint32_t colorsUsed = 0;
     if (headerSize == kCoreHeaderSize) {
         layout.width = u16At(bytes, 18);
         height = u16At(bytes, 20);
@@ -69,7 +69,7 @@ std::optional<BmpLayout> readLayout(std::string_view bytes) {
         if (u16At(bytes, 26) != 1) return std::nullopt;
         layout.bitCount = u16At(bytes, 28);
         layout.compression = u32At(bytes, 30);
-        coloursUsed = u32At(bytes, 46);
+        colorsUsed = u32At(bytes, 46);
     }
     layout.topDown = height < 0;
     if (layout.topDown) height = -height;
@@ -101,11 +101,11 @@ std::optional<BmpLayout> readLayout(std::string_view bytes) {
 
     if (layout.bitCount <= 8) {
         const size_t paletteStart = kFileHeaderSize + headerSize;
-        size_t count = coloursUsed ? coloursUsed : size_t{1} << layout.bitCount;
+        size_t count = colorsUsed ? colorsUsed : size_t{1} << layout.bitCount;
         count = std::min({count, layout.palette.size(), (bytes.size() - paletteStart) / paletteEntrySize});
         for (size_t i = 0; i < count; ++i) {
             const size_t at = paletteStart + i * paletteEntrySize;
-            layout.palette[i] = BgrColour{byteAt(bytes, at), byteAt(bytes, at + 1), byteAt(bytes, at + 2)};
+            layout.palette[i] = BgrColor{byteAt(bytes, at), byteAt(bytes, at + 1), byteAt(bytes, at + 2)};
         }
     }
     if (layout.pixelOffset >= bytes.size()) return std::nullopt;
@@ -120,10 +120,10 @@ DecodedImage blankImage(const BmpLayout& layout) {
     return image;
 }
 
-inline void putColour(uint8_t* out, BgrColour colour) {
-    out[0] = colour.blue;
-    out[1] = colour.green;
-    out[2] = colour.red;
+inline void putColor(uint8_t* out, BgrColor color) {
+    out[0] = color.blue;
+    out[1] = color.green;
+    out[2] = color.red;
 }
 
 // Runs `decodeRow(in, out)` over every stored row, placing it bottom row first.
@@ -148,7 +148,7 @@ std::optional<DecodedImage> decodeIndexed(std::string_view bytes, const BmpLayou
     return decodeUncompressed(bytes, layout, [&](const uint8_t* in, uint8_t* out) {
         for (int x = 0; x < layout.width; ++x, out += 3) {
             const int shift = 8 - bits * (x % perByte + 1);
-            putColour(out, layout.palette[(in[x / perByte] >> shift) & mask]);
+            putColor(out, layout.palette[(in[x / perByte] >> shift) & mask]);
         }
     });
 }
@@ -167,7 +167,7 @@ std::optional<DecodedImage> decodeBitFields(std::string_view bytes, const BmpLay
     });
 }
 
-std::optional<DecodedImage> decodeTrueColour(std::string_view bytes, const BmpLayout& layout) {
+std::optional<DecodedImage> decodeTrueColor(std::string_view bytes, const BmpLayout& layout) {
     const size_t pixelBytes = layout.bitCount / 8;
     return decodeUncompressed(bytes, layout, [&](const uint8_t* in, uint8_t* out) {
         for (int x = 0; x < layout.width; ++x, in += pixelBytes, out += 3) std::memcpy(out, in, 3);
@@ -184,7 +184,7 @@ std::optional<DecodedImage> decodeRunLength(std::string_view bytes, const BmpLay
     long long y = 0;
     auto put = [&](unsigned index) {
         if (x < layout.width && y < layout.height) {
-            putColour(image.pixels.data() + rowBytes * y + 3 * x, layout.palette[index]);
+            putColor(image.pixels.data() + rowBytes * y + 3 * x, layout.palette[index]);
         }
         ++x;
     };
@@ -235,7 +235,7 @@ std::optional<DecodedImage> readBmp(std::string_view bytes) {
         default:
             if (layout->bitCount <= 8) return decodeIndexed(bytes, *layout);
             if (layout->bitCount == 16) return decodeBitFields(bytes, *layout);
-            return decodeTrueColour(bytes, *layout);
+            return decodeTrueColor(bytes, *layout);
     }
 }
 

@@ -60,8 +60,8 @@ bool decodeRows(png_structp png, png_infop info, png_infop endInfo, PngDecoding*
     png_uint_32 width = 0;
     png_uint_32 height = 0;
     int bitDepth = 0;
-    int colourType = 0;
-    png_get_IHDR(png, info, &width, &height, &bitDepth, &colourType, nullptr, nullptr, nullptr);
+    int colorType = 0;
+    png_get_IHDR(png, info, &width, &height, &bitDepth, &colorType, nullptr, nullptr, nullptr);
     if (!isAcceptableImageSize(width, height)) return false;
     // zlib packs at most 1032 bytes into one: rows that the file's compressed data
     // could never hold are refused before anything is allocated for them.
@@ -72,11 +72,11 @@ bool decodeRows(png_structp png, png_infop info, png_infop endInfo, PngDecoding*
     d->height = static_cast<int>(height);
 
     if (bitDepth == 16) png_set_strip_16(png);
-    if (colourType == PNG_COLOR_TYPE_GRAY || colourType == PNG_COLOR_TYPE_GRAY_ALPHA) {
+    if (colorType == PNG_COLOR_TYPE_GRAY || colorType == PNG_COLOR_TYPE_GRAY_ALPHA) {
         if (bitDepth < 8) png_set_expand_gray_1_2_4_to_8(png);
         png_set_gray_to_rgb(png);
     }
-    d->paletted = colourType == PNG_COLOR_TYPE_PALETTE;
+    d->paletted = colorType == PNG_COLOR_TYPE_PALETTE;
     if (d->paletted) {
         // Two-bit indices are not supported.
         if (bitDepth != 1 && bitDepth != 4 && bitDepth != 8) return false;
@@ -86,7 +86,7 @@ bool decodeRows(png_structp png, png_infop info, png_infop endInfo, PngDecoding*
         d->palette.assign(entries, entries + count);
         d->indexBits = bitDepth;
     }
-    if (colourType & PNG_COLOR_MASK_ALPHA) {
+    if (colorType & PNG_COLOR_MASK_ALPHA) {
         if (d->keepAlpha) {
             d->alphaKept = true;
         } else {

@@ -55,7 +55,7 @@ std::string infoHeader(int width, int height, size_t pixelBytes) {
     header.writeU16(24);
     header.writeU32(0);
     header.writeU32(static_cast<uint32_t>(pixelBytes));
-    header.writeBytes(std::string(16, '\0'));  // resolution and colour counts
+    header.writeBytes(std::string(16, '\0'));  // resolution and color counts
     return header.bytes();
 }
 

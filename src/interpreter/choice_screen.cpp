@@ -47,11 +47,11 @@ void ChoiceScreen::drawHighlight() {
     c_.screen.redrawTextWindow();
     if (choices.hover < 0) return;
     const ButtonRecord& choice = choices[choices.hover];
-    const ConfigColor colour = c_.config.highlightColor;
+    const ConfigColor color = c_.config.highlightColor;
     filterRect(c_.screen.surface(SurfaceRole::FrameSurface), RectFilter::Blend,
                {choice.left, choice.top, choice.right - 1, choice.bottom - 1},
-               {static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-                static_cast<int>((colour >> 16) & 0xFF)});
+               {static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                static_cast<int>((color >> 16) & 0xFF)});
 }
 
 bool ChoiceScreen::pick(std::optional<PointerPosition> at) {

@@ -10,7 +10,7 @@ class CommandExecution {
 public:
     virtual ~CommandExecution() = default;
     // Takes the next command of the running script and performs it; true when the game ends.
-    virtual bool executeNext() = 0;
+    virtual bool ExecuteNext() = 0;
     // Performs one command; true when the game ends.
     virtual bool perform(ScenarioCommand& command) = 0;
 };

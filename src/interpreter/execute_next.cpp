@@ -15,7 +15,7 @@
 
 namespace morv {
 
-bool ScenarioRunner::executeNext() {
+bool ScenarioRunner::ExecuteNext() {
     // Without a running script (the first scenario could not be reopened) there
     // is nothing left to play: the game ends.
     ScriptFile* script = scripts_->running();

@@ -22,14 +22,14 @@ namespace morv {
 
 namespace {
 
-BlendColour blendColour(ConfigColor colour) {
-    return {static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
-            static_cast<int>((colour >> 16) & 0xFF)};
+BlendColor blendColor(ConfigColor color) {
+    return {static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+            static_cast<int>((color >> 16) & 0xFF)};
 }
 
-void tint(Screen& screen, const ButtonRecord& button, BlendColour colour) {
+void tint(Screen& screen, const ButtonRecord& button, BlendColor color) {
     filterRect(screen.surface(SurfaceRole::FrameSurface), RectFilter::Blend,
-               {button.left, button.top, button.right - 1, button.bottom - 1}, colour);
+               {button.left, button.top, button.right - 1, button.bottom - 1}, color);
 }
 
 }  // namespace
@@ -106,7 +106,7 @@ bool MenuScreen::build() {
                 c_.screen.showStage();
                 break;
             default:
-                // Sprites, text, fonts, colours and sound: as in a scenario, drawn at once.
+                // Sprites, text, fonts, colors and sound: as in a scenario, drawn at once.
                 c_.status.skipAll = true;
                 c_.execution.perform(command);
                 c_.status.skipAll = false;
@@ -142,7 +142,7 @@ void MenuScreen::drawButtons() {
         const ButtonRecord& button = menu[i];
         const bool hovered = i == menu.hover;
         const bool gallery = button.kind == ButtonKind::GallerySeen || button.kind == ButtonKind::GalleryNotSeen;
-        if (button.kind == ButtonKind::Text && hovered) tint(screen, button, blendColour(c_.config.highlightColor));
+        if (button.kind == ButtonKind::Text && hovered) tint(screen, button, blendColor(c_.config.highlightColor));
         if (gallery && !hovered) tint(screen, button, {});
     }
 }

@@ -35,7 +35,7 @@ bool choicesWait(int32_t state) {
 
 }  // namespace
 
-bool PlayerInput::advance(std::optional<PointerPosition> at) {
+bool PlayerInput::Advance(std::optional<PointerPosition> at) {
     EngineStatus& status = c_.status;
     // A click stops skipping read text and auto play, except while choices wait.
     if (status.value() != EngineState::kChoices) {
@@ -56,7 +56,7 @@ bool PlayerInput::advanceByState(std::optional<PointerPosition> at) {
                 if (!status.delay.skippable) return false;
                 status.delay.clear();
             }
-            if (status.windowShown) return c_.execution.executeNext();
+            if (status.windowShown) return c_.execution.ExecuteNext();
             showHiddenWindow();
             return false;
         case EngineState::kTyping:
@@ -129,7 +129,7 @@ void PlayerInput::showHiddenWindow() {
 bool PlayerInput::advanceShowScript() {
     if (!c_.scripts.running()->skippable()) return false;
     c_.system.resumeSuspendedScenario();
-    return c_.execution.executeNext();
+    return c_.execution.ExecuteNext();
 }
 
 void PlayerInput::flipWindow() {
@@ -183,7 +183,7 @@ bool PlayerInput::fastForward() {
     const int32_t base = status.state().base();
     const bool advances = (base >= EngineState::kScenario && base <= EngineState::kWorkerEffect) ||
                           (base >= EngineState::kShow && base <= EngineState::kShow + EngineState::kWorkerEffect);
-    const bool ended = advances && advance();
+    const bool ended = advances && Advance();
     status.run = true;
     return ended;
 }
@@ -237,7 +237,7 @@ bool PlayerInput::reviewForward() {
         c_.review.lineForward();
         return false;
     }
-    return textGoesOn(state) ? advance() : false;
+    return textGoesOn(state) ? Advance() : false;
 }
 
 bool PlayerInput::arrowKey(Arrow arrow) {

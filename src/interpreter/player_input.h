@@ -51,7 +51,7 @@ public:
     explicit PlayerInput(const InputContext& context) : c_(context) {}
 
     // A click (with its position), Enter (without one).
-    bool advance(std::optional<PointerPosition> at = std::nullopt);
+    bool Advance(std::optional<PointerPosition> at = std::nullopt);
     // Space: shows or hides the text window.
     void toggleWindow();
     // Escape; true when the player agreed to close the program.

@@ -171,7 +171,7 @@ void ScenarioRunner::shutdown() {
 
 // --- The player's operations -------------------------------------------------
 
-bool ScenarioRunner::advance(std::optional<PointerPosition> at) { return input_->advance(at); }
+bool ScenarioRunner::Advance(std::optional<PointerPosition> at) { return input_->Advance(at); }
 void ScenarioRunner::toggleWindow() { input_->toggleWindow(); }
 bool ScenarioRunner::cancel() { return input_->cancel(); }
 bool ScenarioRunner::fastForward() { return input_->fastForward(); }

@@ -58,9 +58,9 @@ public:
 
     // --- Turns and player input (all true when the game has ended) ----------
     // One turn of the engine.
-    bool tick();
+    bool Tick();
     // A click (with its position), Enter (without one).
-    bool advance(std::optional<PointerPosition> at = std::nullopt);
+    bool Advance(std::optional<PointerPosition> at = std::nullopt);
     // Space: shows or hides the text window.
     void toggleWindow();
     // Escape; true when the player agreed to close the program.
@@ -109,7 +109,7 @@ private:
     void enterInitialState();
 
     // Execution (execute_next.cpp).
-    bool executeNext() override;
+    bool ExecuteNext() override;
     bool perform(ScenarioCommand& command) override;
 
     // Ticks (tick.cpp).

@@ -12,7 +12,7 @@
 
 namespace morv {
 
-bool ScenarioRunner::tick() {
+bool ScenarioRunner::Tick() {
     if (status_.state().pluginRunning()) effects_->tickContinuousEffect();
     sound_->advanceFade();
     // Skipping never stops at a wait.
@@ -106,7 +106,7 @@ bool ScenarioRunner::commonTail() {
         if (!status_.waitTime.expired(now)) return false;
         status_.waitTime.clear();
     }
-    return status_.run ? executeNext() : false;
+    return status_.run ? ExecuteNext() : false;
 }
 
 }  // namespace morv

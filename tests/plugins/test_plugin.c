@@ -72,7 +72,7 @@ int32_t BeginCGEffect2(const char* parameter, MorvSurface* frame, MorvSurface* s
 #endif
 
 #ifdef WITH_UPDATE
-/* Paints the frame from BeginCGEffect2 in a fixed colour. */
+/* Paints the frame from BeginCGEffect2 in a fixed color. */
 int32_t UpdateFrame(int32_t reserved, MorvSurface* unused1, MorvSurface* unused2, MorvSurface* unused3) {
     record(reserved == 0 && !unused1 && !unused2 && !unused3 ? "update" : "update with arguments");
     if (continuousFrame) fillSurface(continuousFrame, 0x1234);

@@ -17,7 +17,7 @@ bool writeRows(png_structp png, png_infop info, const PngPicture* picture, std::
     png_set_write_fn(png, out, appendToString, noFlush);
     // Tests write palette indices past the palette on purpose.
     png_set_check_for_invalid_index(png, 0);
-    png_set_IHDR(png, info, picture->width, picture->height, picture->bitDepth, picture->colourType,
+    png_set_IHDR(png, info, picture->width, picture->height, picture->bitDepth, picture->colorType,
                  picture->interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
     if (!picture->palette.empty()) {

@@ -11,11 +11,11 @@
 namespace morv::testing {
 
 // A PNG file in memory written by libpng: `rows` holds the packed rows top first,
-// exactly as libpng takes them for the colour type and bit depth.
+// exactly as libpng takes them for the color type and bit depth.
 struct PngPicture {
     int width = 1;
     int height = 1;
-    int colourType = PNG_COLOR_TYPE_RGB;
+    int colorType = PNG_COLOR_TYPE_RGB;
     int bitDepth = 8;
     bool interlaced = false;
     std::vector<png_color> palette;

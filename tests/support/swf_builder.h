@@ -21,7 +21,7 @@ public:
     void bytes(std::string_view data);
     void rgb(swf::Rgba c);
     void rgba(swf::Rgba c);
-    // A rectangle in twips, a matrix, and a colour transform with or without alpha.
+    // A rectangle in twips, a matrix, and a color transform with or without alpha.
     void rect(int32_t xMin, int32_t xMax, int32_t yMin, int32_t yMax);
     void matrix(const swf::Matrix& m);
     void colorTransform(const swf::ColorTransform& t, bool withAlpha);
@@ -85,7 +85,7 @@ public:
     void shape(uint16_t id, const ShapeWriter& shape);
     // DefineBitsLossless2 of 32-bit pixels given as 0xAARRGGBB, premultiplied.
     void losslessBitmap(uint16_t id, int width, int height, const std::vector<uint32_t>& argb);
-    // PlaceObject2 of a new character, with an optional colour transform and clip depth.
+    // PlaceObject2 of a new character, with an optional color transform and clip depth.
     void place(uint16_t depth, uint16_t id, const swf::Matrix& matrix = {},
                const swf::ColorTransform* color = nullptr, uint16_t clipDepth = 0);
     void move(uint16_t depth, const swf::Matrix& matrix);
@@ -110,7 +110,7 @@ private:
 
 std::string zlibCompress(std::string_view data);
 
-// A baseline JPEG of one colour. `tablesApart` leaves the quantisation and Huffman
+// A baseline JPEG of one color. `tablesApart` leaves the quantisation and Huffman
 // tables out of the picture and returns them in `tables` (for JPEGTables).
 std::string jpegOfColor(int width, int height, swf::Rgba color, bool tablesApart = false,
                         std::string* tables = nullptr);

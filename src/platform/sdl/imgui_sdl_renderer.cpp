@@ -10,7 +10,7 @@
 namespace morv {
 
 static_assert(sizeof(ImDrawIdx) == 2 || sizeof(ImDrawIdx) == 4, "SDL takes 16- or 32-bit indices");
-// ImGui keeps vertex colours as R, G, B, A bytes, which is SDL_Color's layout.
+// ImGui keeps vertex colors as R, G, B, A bytes, which is SDL_Color's layout.
 static_assert(sizeof(ImU32) == sizeof(SDL_Color));
 
 ImGuiSdlRenderer::~ImGuiSdlRenderer() {
