@@ -113,6 +113,17 @@ TEST_F(ThreadedEffects, AClickCutsTheEffectShort) {
     EXPECT_TRUE(runner_->scenarioState()->flags.IsSet("after"));
 }
 
+TEST_F(ThreadedEffects, TheReviewCannotOpenWhileTheWorkerDraws) {
+    writeGame({{"scenario.txt", "text 가\n" + kEndlessFade}}, kLowWindow);
+    start();
+    ASSERT_TRUE(tickUntilIdle());
+    runner_->Advance();
+    ASSERT_TRUE(tickUntil([this] { return waitingForWorker(); }));
+    runner_->reviewBack();
+    EXPECT_EQ(state(), EngineState::kWorkerEffect);
+    EXPECT_TRUE(waitingForWorker());
+}
+
 TEST_F(ThreadedEffects, ShutdownStopsARunningWorker) {
     writeGame({{"scenario.txt", kEndlessFade}}, kLowWindow);
     start();

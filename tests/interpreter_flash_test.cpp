@@ -1,4 +1,4 @@
-// The flash command in show scripts: playing to the end, skipping by click, and a missing file.
+// The flash command in show scripts: playing to the end, skipping by click or cancel, and a missing file.
 #include <algorithm>
 
 #include "interpreter/engine_state.h"
@@ -83,6 +83,24 @@ TEST_F(FlashCommand, AClickSkipsItOnlyInASkippableShowScript) {
     EXPECT_EQ(state(), EngineState::kFlash);
     EXPECT_EQ(lastExecuted(), "연출.txt:1");
     ASSERT_TRUE(tickTimedUntil([this] { return state() == EngineState::kShow; }));
+}
+
+TEST_F(FlashCommand, CancelSkipsItInASkippableShowScriptAndGivesTheSceneBack) {
+    writeMovie("logo.swf");
+    writeGame({{"scenario.txt", "show 연출.txt\nsetflag 지나감\nend\n"},
+               {"연출.txt", "flash logo.swf 8 8 16 12\nsetflag 보임\nend\n"}});
+    start();
+    ASSERT_TRUE(tickUntil([this] { return state() == EngineState::kFlash; }));
+    runner_->Tick();
+    EXPECT_FALSE(runner_->cancel()) << "skipping the animation does not end the game";
+    EXPECT_NE(state(), EngineState::kFlash);
+    ASSERT_TRUE(playToEnd());
+    const auto lines = executed();
+    EXPECT_EQ(std::find(lines.begin(), lines.end(), "연출.txt:2"), lines.end()) << "the show script is left";
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "scenario.txt:2"), lines.end());
+    const FrameImage& frame = platform_->frame();
+    const uint8_t* p = &frame.rgb[(static_cast<size_t>(8) * frame.width + 8) * 3];
+    EXPECT_FALSE(p[0] == 255 && p[1] == 0 && p[2] == 0) << "the covered scene is back";
 }
 
 TEST_F(FlashCommand, AMissingFileIsReportedAndTheShowScriptGoesOn) {

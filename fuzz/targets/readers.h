@@ -14,5 +14,6 @@ void readPngFiles(std::string_view bytes);
 void readReadLog(std::string_view bytes);
 void readFlagFiles(std::string_view bytes);
 void readEventFile(std::string_view bytes);
+void readFlashFile(std::string_view bytes);
 
 }  // namespace morv::fuzz
