@@ -1,3 +1,4 @@
+// Every committed fuzz input and reproducer runs through its reader without a fault.
 #include <gtest/gtest.h>
 
 #include <filesystem>

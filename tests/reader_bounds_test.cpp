@@ -1,3 +1,4 @@
+// Readers refuse claimed sizes, long runs and bad command lines without a fault.
 #include <fontconfig/fontconfig.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -12,6 +13,7 @@
 #include "platform/headless/headless_platform.h"
 #include "script/script_factory.h"
 #include "support/archive_builder.h"
+#include "support/loose_script_fixture.h"
 #include "support/temp_dir.h"
 
 namespace morv {
@@ -74,17 +76,7 @@ TEST_F(CompressedEntries, AScenarioClaimingFourGibibytesIsAnUnreadableFile) {
 
 // Ditto and "+" lines find their word above them without reading the file again,
 // so long runs of them load in linear time.
-class LongScripts : public ::testing::Test {
-protected:
-    std::unique_ptr<ScriptFile> open(const std::string& text) {
-        dir_.write("s.txt", text);
-        return factory_.Open("s.txt", ScriptKind::Scenario);
-    }
-    TempDir dir_;
-    CurrentDirectory here_{dir_.path()};
-    HeadlessPlatform platform_;
-    ScriptFactory factory_{ScriptSources{true, {}}, platform_};
-};
+using LongScripts = testing::LooseScriptTest;
 
 // Processor time of the body: unlike the wall clock, it does not grow when other
 // programs share the machine.

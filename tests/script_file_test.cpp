@@ -5,6 +5,7 @@
 
 #include "platform/headless/headless_platform.h"
 #include "script/script_factory.h"
+#include "support/loose_script_fixture.h"
 #include "support/temp_dir.h"
 
 namespace morv {
@@ -13,18 +14,7 @@ namespace {
 using testing::CurrentDirectory;
 using testing::TempDir;
 
-class LineStore : public ::testing::Test {
-protected:
-    std::unique_ptr<ScriptFile> open(const std::string& text) {
-        dir_.write("s.txt", text);
-        return factory_.Open("s.txt", ScriptKind::Scenario);
-    }
-
-    TempDir dir_;
-    CurrentDirectory here_{dir_.path()};
-    HeadlessPlatform platform_;
-    ScriptFactory factory_{ScriptSources{true, {}}, platform_};
-};
+using LineStore = testing::LooseScriptTest;
 
 TEST_F(LineStore, LinesPastTheEndReadAsEnd) {
     auto withoutFeed = open("wait\nnextline");

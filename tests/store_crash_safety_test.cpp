@@ -1,3 +1,4 @@
+// A writer killed at any moment leaves the old file or the new one whole, never a torn one.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>

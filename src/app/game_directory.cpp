@@ -1,3 +1,4 @@
+// Telling why a directory cannot be played as a game.
 #include "app/game_directory.h"
 
 #include <system_error>

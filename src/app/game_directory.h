@@ -1,4 +1,5 @@
 #pragma once
+// Whether a directory holds a game MORV can play, and why not.
 #include <filesystem>
 #include <optional>
 #include <string>

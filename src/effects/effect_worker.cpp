@@ -1,3 +1,4 @@
+// The effect worker thread: starting, cancelling and joining it.
 #include "effects/effect_worker.h"
 
 #include <system_error>

@@ -1,3 +1,4 @@
+// Starting a built-in transition on the effect worker after its common start.
 #include "effects/threaded_effect.h"
 
 namespace morv {

@@ -17,6 +17,16 @@ int HeadlessRun::indexOf(const std::string& line) const {
     return -1;
 }
 
+std::string HeadlessRun::missingInOrder(const std::vector<std::string>& lines) const {
+    size_t next = 0;
+    for (const std::string& line : lines) {
+        while (next < trace.size() && trace[next] != line) ++next;
+        if (next == trace.size()) return line;
+        ++next;
+    }
+    return {};
+}
+
 HeadlessRun runHeadless(const std::filesystem::path& game, const std::string& events,
                         const std::filesystem::path& outDir, const std::string& extraArguments) {
     HeadlessRun run;

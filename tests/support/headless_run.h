@@ -14,6 +14,9 @@ struct HeadlessRun {
     bool has(const std::string& line) const;
     // Index of the first line equal to `line`, or -1.
     int indexOf(const std::string& line) const;
+    // The first of `lines` that the trace lacks in that order after the ones before
+    // it, or empty when all of them appear in order.
+    std::string missingInOrder(const std::vector<std::string>& lines) const;
 };
 
 // Runs the morv-headless program on a game directory with an event script.
