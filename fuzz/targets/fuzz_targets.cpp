@@ -16,7 +16,7 @@ std::span<const Target> targets() {
         Target{"archive", readArchive},        Target{"bmp", readBmpFiles},
         Target{"png", readPngFiles},           Target{"read_log", readReadLog},
         Target{"flags", readFlagFiles},        Target{"events", readEventFile},
-        Target{"flash", readFlashFile},
+        Target{"flash", readFlashFile},        Target{"ripple", readRippleArguments},
     };
     return kTargets;
 }

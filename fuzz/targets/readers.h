@@ -15,5 +15,6 @@ void readReadLog(std::string_view bytes);
 void readFlagFiles(std::string_view bytes);
 void readEventFile(std::string_view bytes);
 void readFlashFile(std::string_view bytes);
+void readRippleArguments(std::string_view bytes);
 
 }  // namespace morv::fuzz
