@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs dependencies, builds the test configuration (Debug with AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs every test.
+# UndefinedBehaviorSanitizer) and runs every test; the threaded ones run under ThreadSanitizer too.
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/install-deps.sh
@@ -8,4 +8,11 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMORV_SANITIZE=ON >/
 cmake --build build/test
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# The tests that start the effect worker, first under ThreadSanitizer (its output only
+# when it fails), then every test.
+if ! scripts/tsan.sh >build/tsan.log 2>&1; then
+  cat build/tsan.log
+  echo "ThreadSanitizer run failed"
+  exit 1
+fi
 ctest --test-dir build/test --output-on-failure -j "$(nproc)"

@@ -3,7 +3,9 @@
 
 // Marks a hot pixel loop to be built twice on x86-64, once for processors with
 // AVX2 and once for any other; the loader picks the version when the program starts.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+// ThreadSanitizer builds keep one version: the loader would run the instrumented
+// chooser before the sanitizer's run time is ready.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_THREAD__)
 #define MORV_PIXEL_LOOP __attribute__((target_clones("avx2", "default")))
 #else
 #define MORV_PIXEL_LOOP
