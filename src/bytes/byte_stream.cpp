@@ -1,6 +1,8 @@
 // Little-endian writing and bounded reading of a byte stream.
 #include "bytes/byte_stream.h"
 
+#include "bytes/byte_fields.h"
+
 namespace morv {
 
 void ByteStream::writeU8(uint8_t value) { bytes_.push_back(static_cast<char>(value)); }
@@ -22,24 +24,23 @@ const unsigned char* ByteStream::take(size_t count) {
 }
 
 bool ByteStream::readU8(uint8_t& value) {
-    const unsigned char* p = take(1);
-    if (!p) return false;
-    value = p[0];
+    const size_t at = position_;
+    if (!take(1)) return false;
+    value = byteAt(bytes_, at);
     return true;
 }
 
 bool ByteStream::readU16(uint16_t& value) {
-    const unsigned char* p = take(2);
-    if (!p) return false;
-    value = static_cast<uint16_t>(p[0] | (p[1] << 8));
+    const size_t at = position_;
+    if (!take(2)) return false;
+    value = u16At(bytes_, at);
     return true;
 }
 
 bool ByteStream::readU32(uint32_t& value) {
-    const unsigned char* p = take(4);
-    if (!p) return false;
-    value = static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
-            (static_cast<uint32_t>(p[3]) << 24);
+    const size_t at = position_;
+    if (!take(4)) return false;
+    value = u32At(bytes_, at);
     return true;
 }
 

@@ -117,8 +117,6 @@ void Screen::releaseSurfaces() {
     for (auto& surface : surfaces_) surface = std::make_unique<Surface>(format_, imageSource_.get());
 }
 
-Clock& Screen::clock() { return platform_.clock(); }
-
 EffectCanvas Screen::effectCanvas() {
     return EffectCanvas{surface(SurfaceRole::FrameSurface),
                         surface(SurfaceRole::SceneSurface),

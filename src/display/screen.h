@@ -172,8 +172,6 @@ public:
     void closeReview();
 
     // --- State -------------------------------------------------------------
-    // The tick counter that effects time their frames by.
-    Clock& clock();
     // Replaces ScratchSurface by an empty surface.
     Surface& freshScratch();
     Surface& surface(SurfaceRole role) { return *surfaces_[static_cast<size_t>(role)]; }
