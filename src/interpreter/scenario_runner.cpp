@@ -111,6 +111,11 @@ const ContinuousEffect* ScenarioRunner::continuousEffect() const {
     return effects_ ? &effects_->continuousEffect() : nullptr;
 }
 
+// Saving and loading arrive with the saved-games work; until then both fail quietly.
+bool ScenarioRunner::save(int) { return false; }
+bool ScenarioRunner::load(int) { return false; }
+bool ScenarioRunner::previousChoiceSaveExists() const { return false; }
+
 void ScenarioRunner::restoreContinuousEffect(const std::string& word, const std::string& parameter) {
     effects_->restoreContinuousEffect(word, parameter);
 }

@@ -103,6 +103,14 @@ public:
     // that is not empty starts its library again.
     void restoreContinuousEffect(const std::string& word, const std::string& parameter);
 
+    // --- Saved games --------------------------------------------------------
+    // Writes slot n (1 to 50, or 90); a failure has shown its message.
+    bool save(int slot);
+    // Reads slot n and continues the game from it; a failure has shown its message.
+    bool load(int slot);
+    // Whether the previous-choice save ("save0090.dat") exists.
+    bool previousChoiceSaveExists() const;
+
 private:
     // Life cycle (scenario_runner.cpp).
     void makeHandlers();
