@@ -65,13 +65,25 @@ void blitRows(const Surface& source, const Rect& from, Surface& target, const Re
         }
         return;
     }
-    std::vector<int> columns = stretched ? nearestColumns(from.left, from.width(), to.width()) : std::vector<int>();
+    if (!stretched) {
+        // Every pixel is written, keyed ones with what was there: a select the compiler
+        // turns into whole-vector blends.
+        for (int y = 0; y < to.height(); ++y) {
+            const Pixel* in = reinterpret_cast<const Pixel*>(source.row(from.top + y)) + from.left;
+            Pixel* out = reinterpret_cast<Pixel*>(target.row(to.top + y)) + to.left;
+            for (int x = 0; x < to.width(); ++x) {
+                const Pixel p = in[x];
+                out[x] = (p & colorMask) == key ? out[x] : p;
+            }
+        }
+        return;
+    }
+    const std::vector<int> columns = nearestColumns(from.left, from.width(), to.width());
     for (int y = 0; y < to.height(); ++y) {
-        int sy = stretched ? nearestRow(from.top, from.height(), to.height(), y) : from.top + y;
-        const Pixel* in = reinterpret_cast<const Pixel*>(source.row(sy));
+        const Pixel* in = reinterpret_cast<const Pixel*>(source.row(nearestRow(from.top, from.height(), to.height(), y)));
         Pixel* out = reinterpret_cast<Pixel*>(target.row(to.top + y)) + to.left;
         for (int x = 0; x < to.width(); ++x) {
-            Pixel p = in[stretched ? columns[static_cast<size_t>(x)] : from.left + x];
+            Pixel p = in[columns[static_cast<size_t>(x)]];
             if (keyed && (p & colorMask) == key) continue;
             out[x] = p;
         }

@@ -88,8 +88,12 @@ int TextRenderer::drawCharacter(WindowCanvas& canvas, const Rect& window, std::s
         }
         cursorY_ += config_.lineSpacing + textFont_->height();
     }
-    drawStyledText(canvas.textLayer, *textFont_, font_, window.left + cursorX_,
-                   window.top + cursorY_ - textFont_->height(), text.substr(pos, *length), color);
+    const int x = window.left + cursorX_, y = window.top + cursorY_ - textFont_->height();
+    drawStyledText(canvas.textLayer, *textFont_, font_, x, y, text.substr(pos, *length), color);
+    // The cell widened by the font height on every side holds bearings, slant,
+    // shadow and outline.
+    const int h = textFont_->height();
+    lastCharacterArea_ = {x - h, y - h, x + cx + h, y + 2 * h};
     cursorX_ += cx;
     return kDrawn;
 }
@@ -139,7 +143,12 @@ int TextRenderer::revealOne(WindowCanvas& canvas, TextWindow& window) {
 
 int TextRenderer::revealNext(WindowCanvas& canvas, TextWindow& window) {
     int result = revealOne(canvas, window);
-    canvas.frame.drawAt(0, 0, canvas.textLayer);
+    // The frame holds the page's text so far: only the new character joins it.
+    if (result == kDrawn) {
+        canvas.frame.drawAtClipped(0, 0, canvas.textLayer, lastCharacterArea_);
+    } else {
+        canvas.frame.drawAt(0, 0, canvas.textLayer);
+    }
     return result;
 }
 

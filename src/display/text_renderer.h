@@ -99,6 +99,8 @@ private:
     ConfigColor textColor_;
     int cursorX_ = 0;
     int cursorY_ = 0;
+    // Where on the text layer the last character drawn may have touched.
+    Rect lastCharacterArea_;
     Message message_;
     std::unique_ptr<BacklogStore> backlog_;
 };
