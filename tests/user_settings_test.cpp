@@ -233,5 +233,15 @@ TEST(UserSettingsRun, AHeadlessRunLeavesTheFileOfTheGameTitle) {
     EXPECT_EQ(dir.read("out/game/제목없음.cfg"), encodeUserSettings(defaults));
 }
 
+// A start that fails on "morv.ini" leaves no settings file to override the mended one.
+TEST(UserSettingsRun, AConfigurationThatFailsToReadStoresNothing) {
+    TempDir dir;
+    HeadlessRun run = runHeadless(testGame("bad-key"), "quit\n", dir.path() / "out");
+    ASSERT_EQ(run.exitCode, 1);
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path() / "out" / "game")) {
+        EXPECT_NE(entry.path().extension(), ".cfg") << entry.path();
+    }
+}
+
 }  // namespace
 }  // namespace morv::testing
