@@ -12,7 +12,7 @@
 namespace {
 
 const morv::fuzz::Target* target = nullptr;
-std::string scratch = "/tmp/morv-fuzz-XXXXXX";
+std::string scratch;
 
 // Corpus directories and the artifact prefix are made absolute before the
 // scratch directory becomes the current directory.
@@ -43,8 +43,11 @@ void removeScratch() {
 }  // namespace
 
 // Readers of game files write them into the current directory: a scratch
-// directory of our own keeps them away from the caller's files.
+// directory of our own keeps them away from the caller's files. It lies in
+// memory where the machine offers it, so that a file per input costs no disk.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    std::error_code ec;
+    scratch = std::filesystem::is_directory("/dev/shm", ec) ? "/dev/shm/morv-fuzz-XXXXXX" : "/tmp/morv-fuzz-XXXXXX";
     makePathsAbsolute(*argc, *argv);
     target = morv::fuzz::findTarget(MORV_FUZZ_TARGET);
     if (!target) {

@@ -16,6 +16,7 @@ std::filesystem::path demoCopy(const TempDir& dir) {
     std::filesystem::copy(demo, copy, std::filesystem::copy_options::recursive);
     std::filesystem::remove(copy / "cg.cfg");
     std::filesystem::remove(copy / "read.dat");
+    std::filesystem::remove(copy / "MORV 데모.cfg");  // the player's settings
     return copy;
 }
 

@@ -8,7 +8,10 @@
 #include <random>
 #include <thread>
 
+#include "config/game_config.h"
+#include "config/user_settings.h"
 #include "platform/file_resolver.h"
+#include "platform/headless/headless_platform.h"
 #include "saves/flag_files.h"
 #include "saves/read_log.h"
 #include "support/temp_dir.h"
@@ -23,8 +26,18 @@ std::string generationName(int generation, int entry) {
     return "gen" + std::to_string(generation) + "-" + std::to_string(entry) + ".txt";
 }
 
-// Writes "read.dat" and "cg.cfg" of one generation through the engine's own writers.
-void writeGeneration(const FileResolver& files, int generation) {
+// The settings file of one generation: every character colour named after it.
+void writeSettingsGeneration(Platform& platform, int generation) {
+    GameConfig config;
+    config.imagesToPreload = generation;
+    for (int entry = 0; entry < GameConfig::kCharacterColors; ++entry) {
+        config.characterColors[static_cast<size_t>(entry)].name = generationName(generation, entry) + std::string(200, 'x');
+    }
+    writeUserSettings(config, platform);
+}
+
+// Writes "read.dat", "cg.cfg" and the settings file of one generation through the engine's own writers.
+void writeGeneration(const FileResolver& files, Platform& platform, int generation) {
     ReadLog log(files);
     for (int entry = 0; entry < kEntries; ++entry) log.IsRead(generationName(generation, entry), 1, kLines);
     log.save();
@@ -33,6 +46,7 @@ void writeGeneration(const FileResolver& files, int generation) {
     for (int entry = 0; entry < kEntries * 50; ++entry) list.push_back(Flag{generationName(generation, entry), 1});
     flags.assign(std::move(list));
     saveFlags(flags, files);
+    writeSettingsGeneration(platform, generation);
 }
 
 // The generation that a whole file of one writer holds, or -1 for a torn or mixed file.
@@ -61,21 +75,39 @@ int flagGeneration(const FileResolver& files) {
     return generation;
 }
 
-// A process killed at any moment while it rewrites the stores leaves each of them
+int settingsGeneration(const FileResolver& files) {
+    GameConfig defaults;
+    auto bytes = files.readAll(userSettingsFileName(defaults.title));
+    GameConfig config;
+    if (!bytes || !decodeUserSettings(*bytes, config)) return -1;
+    const int generation = config.imagesToPreload;
+    for (int entry = 0; entry < GameConfig::kCharacterColors; ++entry) {
+        if (config.characterColors[static_cast<size_t>(entry)].name !=
+            generationName(generation, entry) + std::string(200, 'x')) {
+            return -1;
+        }
+    }
+    return generation;
+}
+
+// A process killed at any moment while it rewrites the stores and the settings leaves each of them
 // either as it was or completely new, never torn.
 TEST(StoreCrashSafety, KilledWriterLeavesOldOrNewFile) {
     testing::TempDir dir;
+    testing::CurrentDirectory inGame(dir.path());  // where the settings file is written
+    HeadlessPlatform platform;
     const FileResolver files(dir.path());
-    writeGeneration(files, 0);
+    writeGeneration(files, platform, 0);
     std::mt19937 random(4242);
     int lastReadLog = 0;
     int lastFlags = 0;
+    int lastSettings = 0;
     for (int round = 0; round < 25; ++round) {
         const int first = (round + 1) * 1000;
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            for (int generation = first;; ++generation) writeGeneration(files, generation);
+            for (int generation = first;; ++generation) writeGeneration(files, platform, generation);
         }
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 40000));
         kill(child, SIGKILL);
@@ -85,9 +117,12 @@ TEST(StoreCrashSafety, KilledWriterLeavesOldOrNewFile) {
 
         const int readLog = readLogGeneration(files);
         const int flags = flagGeneration(files);
+        const int settings = settingsGeneration(files);
         EXPECT_TRUE(readLog == lastReadLog || readLog >= first) << "round " << round << ": read.dat " << readLog;
         EXPECT_TRUE(flags == lastFlags || flags >= first) << "round " << round << ": cg.cfg " << flags;
+        EXPECT_TRUE(settings == lastSettings || settings >= first) << "round " << round << ": settings " << settings;
         lastReadLog = readLog;
+        lastSettings = settings;
         lastFlags = flags;
     }
 }

@@ -40,8 +40,10 @@ void readArchive(std::string_view bytes) {
     for (size_t i = 0; i < entries.size() && i < kEntriesTried; ++i) {
         const std::string& name = entries[i].name;
         std::string raw;
-        if (archive->readRaw(name, raw) && entries[i].type == ArchiveEntry::Compressed) {
-            require(raw.size() <= entries[i].unpackedSize, "inflated entries stop at their claimed size");
+        // Reads by name take the first entry of that name, which a damaged table may hold twice.
+        const ArchiveEntry* read = archive->find(name);
+        if (archive->readRaw(name, raw) && read->type == ArchiveEntry::Compressed) {
+            require(raw.size() <= read->unpackedSize, "inflated entries stop at their claimed size");
         }
         AlphaPlane alpha;
         std::string pngError;

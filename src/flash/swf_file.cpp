@@ -16,6 +16,15 @@ namespace morv::swf {
 namespace {
 
 constexpr size_t kPlainHeaderSize = 8;  // signature, version, file length
+constexpr size_t kFirstOutputChunk = 64 << 10;
+
+// Makes room after the `produced` bytes of `out`, doubling up to `size`: the
+// output grows as the decoder fills it, so a size claimed by a few damaged
+// bytes allocates nothing until data arrives to fill it.
+void growOutput(std::string& out, size_t produced, size_t size) {
+    if (produced < out.size()) return;
+    out.resize(std::min(size, std::max(kFirstOutputChunk, produced * 2)));
+}
 
 std::optional<std::string> unLzmaExactly(std::string_view bytes, size_t size) {
     // ZWS stores the compressed length, then the five LZMA property bytes and the raw
@@ -27,16 +36,20 @@ std::optional<std::string> unLzmaExactly(std::string_view bytes, size_t size) {
 
     lzma_stream stream = LZMA_STREAM_INIT;
     if (lzma_alone_decoder(&stream, UINT64_MAX) != LZMA_OK) return std::nullopt;
-    std::string out(size, '\0');
+    std::string out;
+    size_t produced = 0;
     stream.next_in = reinterpret_cast<const uint8_t*>(alone.data());
     stream.avail_in = alone.size();
-    stream.next_out = reinterpret_cast<uint8_t*>(out.data());
-    stream.avail_out = out.size();
     lzma_ret result = LZMA_OK;
-    while (result == LZMA_OK && stream.avail_out > 0) result = lzma_code(&stream, LZMA_FINISH);
-    const bool full = stream.avail_out == 0;
+    while (result == LZMA_OK && produced < size) {
+        growOutput(out, produced, size);
+        stream.next_out = reinterpret_cast<uint8_t*>(out.data()) + produced;
+        stream.avail_out = out.size() - produced;
+        result = lzma_code(&stream, LZMA_FINISH);
+        produced = out.size() - stream.avail_out;
+    }
     lzma_end(&stream);
-    if (!full) return std::nullopt;
+    if (produced < size) return std::nullopt;
     return out;
 }
 
@@ -45,25 +58,26 @@ std::optional<std::string> unLzmaExactly(std::string_view bytes, size_t size) {
 std::optional<std::string> inflateExactly(std::string_view compressed, size_t size) {
     z_stream stream{};
     if (inflateInit(&stream) != Z_OK) return std::nullopt;
-    std::string out(size, '\0');
+    std::string out;
+    size_t produced = 0;
     stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compressed.data()));
-    stream.next_out = reinterpret_cast<Bytef*>(out.data());
     // Both sides are fed in pieces so that sizes beyond 32 bits never truncate.
     int result = Z_OK;
     size_t inLeft = compressed.size();
-    size_t outLeft = size;
-    while (result == Z_OK && outLeft > 0) {
+    while (result == Z_OK && produced < size) {
+        growOutput(out, produced, size);
         const uInt inChunk = static_cast<uInt>(std::min<size_t>(inLeft, UINT_MAX));
-        const uInt outChunk = static_cast<uInt>(std::min<size_t>(outLeft, UINT_MAX));
+        const uInt outChunk = static_cast<uInt>(std::min<size_t>(out.size() - produced, UINT_MAX));
+        stream.next_out = reinterpret_cast<Bytef*>(out.data()) + produced;
         stream.avail_in = inChunk;
         stream.avail_out = outChunk;
         result = inflate(&stream, Z_NO_FLUSH);
         inLeft -= inChunk - stream.avail_in;
-        outLeft -= outChunk - stream.avail_out;
+        produced += outChunk - stream.avail_out;
         if (result == Z_BUF_ERROR && inLeft == 0) break;
     }
     inflateEnd(&stream);
-    if (outLeft > 0) return std::nullopt;
+    if (produced < size) return std::nullopt;
     return out;
 }
 

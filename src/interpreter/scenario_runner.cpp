@@ -53,7 +53,11 @@ ScenarioRunner::~ScenarioRunner() {
 
 bool ScenarioRunner::initialise() {
     config_ = std::make_unique<GameConfig>();
-    if (!readGameConfiguration(*config_, platform_)) return false;
+    if (!readGameConfiguration(*config_, platform_)) {
+        // A half-read configuration is not the player's: shutdown must not store it.
+        config_.reset();
+        return false;
+    }
     readUserSettings(*config_, platform_);
     state_ = std::make_unique<ScenarioState>(*config_, platform_);
     factory_ = std::make_unique<ScriptFactory>(ScriptSources{config_->debug, config_->scenarioDirectory}, platform_);

@@ -34,6 +34,9 @@ ScriptFactory::ScriptFactory(const ScriptSources& sources, Platform& platform)
     }
 }
 
+ScriptFactory::ScriptFactory(std::unique_ptr<ScriptArchive> archive, Platform& platform)
+    : debug_(false), platform_(platform), archive_(std::move(archive)) {}
+
 ScriptFactory::~ScriptFactory() = default;
 
 std::unique_ptr<ScriptFile> ScriptFactory::Open(const std::string& name, ScriptKind kind) {

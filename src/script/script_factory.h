@@ -21,6 +21,8 @@ struct ScriptSources {
 class ScriptFactory {
 public:
     ScriptFactory(const ScriptSources& sources, Platform& platform);
+    // Scripts read from an archive already at hand (one held in memory, say).
+    ScriptFactory(std::unique_ptr<ScriptArchive> archive, Platform& platform);
     ~ScriptFactory();
 
     // The loaded script, or null after its message when it cannot be read. The game
