@@ -48,6 +48,7 @@ MenuPicks drawMenus(const OverlayView& view, float popupX, float popupY) {
         ImGui::PushStyleVar(ImGuiStyleVar_WindowRounding, 0.0f);
         ImGui::PushStyleVar(ImGuiStyleVar_WindowBorderSize, 0.0f);
         ImGui::PushStyleVar(ImGuiStyleVar_ItemSpacing, ImVec2(14.0f, 0.0f));
+        ImGui::PushStyleVar(ImGuiStyleVar_WindowMinSize, ImVec2(1.0f, 1.0f));
         ImGui::PushStyleColor(ImGuiCol_WindowBg, ImGui::GetStyleColorVec4(ImGuiCol_MenuBarBg));
         ImGui::Begin("##menu-bar", nullptr,
                      ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoSavedSettings |
@@ -68,7 +69,7 @@ MenuPicks drawMenus(const OverlayView& view, float popupX, float popupY) {
         if (ImGui::IsWindowHovered()) picks.pointerOnMenus = true;
         ImGui::End();
         ImGui::PopStyleColor();
-        ImGui::PopStyleVar(4);
+        ImGui::PopStyleVar(5);
         if (view.openColumn >= 0 && view.openColumn < static_cast<int>(columns.size())) {
             const MenuColumn& column = columns[static_cast<size_t>(view.openColumn)];
             dropDown("##menu-drop-down", ImVec2(titleX[static_cast<size_t>(view.openColumn)] - 4.0f, height),
