@@ -445,5 +445,26 @@ TEST(GameWindowCapture, ANameGetsTheBmpExtensionAndAnExistingFileIsReplacedOnlyO
     EXPECT_EQ(std::filesystem::current_path(), game.path());
 }
 
+TEST(GameWindowStart, TheGamesIconAndPointerFilesAreSetAndUnreadableOnesLeftOut) {
+    TempDir game;
+    CurrentDirectory inGame(game.path());
+    // A 1 x 1 24-bit BMP: file header, information header, one padded row.
+    std::string bmp = "BM";
+    for (uint32_t value : {58u, 0u, 54u, 40u, 1u, 1u}) {
+        for (int i = 0; i < 4; ++i) bmp.push_back(static_cast<char>(value >> (8 * i)));
+    }
+    bmp += std::string("\x01\x00\x18\x00", 4) + std::string(24, '\0') + std::string("\x10\x20\x30\x00", 4);
+    game.write("CG/Game.bmp", bmp);
+    game.write("broken.cur", "nothing");
+    WindowFixture f;
+    f.engine.settings.iconFile = "cg\\game.BMP";
+    f.engine.settings.cursorFile = "broken.cur";
+    f.window.engineStarted();
+    EXPECT_EQ(f.platform.icon().width, 1);
+    ASSERT_EQ(f.platform.icon().rgba.size(), 4u);
+    EXPECT_EQ(f.platform.icon().rgba[0], 0x30);
+    EXPECT_EQ(f.platform.cursor().width, 0);
+}
+
 }  // namespace
 }  // namespace morv::testing

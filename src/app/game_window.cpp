@@ -3,6 +3,7 @@
 
 #include "app/window_engine.h"
 #include "config/game_config.h"
+#include "image/icon_file.h"
 #include "platform/platform.h"
 
 namespace morv {
@@ -12,7 +13,17 @@ namespace {
 // The popup opens neither over a running show (bits 4 to 7) nor in the review.
 bool popupAllowed(int engineState) { return (engineState & 0xF0) == 0 && engineState % 16 != 4; }
 
+// Icons and pointers are taken at 32 pixels a side where the file offers several sizes.
+constexpr int kIconSide = 32;
+
 }  // namespace
+
+std::optional<RgbaPicture> GameWindow::readPictureFile(const std::string& name) {
+    if (name.empty()) return std::nullopt;
+    auto bytes = platform_.files().readAll(name);
+    if (!bytes) return std::nullopt;
+    return readIconOrPicture(*bytes, kIconSide);
+}
 
 GameWindow::GameWindow(Platform& platform, WindowHost& host) : platform_(platform), host_(host) {}
 
@@ -26,7 +37,11 @@ bool GameWindow::create() {
 void GameWindow::engineStarted() {
     WindowEngine* engine = host_.engine();
     if (engine == nullptr) return;
-    const bool windowed = engine->config().windowed;
+    const GameConfig& config = engine->config();
+    // A file that cannot be read leaves the program's own icon or pointer.
+    if (auto icon = readPictureFile(config.iconFile)) platform_.window().setIcon(*icon);
+    if (auto cursor = readPictureFile(config.cursorFile)) platform_.window().setCursor(*cursor);
+    const bool windowed = config.windowed;
     platform_.window().setMenuBarAttached(windowed);
     engine->updatePresentRect(windowed);
 }

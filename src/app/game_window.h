@@ -1,7 +1,11 @@
 // The game window and the routing of its events and menu commands to the engine.
 #pragma once
+#include <optional>
+#include <string>
+
 #include "platform/events.h"
 #include "platform/menu_items.h"
+#include "platform/rgba_picture.h"
 
 namespace morv {
 
@@ -56,6 +60,8 @@ private:
     // The engine reported the end of the game.
     void closeWhen(bool gameEnded);
     bool fullScreen();
+    // An icon, cursor, BMP or PNG file of the game as a picture.
+    std::optional<RgbaPicture> readPictureFile(const std::string& name);
     void attachMenuBar(bool attached);
 
     // Menu commands (game_window_menus.cpp).

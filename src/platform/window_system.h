@@ -6,6 +6,7 @@
 
 #include "platform/menu_items.h"
 #include "platform/pointer_position.h"
+#include "platform/rgba_picture.h"
 
 namespace morv {
 
@@ -22,6 +23,9 @@ public:
     virtual void destroy() = 0;
     // Bits per pixel of the desktop (bytes per pixel x 8).
     virtual int desktopDepth() = 0;
+    // The game's own icon and pointer shape in place of the program's.
+    virtual void setIcon(const RgbaPicture& picture) = 0;
+    virtual void setCursor(const RgbaPicture& picture) = 0;
 
     // Asked each time a menu opens, for its tick marks and enabled states.
     virtual void setMenuRefresh(std::function<MenuStates()> refresh) = 0;

@@ -280,6 +280,8 @@ public:
     void setTitle(const std::string& titleUtf8) override { owner_.windowTitle_ = titleUtf8; }
     void destroy() override { owner_.windowOpen_ = false; }
     int desktopDepth() override { return owner_.options_.desktopDepth; }
+    void setIcon(const RgbaPicture& picture) override { owner_.icon_ = picture; }
+    void setCursor(const RgbaPicture& picture) override { owner_.cursor_ = picture; }
     void setMenuRefresh(std::function<MenuStates()> refresh) override { owner_.menuRefresh_ = std::move(refresh); }
     void setMenuBarAttached(bool attached) override {
         owner_.overlay_.menuBar = attached;

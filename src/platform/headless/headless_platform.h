@@ -72,6 +72,9 @@ public:
     const std::string& windowTitle() const { return windowTitle_; }
     bool windowOpen() const { return windowOpen_; }
     PointerPosition pointer() const { return pointer_; }
+    // The game's own icon and pointer shape, once set (width 0 before).
+    const RgbaPicture& icon() const { return icon_; }
+    const RgbaPicture& cursor() const { return cursor_; }
 
 private:
     class Messages;
@@ -129,6 +132,8 @@ private:
     std::string windowTitle_;
     bool windowOpen_ = false;
     PointerPosition pointer_;
+    RgbaPicture icon_;
+    RgbaPicture cursor_;
 };
 
 }  // namespace morv

@@ -17,6 +17,7 @@ SdlWindow::SdlWindow() = default;
 
 SdlWindow::~SdlWindow() {
     overlay_.reset();
+    if (cursor_ != nullptr) SDL_FreeCursor(cursor_);
     if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
     if (window_ != nullptr) SDL_DestroyWindow(window_);
 }
@@ -79,6 +80,36 @@ SdlWindow::Reveal::Reveal(SdlWindow& window) : window_(window), hideAgain_(windo
 
 SdlWindow::Reveal::~Reveal() {
     if (hideAgain_) SDL_HideWindow(window_.window_);
+}
+
+namespace {
+
+// The picture as an SDL surface that borrows its pixels; freed by the caller.
+SDL_Surface* surfaceOf(const RgbaPicture& picture) {
+    if (picture.width <= 0 || picture.height <= 0) return nullptr;
+    return SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint8_t*>(picture.rgba.data()), picture.width,
+                                              picture.height, 32, picture.width * 4, SDL_PIXELFORMAT_RGBA32);
+}
+
+}  // namespace
+
+void SdlWindow::setIcon(const RgbaPicture& picture) {
+    if (window_ == nullptr) return;
+    if (SDL_Surface* surface = surfaceOf(picture)) {
+        SDL_SetWindowIcon(window_, surface);
+        SDL_FreeSurface(surface);
+    }
+}
+
+void SdlWindow::setCursor(const RgbaPicture& picture) {
+    SDL_Surface* surface = surfaceOf(picture);
+    if (surface == nullptr) return;
+    SDL_Cursor* cursor = SDL_CreateColorCursor(surface, picture.hotX, picture.hotY);
+    SDL_FreeSurface(surface);
+    if (cursor == nullptr) return;
+    SDL_SetCursor(cursor);
+    if (cursor_ != nullptr) SDL_FreeCursor(cursor_);
+    cursor_ = cursor;
 }
 
 void SdlWindow::setMenuBarAttached(bool attached) {

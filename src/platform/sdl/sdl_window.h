@@ -9,6 +9,7 @@
 
 struct SDL_Window;
 struct SDL_Renderer;
+struct SDL_Cursor;
 
 namespace morv {
 
@@ -27,6 +28,8 @@ public:
     void setTitle(const std::string& titleUtf8) override;
     void destroy() override;
     int desktopDepth() override;
+    void setIcon(const RgbaPicture& picture) override;
+    void setCursor(const RgbaPicture& picture) override;
     void setMenuRefresh(std::function<MenuStates()> refresh) override { refresh_ = std::move(refresh); }
     void setMenuBarAttached(bool attached) override;
     bool menuBarAttached() const override { return menus_.menuBar; }
@@ -78,6 +81,7 @@ private:
     void applyPicks(int titleClicked, std::optional<MenuItem> chosen);
 
     SDL_Window* window_ = nullptr;
+    SDL_Cursor* cursor_ = nullptr;  // the game's own pointer, while set
     SDL_Renderer* renderer_ = nullptr;
     std::unique_ptr<ImGuiLayer> overlay_;
     bool closed_ = false;
