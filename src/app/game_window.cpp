@@ -58,9 +58,6 @@ void GameWindow::dispatch(const WindowEvent& event) {
         case WindowEvent::Kind::CloseWindow:
             close();
             break;
-        case WindowEvent::Kind::WindowGone:
-            host_.setQuit();
-            break;
         case WindowEvent::Kind::KeyDown:
             if (event.key == Key::Alt) {
                 attachMenuBar(true);

@@ -20,7 +20,6 @@ struct WindowEvent {
         MenuCommand,  // value: the menu item's id
         CloseRequest, // the player asked to close the window (close box)
         CloseWindow,  // the program closes the window without asking
-        WindowGone,   // the window was destroyed from outside
         ToggleDisplayMode,  // Alt+Enter
         Activate,     // value: 1 active, 0 inactive
         MediaNotify,  // value: the media notification code

@@ -9,6 +9,7 @@
 #include "platform/sdl/imgui_menus.h"
 #include "platform/sdl/modal_loop.h"
 #include "platform/sdl/sdl_display.h"
+#include "platform/sdl/x11_window.h"
 #include "platform/window_placement.h"
 
 namespace morv {
@@ -42,6 +43,7 @@ bool SdlWindow::create(int width, int height, const std::string& titleUtf8) {
         window_ = nullptr;
         return false;
     }
+    setUtf8Title(window_, titleUtf8);
     // Typed text is wanted only by input boxes; outside them an input method
     // must not take the game's keys.
     SDL_StopTextInput();
@@ -53,7 +55,10 @@ bool SdlWindow::create(int width, int height, const std::string& titleUtf8) {
 }
 
 void SdlWindow::setTitle(const std::string& titleUtf8) {
-    if (window_ != nullptr) SDL_SetWindowTitle(window_, titleUtf8.c_str());
+    if (window_ == nullptr) return;
+    SDL_SetWindowTitle(window_, titleUtf8.c_str());
+    // SDL writes the old title property in the locale's encoding, which mangles Hangul.
+    setUtf8Title(window_, titleUtf8);
 }
 
 void SdlWindow::destroy() {
@@ -69,6 +74,8 @@ int SdlWindow::desktopDepth() {
     // A 24-bit desktop that keeps 32 bits per pixel counts as 32.
     return SDL_BYTESPERPIXEL(desktop.format) * 8;
 }
+
+bool SdlWindow::exists() const { return window_ != nullptr && renderer_ != nullptr; }
 
 std::string SdlWindow::title() const {
     return window_ != nullptr ? std::string(SDL_GetWindowTitle(window_)) : std::string();

@@ -57,7 +57,7 @@ public:
     std::optional<MenuItem> takeChosen();
     SDL_Window* handle() const { return window_; }
     SDL_Renderer* renderer() const { return renderer_; }
-    bool exists() const { return window_ != nullptr && renderer_ != nullptr; }
+    bool exists() const;
     std::string title() const;
     // Shows the window again after it was closed, for a box that must still be
     // answered; hidden again by the returned guard's end.
