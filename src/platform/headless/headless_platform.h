@@ -11,7 +11,7 @@
 
 #include "platform/headless/event_script.h"
 #include "platform/headless/frame_image.h"
-#include "platform/headless/overlay_painter.h"
+#include "platform/overlay_painter.h"
 #include "platform/headless/recording_audio.h"
 #include "platform/headless/virtual_clock.h"
 #include "platform/platform.h"

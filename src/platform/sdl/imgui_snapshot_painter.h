@@ -1,6 +1,6 @@
 // Headless snapshots with the window's menus and boxes drawn by Dear ImGui.
 #pragma once
-#include "platform/headless/overlay_painter.h"
+#include "platform/overlay_painter.h"
 
 namespace morv {
 

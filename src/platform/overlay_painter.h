@@ -1,6 +1,6 @@
 // Drawing the window's open menus and boxes into headless snapshots.
 #pragma once
-#include "platform/headless/frame_image.h"
+#include "platform/rgb_frame.h"
 #include "platform/overlay_view.h"
 
 namespace morv {
