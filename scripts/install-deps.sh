@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  libsdl2-dev libsdl2-mixer-dev libimgui-dev
+  libsdl2-dev libsdl2-mixer-dev libimgui-dev libx11-dev
   libfreetype-dev libfontconfig-dev fonts-nanum
   libpng-dev zlib1g-dev
   libcairo2-dev libjpeg-dev liblzma-dev

@@ -1,6 +1,7 @@
-// The archive with each of its entry types, and the loose BMP and PNG readers.
+// The archive with each of its entry types, the loose BMP and PNG readers and the icon reader.
 #include "fuzz_targets.h"
 #include "image/archive_images.h"
+#include "image/icon_file.h"
 #include "image/image_archive.h"
 #include "image/image_decoders.h"
 #include "platform/file_resolver.h"
@@ -62,6 +63,19 @@ void readPngFiles(std::string_view bytes) {
     AlphaPlane alpha;
     requireWellFormed(readPng(bytes, &alpha, error), &alpha);
     requireWellFormed(readPng(bytes, nullptr, error), nullptr);
+}
+
+void readIconFiles(std::string_view bytes) {
+    for (int side : {16, 32, 256}) {
+        auto picture = readIconOrPicture(bytes, side);
+        if (!picture) continue;
+        require(picture->width > 0 && picture->height > 0, "icons have a size");
+        require(picture->rgba.size() == static_cast<size_t>(picture->width) * picture->height * 4,
+                "icon pixels fill the picture");
+        require(picture->hotX >= 0 && picture->hotX < picture->width && picture->hotY >= 0 &&
+                    picture->hotY < picture->height,
+                "hot spots lie on the picture");
+    }
 }
 
 }  // namespace morv::fuzz

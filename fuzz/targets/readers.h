@@ -11,6 +11,7 @@ void readButtonScript(std::string_view bytes);
 void readArchive(std::string_view bytes);
 void readBmpFiles(std::string_view bytes);
 void readPngFiles(std::string_view bytes);
+void readIconFiles(std::string_view bytes);
 void readReadLog(std::string_view bytes);
 void readFlagFiles(std::string_view bytes);
 void readEventFile(std::string_view bytes);

@@ -1,8 +1,8 @@
 // Starting the engine, running the main loop and shutting down.
 #include "app/game_app.h"
 
-#include "app/game_window.h"
 #include "app/main_loop.h"
+#include "app/runner_window_engine.h"
 #include "interpreter/scenario_runner.h"
 #include "platform/platform.h"
 
@@ -13,12 +13,15 @@ GameApp::GameApp(Platform& platform) : platform_(platform) {}
 GameApp::~GameApp() { exit(); }
 
 bool GameApp::start() {
-    window_ = std::make_unique<GameWindow>(*this);
+    window_ = std::make_unique<GameWindow>(platform_, *this);
     if (!window_->create()) return false;
     runner_ = std::make_unique<ScenarioRunner>(platform_);
+    windowEngine_ = std::make_unique<RunnerWindowEngine>(*runner_, platform_);
     if (!runner_->initialise()) {
         startupFailed_ = true;
         quit_ = 1;
+    } else {
+        window_->engineStarted();
     }
     // Checked after the engine so that its own start-up messages come first.
     int depth = platform_.window().desktopDepth();
@@ -62,6 +65,7 @@ void GameApp::exit() {
     if (exited_) return;
     exited_ = true;
     if (runner_) runner_->shutdown();
+    windowEngine_.reset();
     runner_.reset();
 }
 

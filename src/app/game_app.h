@@ -2,17 +2,19 @@
 #pragma once
 #include <memory>
 
+#include "app/game_window.h"
+
 namespace morv {
 
-class GameWindow;
 class Platform;
 class ScenarioRunner;
+class WindowEngine;
 
 // The application: the game window, the engine and the main loop.
-class GameApp {
+class GameApp : public WindowHost {
 public:
     explicit GameApp(Platform& platform);
-    ~GameApp();
+    ~GameApp() override;
 
     // Creates the window and brings the engine up. False only when the window
     // cannot be created; any later failure sets quit.
@@ -26,9 +28,10 @@ public:
     // True when the engine waits for the player (or there is no engine).
     bool engineIdle() const;
 
-    void setQuit() { quit_ = 1; }
+    WindowEngine* engine() override { return windowEngine_.get(); }
+    void setQuit() override { quit_ = 1; }
     bool quitting() const { return quit_ == 1; }
-    void setActive(bool active) { active_ = active; }
+    void setActive(bool active) override { active_ = active; }
     bool active() const { return active_; }
     ScenarioRunner* runner() { return runner_.get(); }
     Platform& platform() { return platform_; }
@@ -37,6 +40,8 @@ private:
     Platform& platform_;
     std::unique_ptr<GameWindow> window_;
     std::unique_ptr<ScenarioRunner> runner_;
+    // The runner's operations as the window reaches them; goes with the runner.
+    std::unique_ptr<WindowEngine> windowEngine_;
     int quit_ = 0;
     bool active_ = false;
     bool startupFailed_ = false;

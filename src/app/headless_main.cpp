@@ -12,6 +12,9 @@
 
 #include "app/game_app.h"
 #include "platform/headless/headless_platform.h"
+#ifdef MORV_HEADLESS_IMGUI
+#include "platform/sdl/imgui_snapshot_painter.h"
+#endif
 
 namespace fs = std::filesystem;
 
@@ -88,6 +91,9 @@ int main(int argc, char** argv) {
     if (ec) return usage(("cannot enter " + game.string()).c_str());
 
     morv::HeadlessPlatform platform(options);
+#ifdef MORV_HEADLESS_IMGUI
+    platform.setOverlayPainter(std::make_unique<morv::ImGuiSnapshotPainter>());
+#endif
     int code = 1;
     {
         morv::GameApp app(platform);

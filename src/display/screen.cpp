@@ -17,8 +17,6 @@ PixelFormat formatForDepth(int depth) { return depth == 16 ? PixelFormat::Rgb565
 
 constexpr uint32_t kWhite = 0xFFFFFF;
 constexpr uint32_t kMagenta = 0xFF00FF;
-// Rows the full-screen picture moves down while the menu bar is shown.
-constexpr int kMenuBarHeight = 20;
 
 }  // namespace
 
@@ -164,7 +162,8 @@ int Screen::toggleDisplayMode() {
 }
 
 void Screen::updatePresentRect(bool windowHasMenuBar) {
-    const int top = !config_.windowed && windowHasMenuBar ? kMenuBarHeight : 0;
+    // The full-screen picture moves down below the menu bar while it shows.
+    const int top = !config_.windowed && windowHasMenuBar ? WindowSystem::kMenuBarHeight : 0;
     presentRect_ = {0, top, width_, height_};
 }
 

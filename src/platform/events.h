@@ -4,7 +4,7 @@
 
 namespace morv {
 
-enum class Key { Enter, Escape, Space, Up, Down, Ctrl, Other };
+enum class Key { Enter, Escape, Space, Up, Down, Ctrl, Alt, Other };
 enum class MouseButton { Left, Right };
 
 // One engine-level window event, as the platform reports it.
@@ -14,11 +14,13 @@ struct WindowEvent {
         KeyUp,
         MouseDown,
         MouseUp,
-        MouseMove,    // value: 1 while the left button is held
+        MouseMove,    // value: 1 while the left button is held; top: window pixels from the top
+        MenuBarMove,  // the pointer moved over the menu bar
         Wheel,        // value: notches, negative = toward the user
         MenuCommand,  // value: the menu item's id
         CloseRequest, // the player asked to close the window (close box)
         CloseWindow,  // the program closes the window without asking
+        ToggleDisplayMode,  // Alt+Enter
         Activate,     // value: 1 active, 0 inactive
         MediaNotify,  // value: the media notification code
         Quit,         // value: exit code; ends the main loop
@@ -29,6 +31,7 @@ struct WindowEvent {
     int x = 0;
     int y = 0;
     int value = 0;
+    int top = 0;
 };
 
 // The window's event queue. Events posted by the program come before new platform input.

@@ -1,6 +1,8 @@
 // Writing PNG and BMP files for tests.
 #include "support/image_files.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <stdexcept>
 
 namespace morv::testing {
@@ -65,6 +67,19 @@ void putU16(std::string& out, uint32_t value) {
 void putU32(std::string& out, uint32_t value) {
     putU16(out, value & 0xFFFF);
     putU16(out, value >> 16);
+}
+
+int pixelsDifferingBeyond(const DecodedImage& expected, const DecodedImage& actual, int tolerance) {
+    int differing = 0;
+    for (int y = 0; y < expected.height; ++y) {
+        for (int x = 0; x < expected.width; ++x) {
+            Bgr e = pixelAt(expected, x, y);
+            Bgr a = pixelAt(actual, x, y);
+            int d = std::max({std::abs(e.red - a.red), std::abs(e.green - a.green), std::abs(e.blue - a.blue)});
+            if (d > tolerance) ++differing;
+        }
+    }
+    return differing;
 }
 
 }  // namespace morv::testing

@@ -33,6 +33,9 @@ Bgr pixelAt(const DecodedImage& image, int x, int y);
 // Every pixel from the top row on, left to right.
 std::vector<Bgr> allPixels(const DecodedImage& image);
 
+// How many pixels of two pictures of the same size differ in some channel by more than `tolerance`.
+int pixelsDifferingBeyond(const DecodedImage& expected, const DecodedImage& actual, int tolerance);
+
 void putU16(std::string& out, uint32_t value);
 void putU32(std::string& out, uint32_t value);
 

@@ -55,6 +55,9 @@ std::optional<std::vector<EventStep>> parseEventScript(const std::string& text, 
         } else if (word == "snapshot") {
             step.kind = EventStep::Kind::Snapshot;
             ok = static_cast<bool>(in >> step.text) && step.text.find('/') == std::string::npos;
+        } else if (word == "snapshot-box") {
+            step.kind = EventStep::Kind::BoxSnapshot;
+            ok = static_cast<bool>(in >> step.text) && step.text.find('/') == std::string::npos;
         } else if (word == "snapshot-after") {
             step.kind = EventStep::Kind::SnapshotAfter;
             ok = readInt(in, step.a) && step.a >= 0 && static_cast<bool>(in >> step.text) &&

@@ -9,7 +9,7 @@ namespace morv {
 
 // One line of a headless event file.
 struct EventStep {
-    enum class Kind { Wait, Click, RightClick, Move, Key, KeyDown, KeyUp, Wheel, Menu, Answer, Snapshot, SnapshotAfter, UntilIdle, Quit };
+    enum class Kind { Wait, Click, RightClick, Move, Key, KeyDown, KeyUp, Wheel, Menu, Answer, Snapshot, SnapshotAfter, BoxSnapshot, UntilIdle, Quit };
     Kind kind = Kind::Wait;
     int a = 0;          // milliseconds, x, wheel notches or menu id
     int b = 0;          // y

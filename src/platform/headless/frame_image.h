@@ -1,19 +1,10 @@
 // Presented frames as RGB images and PNG snapshots.
 #pragma once
-#include <cstdint>
 #include <string>
-#include <vector>
+
+#include "platform/rgb_frame.h"
 
 namespace morv {
-
-// A presented frame as 8-bit red, green, blue triples, top row first.
-struct FrameImage {
-    int width = 0;
-    int height = 0;
-    std::vector<uint8_t> rgb;
-
-    static FrameImage filled(int width, int height, uint8_t r, uint8_t g, uint8_t b);
-};
 
 // Writes the frame as a 24-bit PNG; false when the file cannot be written.
 bool writePng(const FrameImage& frame, const std::string& path);

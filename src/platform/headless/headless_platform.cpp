@@ -1,7 +1,11 @@
 // The headless platform: virtual time, scripted events and recorded output.
 #include "platform/headless/headless_platform.h"
 
+#include <charconv>
+#include <filesystem>
 #include <fstream>
+
+#include "platform/save_file_dialog.h"
 
 namespace morv {
 
@@ -10,10 +14,12 @@ public:
     explicit Messages(HeadlessPlatform& owner) : owner_(owner) {}
     void error(const std::string& text) override {
         owner_.messagesShown_.push_back(text);
+        owner_.showBox(BoxKind::Notice, owner_.windowTitle_, text);
         owner_.writeTrace("message " + traceQuote(text));
     }
     bool question(const std::string& text) override {
         owner_.messagesShown_.push_back(text);
+        owner_.showBox(BoxKind::Question, owner_.windowTitle_, text);
         bool ok = owner_.nextAnswer().value_or("ok") != "cancel";
         owner_.writeTrace("question " + traceQuote(text) + (ok ? " -> ok" : " -> cancel"));
         return ok;
@@ -21,8 +27,35 @@ public:
     std::string input(const std::string& title) override {
         owner_.messagesShown_.push_back(title);
         std::string answer = owner_.nextAnswer().value_or("");
+        owner_.showBox(BoxKind::Input, title, answer);
         owner_.writeTrace("input " + traceQuote(title) + " -> " + traceQuote(answer));
         return answer;
+    }
+    // The answer is the slot's number; anything else, or none, cancels.
+    std::optional<int> chooseSlot(const std::string& title) override {
+        std::string answer = owner_.nextAnswer().value_or("cancel");
+        int slot = 0;
+        auto [end, error] = std::from_chars(answer.data(), answer.data() + answer.size(), slot);
+        bool chosen = error == std::errc() && end == answer.data() + answer.size();
+        owner_.writeTrace("slots " + traceQuote(title) + " -> " + (chosen ? std::to_string(slot) : "cancel"));
+        if (!chosen) return std::nullopt;
+        return slot;
+    }
+    // The answer is the file's name; "cancel", or none, cancels.
+    std::optional<std::string> saveFileName(const std::string& defaultExtension, const std::string&) override {
+        std::string answer = owner_.nextAnswer().value_or("cancel");
+        if (answer == "cancel" || answer.empty()) {
+            owner_.writeTrace("save-file -> cancel");
+            return std::nullopt;
+        }
+        std::string name = withDefaultExtension(answer, defaultExtension);
+        std::error_code error;
+        if (std::filesystem::exists(name, error) && !question(overwriteQuestion(name))) {
+            owner_.writeTrace("save-file -> cancel");
+            return std::nullopt;
+        }
+        owner_.writeTrace("save-file -> " + traceQuote(name));
+        return name;
     }
 
 private:
@@ -34,6 +67,33 @@ private:
 class HeadlessPlatform::Events : public EventSource {
 public:
     explicit Events(HeadlessPlatform& owner) : owner_(owner) {}
+
+    // The next input step for a modal loop (the popup menu); the steps without
+    // input in between take effect on the way. A quit step stays for the main loop.
+    std::optional<EventStep> modalStep() {
+        auto& steps = owner_.options_.events;
+        while (next_ < steps.size()) {
+            const EventStep& step = steps[next_];
+            switch (step.kind) {
+                case EventStep::Kind::Wait:
+                case EventStep::Kind::UntilIdle:
+                    owner_.clock_.sleep(static_cast<uint32_t>(step.a));
+                    owner_.takeDueSnapshots();
+                    ++next_;
+                    continue;
+                case EventStep::Kind::Quit:
+                    return std::nullopt;
+                default:
+                    if (takeQuietStep(step)) {
+                        ++next_;
+                        continue;
+                    }
+                    ++next_;
+                    return step;
+            }
+        }
+        return std::nullopt;
+    }
 
 protected:
     bool pollPlatform(WindowEvent& event) override {
@@ -62,25 +122,18 @@ protected:
                     holding_ = false;
                     ++next_;
                     continue;
-                case EventStep::Kind::Answer:
-                    owner_.answers_.push_back(step.text);
-                    ++next_;
-                    continue;
-                case EventStep::Kind::Snapshot:
-                    owner_.writeSnapshot(step.text);
-                    ++next_;
-                    continue;
-                case EventStep::Kind::SnapshotAfter:
-                    owner_.timedSnapshots_.push_back({now + static_cast<uint64_t>(step.a), step.text});
-                    ++next_;
-                    continue;
                 case EventStep::Kind::Quit:
                     ++next_;
                     event = quitEvent();
                     return true;
                 default:
+                    if (takeQuietStep(step)) {
+                        ++next_;
+                        continue;
+                    }
                     queueInput(step);
                     ++next_;
+                    if (pending_.empty()) continue;
                     return takePending(event);
             }
         }
@@ -88,6 +141,44 @@ protected:
     }
 
 private:
+    // Carries out a step that gives the engine no input; false for input steps.
+    bool takeQuietStep(const EventStep& step) {
+        switch (step.kind) {
+            case EventStep::Kind::Answer:
+                owner_.answers_.push_back(step.text);
+                return true;
+            case EventStep::Kind::Snapshot:
+                owner_.writeSnapshot(step.text);
+                return true;
+            case EventStep::Kind::SnapshotAfter:
+                owner_.timedSnapshots_.push_back({owner_.clock_.elapsed() + static_cast<uint64_t>(step.a), step.text});
+                return true;
+            case EventStep::Kind::BoxSnapshot:
+                owner_.boxSnapshots_.push_back(step.text);
+                return true;
+            default:
+                return false;
+        }
+    }
+
+    // A menu step outside the popup: a bar title opens its menu; an item of the
+    // bar acts when the refreshed menu has it enabled; any other id is sent as
+    // the window's menu command.
+    void chooseMenu(MenuItem item) {
+        OverlayView& overlay = owner_.overlay_;
+        MenuPlace place = menuPlace(item);
+        if (place == MenuPlace::BarTitle) {
+            overlay.openColumn = barColumnOf(item).value_or(-1);
+            overlay.states = owner_.refreshedMenus();
+            return;
+        }
+        overlay.openColumn = -1;
+        if (place == MenuPlace::BarEntry && !owner_.refreshedMenus().get(item).enabled) return;
+        WindowEvent e;
+        e.kind = WindowEvent::Kind::MenuCommand;
+        e.value = static_cast<int>(item);
+        pending_.push_back(e);
+    }
     // Hands out the next queued input; the pointer goes where a move takes it (a
     // click's press and release come after its move, and the engine may have
     // moved the pointer in between).
@@ -116,6 +207,15 @@ private:
     }
 
     void queueInput(const EventStep& step) {
+        if (step.kind == EventStep::Kind::Menu) {
+            chooseMenu(static_cast<MenuItem>(step.a));
+            return;
+        }
+        // Input while a drop-down menu is open only closes it.
+        if (owner_.overlay_.openColumn >= 0) {
+            owner_.overlay_.openColumn = -1;
+            return;
+        }
         WindowEvent e;
         e.x = step.a;
         e.y = step.b;
@@ -153,12 +253,6 @@ private:
                 e.x = e.y = 0;
                 pending_.push_back(e);
                 break;
-            case EventStep::Kind::Menu:
-                e.kind = WindowEvent::Kind::MenuCommand;
-                e.value = step.a;
-                e.x = e.y = 0;
-                pending_.push_back(e);
-                break;
             default:
                 break;
         }
@@ -179,12 +273,26 @@ public:
         owner_.windowHeight_ = height;
         owner_.windowTitle_ = titleUtf8;
         owner_.windowOpen_ = true;
+        owner_.overlay_.menuBar = true;
         owner_.frame_ = FrameImage::filled(width, height, 255, 255, 255);
         return true;
     }
     void setTitle(const std::string& titleUtf8) override { owner_.windowTitle_ = titleUtf8; }
     void destroy() override { owner_.windowOpen_ = false; }
     int desktopDepth() override { return owner_.options_.desktopDepth; }
+    void setIcon(const RgbaPicture& picture) override { owner_.icon_ = picture; }
+    void setCursor(const RgbaPicture& picture) override { owner_.cursor_ = picture; }
+    void setMenuRefresh(std::function<MenuStates()> refresh) override { owner_.menuRefresh_ = std::move(refresh); }
+    void setMenuBarAttached(bool attached) override {
+        owner_.overlay_.menuBar = attached;
+        if (!attached) owner_.overlay_.openColumn = -1;
+    }
+    bool menuBarAttached() const override { return owner_.overlay_.menuBar; }
+    std::optional<MenuItem> trackPopup(PointerPosition at) override { return owner_.trackPopup(at); }
+    void openDocument(const std::string& path) override {
+        owner_.documentsOpened_.push_back(path);
+        owner_.writeTrace("open " + traceQuote(path));
+    }
 
 private:
     HeadlessPlatform& owner_;
@@ -313,7 +421,9 @@ void HeadlessPlatform::writeTrace(const std::string& line) {
 }
 
 void HeadlessPlatform::writeSnapshot(const std::string& name) {
-    bool written = writePng(frame_, (options_.outDir / (name + ".png")).string());
+    const std::string path = (options_.outDir / (name + ".png")).string();
+    bool written = painter_ && overlay_.anythingOpen() ? writePng(painter_->paint(frame_, overlay_), path)
+                                                       : writePng(frame_, path);
     writeTrace("snapshot " + traceQuote(name) + (written ? "" : " failed"));
 }
 
@@ -326,6 +436,39 @@ void HeadlessPlatform::takeDueSnapshots() {
             ++it;
         }
     }
+}
+
+void HeadlessPlatform::showBox(BoxKind kind, const std::string& caption, const std::string& text) {
+    if (boxSnapshots_.empty()) return;
+    overlay_.box = BoxView{kind, caption, text};
+    while (!boxSnapshots_.empty()) {
+        writeSnapshot(boxSnapshots_.front());
+        boxSnapshots_.pop_front();
+    }
+    overlay_.box.reset();
+}
+
+MenuStates HeadlessPlatform::refreshedMenus() const { return menuRefresh_ ? menuRefresh_() : MenuStates{}; }
+
+std::optional<MenuItem> HeadlessPlatform::trackPopup(PointerPosition at) {
+    overlay_.popupAt = at;
+    overlay_.states = refreshedMenus();
+    writeTrace("popup " + std::to_string(at.x) + " " + std::to_string(at.y));
+    std::optional<MenuItem> chosen;
+    // A menu step chooses an enabled item of the popup (a disabled one leaves it
+    // open); any other input dismisses it.
+    while (auto step = events_->modalStep()) {
+        if (step->kind != EventStep::Kind::Menu) break;
+        MenuItem item = static_cast<MenuItem>(step->a);
+        if (menuPlace(item) != MenuPlace::Popup) break;
+        if (overlay_.states.get(item).enabled) {
+            chosen = item;
+            break;
+        }
+    }
+    overlay_.popupAt.reset();
+    writeTrace(chosen ? "popup chose " + std::to_string(static_cast<int>(*chosen)) : std::string("popup closed"));
+    return chosen;
 }
 
 std::optional<std::string> HeadlessPlatform::nextAnswer() {

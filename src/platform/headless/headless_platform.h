@@ -11,6 +11,7 @@
 
 #include "platform/headless/event_script.h"
 #include "platform/headless/frame_image.h"
+#include "platform/overlay_painter.h"
 #include "platform/headless/recording_audio.h"
 #include "platform/headless/virtual_clock.h"
 #include "platform/platform.h"
@@ -52,6 +53,12 @@ public:
     void endCdTrack();
     // Answers for the next questions or input boxes ("ok", "cancel" or a text).
     void queueAnswer(const std::string& answer) { answers_.push_back(answer); }
+    // Draws open menus and boxes into snapshots; without one snapshots show the frame only.
+    void setOverlayPainter(std::unique_ptr<OverlayPainter> painter) { painter_ = std::move(painter); }
+    // The menus and box open now.
+    const OverlayView& overlay() const { return overlay_; }
+    // Documents handed to the desktop's opener.
+    const std::vector<std::string>& documentsOpened() const { return documentsOpened_; }
     // Tells the event script when the engine waits for the player.
     void setIdleProbe(std::function<bool()> probe) { idleProbe_ = std::move(probe); }
     // The last presented frame (white until something is presented).
@@ -65,6 +72,9 @@ public:
     const std::string& windowTitle() const { return windowTitle_; }
     bool windowOpen() const { return windowOpen_; }
     PointerPosition pointer() const { return pointer_; }
+    // The game's own icon and pointer shape, once set (width 0 before).
+    const RgbaPicture& icon() const { return icon_; }
+    const RgbaPicture& cursor() const { return cursor_; }
 
 private:
     class Messages;
@@ -86,6 +96,11 @@ private:
     // so that frames in the middle of a transition can be taken).
     void takeDueSnapshots();
     std::optional<std::string> nextAnswer();
+    // Shows a box for the snapshots asked for it, then takes it away.
+    void showBox(BoxKind kind, const std::string& caption, const std::string& text);
+    // The popup menu at `at` until a script step chooses or dismisses it.
+    std::optional<MenuItem> trackPopup(PointerPosition at);
+    MenuStates refreshedMenus() const;
 
     HeadlessOptions options_;
     VirtualClock clock_;
@@ -95,6 +110,11 @@ private:
     std::unique_ptr<TraceFile> trace_;
     std::unique_ptr<Display> display_;
     std::deque<std::string> answers_;
+    std::deque<std::string> boxSnapshots_;
+    std::unique_ptr<OverlayPainter> painter_;
+    OverlayView overlay_;
+    std::function<MenuStates()> menuRefresh_;
+    std::vector<std::string> documentsOpened_;
     std::function<bool()> idleProbe_;
     FrameImage frame_;
     HeadlessAudio audio_;
@@ -112,6 +132,8 @@ private:
     std::string windowTitle_;
     bool windowOpen_ = false;
     PointerPosition pointer_;
+    RgbaPicture icon_;
+    RgbaPicture cursor_;
 };
 
 }  // namespace morv

@@ -5,6 +5,7 @@
 #include <backends/imgui_impl_sdl.h>
 #include <imgui.h>
 
+#include <cfloat>
 #include <cstdio>
 #include <string>
 
@@ -14,21 +15,24 @@
 namespace morv {
 
 ImGuiLayer::ImGuiLayer(SDL_Window* window, SDL_Renderer* renderer)
-    : context_(ImGui::CreateContext()), renderer_(std::make_unique<ImGuiSdlRenderer>(renderer)) {
+    : window_(window),
+      sdlRenderer_(renderer),
+      context_(ImGui::CreateContext()),
+      renderer_(std::make_unique<ImGuiSdlRenderer>(renderer)) {
     ImGui::SetCurrentContext(context_);
     ImGuiIO& io = ImGui::GetIO();
     // The game directory is the current directory: ImGui must not write files into it.
     io.IniFilename = nullptr;
     io.LogFilename = nullptr;
     ImGui::StyleColorsLight();
-    ImGui_ImplSDL2_InitForSDLRenderer(window);
+    if (window_ != nullptr) ImGui_ImplSDL2_InitForSDLRenderer(window_);
     loadFont();
     renderer_->createFontTexture();
 }
 
 ImGuiLayer::~ImGuiLayer() {
     ImGui::SetCurrentContext(context_);
-    ImGui_ImplSDL2_Shutdown();
+    if (window_ != nullptr) ImGui_ImplSDL2_Shutdown();
     renderer_.reset();
     ImGui::DestroyContext(context_);
 }
@@ -48,12 +52,22 @@ void ImGuiLayer::loadFont() {
 
 void ImGuiLayer::processEvent(const SDL_Event& event) {
     ImGui::SetCurrentContext(context_);
-    ImGui_ImplSDL2_ProcessEvent(&event);
+    if (window_ != nullptr) ImGui_ImplSDL2_ProcessEvent(&event);
 }
 
 void ImGuiLayer::beginFrame() {
     ImGui::SetCurrentContext(context_);
-    ImGui_ImplSDL2_NewFrame();
+    if (window_ != nullptr) {
+        ImGui_ImplSDL2_NewFrame();
+    } else {
+        ImGuiIO& io = ImGui::GetIO();
+        int width = 0;
+        int height = 0;
+        SDL_GetRendererOutputSize(sdlRenderer_, &width, &height);
+        io.DisplaySize = ImVec2(static_cast<float>(width), static_cast<float>(height));
+        io.DeltaTime = 1.0f / 60.0f;
+        io.MousePos = ImVec2(-FLT_MAX, -FLT_MAX);
+    }
     ImGui::NewFrame();
 }
 

@@ -13,7 +13,8 @@ class ImGuiSdlRenderer;
 
 // Dear ImGui over the game window: the context, SDL input through ImGui's SDL2
 // backend, a Korean font and the renderer. Boxes, menus and dialogs draw their
-// widgets between beginFrame and endFrame.
+// widgets between beginFrame and endFrame. Without a window it draws off screen
+// (into a software renderer's surface), with no input and a steady frame time.
 class ImGuiLayer {
 public:
     static constexpr float kFontPixels = 16.0f;
@@ -31,6 +32,8 @@ public:
 private:
     void loadFont();
 
+    SDL_Window* window_;
+    SDL_Renderer* sdlRenderer_;
     ImGuiContext* context_;
     std::unique_ptr<ImGuiSdlRenderer> renderer_;
 };

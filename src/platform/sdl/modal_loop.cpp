@@ -25,6 +25,9 @@ void noteInput(const SDL_Event& event, ModalInput& input, SdlDisplay& display) {
             if (event.key.keysym.sym == SDLK_RETURN || event.key.keysym.sym == SDLK_KP_ENTER) input.accept = true;
             if (event.key.keysym.sym == SDLK_ESCAPE) input.cancel = true;
             break;
+        case SDL_MOUSEBUTTONDOWN:
+            input.pressed = true;
+            break;
         case SDL_RENDER_TARGETS_RESET:
         case SDL_RENDER_DEVICE_RESET:
             display.forgetTexture();

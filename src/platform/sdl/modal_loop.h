@@ -12,6 +12,7 @@ struct ModalInput {
     bool accept = false;          // Enter (held keys repeating do not count)
     bool cancel = false;          // Escape (likewise)
     bool closeRequested = false;  // the window's close box
+    bool pressed = false;         // a mouse button went down
 };
 
 // Runs a modal loop over the last presented frame: every window event goes to

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "platform/sdl/imgui_layer.h"
 #include "platform/sdl/sdl_window.h"
 #include "platform/window_placement.h"
 
@@ -25,6 +26,8 @@ SdlDisplay::~SdlDisplay() { forgetTexture(); }
 bool SdlDisplay::setMode(int width, int height, PixelFormat, bool fullScreen) {
     SDL_Window* handle = window_.handle();
     if (handle == nullptr) return false;
+    modeWidth_ = width;
+    modeHeight_ = height;
     if (fullScreen) {
         if (SDL_SetWindowFullscreen(handle, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
             std::fprintf(stderr, "morv: cannot enter full screen: %s\n", SDL_GetError());
@@ -38,7 +41,7 @@ bool SdlDisplay::setMode(int width, int height, PixelFormat, bool fullScreen) {
         return false;
     }
     fullScreen_ = false;
-    SDL_SetWindowSize(handle, width, height);
+    SDL_SetWindowSize(handle, width, height + window_.menuBarTop());
     // Keep the title bar reachable.
     SDL_Rect usable;
     int index = SDL_GetWindowDisplayIndex(handle);
@@ -76,6 +79,12 @@ bool SdlDisplay::takePendingFrame() {
 void SdlDisplay::repaint() {
     if (!window_.exists()) return;
     drawLastFrame();
+    if (window_.menuBarTop() > 0) {
+        ImGuiLayer& layer = window_.overlay();
+        layer.beginFrame();
+        window_.drawMenus();
+        layer.endFrame();
+    }
     SDL_RenderPresent(window_.renderer());
 }
 
@@ -86,10 +95,29 @@ void SdlDisplay::forgetTexture() {
 }
 
 PresentRect SdlDisplay::presentRect(int outputWidth, int outputHeight) const {
-    // Window mode fills the client area, which is the frame's size unless the
-    // window was resized behind our back.
-    if (!fullScreen_) return PresentRect{0, 0, outputWidth, outputHeight};
-    return fitKeepingAspect(shown_.width, shown_.height, outputWidth, outputHeight);
+    const int top = window_.menuBarTop();
+    // Window mode fills the client area below the menu bar, which is the frame's
+    // size unless the window was resized behind our back.
+    if (!fullScreen_) return PresentRect{0, top, outputWidth, outputHeight - top};
+    PresentRect rect = fitKeepingAspect(shown_.width, shown_.height, outputWidth, outputHeight - top);
+    rect.y += top;
+    return rect;
+}
+
+void SdlDisplay::menuBarChanged() {
+    SDL_Window* handle = window_.handle();
+    if (handle != nullptr && !fullScreen_ && modeWidth_ > 0) {
+        SDL_SetWindowSize(handle, modeWidth_, modeHeight_ + window_.menuBarTop());
+    }
+    repaint();
+}
+
+void SdlDisplay::gameToWindow(int& x, int& y) const {
+    if (window_.handle() == nullptr || shown_.empty()) return;
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(window_.handle(), &width, &height);
+    frameToWindow(presentRect(width, height), shown_.width, shown_.height, x, y);
 }
 
 void SdlDisplay::windowToGame(int& x, int& y) const {
@@ -109,10 +137,7 @@ PointerPosition SdlDisplay::pointer() {
 
 void SdlDisplay::movePointer(PointerPosition at) {
     if (window_.handle() == nullptr || shown_.empty()) return;
-    int width = 0;
-    int height = 0;
-    SDL_GetWindowSize(window_.handle(), &width, &height);
-    frameToWindow(presentRect(width, height), shown_.width, shown_.height, at.x, at.y);
+    gameToWindow(at.x, at.y);
     SDL_WarpMouseInWindow(window_.handle(), at.x, at.y);
 }
 

@@ -12,8 +12,9 @@ namespace morv {
 
 class SdlWindow;
 
-// Shows presented frames in the game window: at the client size in window
-// mode, scaled with kept aspect ratio and black borders in full screen.
+// Shows presented frames in the game window below its menu bar: at the client
+// size in window mode, scaled with kept aspect ratio and black borders in full
+// screen (where the picture starts lower while the menu bar shows).
 // Only the thread that built it touches SDL; frames presented by other threads
 // wait in a mailbox until that thread's next pass.
 class SdlDisplay : public DisplayDevice {
@@ -39,8 +40,12 @@ public:
     void repaint();
     // Builds the texture anew on the next draw (the renderer lost its textures).
     void forgetTexture();
-    // A window position in game coordinates.
+    // A window position in game coordinates, and back.
     void windowToGame(int& x, int& y) const;
+    void gameToWindow(int& x, int& y) const;
+    // The menu bar came or went: in window mode the window grows or shrinks by
+    // it, so that the client area below it stays the game's size.
+    void menuBarChanged();
 
 private:
     PresentRect presentRect(int outputWidth, int outputHeight) const;
@@ -56,6 +61,8 @@ private:
     PixelFormat textureFormat_ = PixelFormat::Xrgb8888;
     bool textureCurrent_ = false;
     bool fullScreen_ = false;
+    int modeWidth_ = 0;
+    int modeHeight_ = 0;
 };
 
 }  // namespace morv

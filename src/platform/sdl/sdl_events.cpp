@@ -3,7 +3,9 @@
 
 #include <SDL.h>
 
+#include "platform/sdl/imgui_layer.h"
 #include "platform/sdl/sdl_display.h"
+#include "platform/sdl/sdl_window.h"
 
 namespace morv {
 
@@ -32,6 +34,10 @@ bool engineKey(SDL_Keycode code, Key& key) {
         case SDLK_RCTRL:
             key = Key::Ctrl;
             return true;
+        case SDLK_LALT:
+        case SDLK_RALT:
+            key = Key::Alt;
+            return true;
         default:
             return false;
     }
@@ -55,9 +61,42 @@ bool SdlEvents::pollPlatform(WindowEvent& event) {
     display_.showPendingFrame();
     SDL_Event sdl;
     while (SDL_PollEvent(&sdl) != 0) {
+        if (window_.exists() && window_.menuBarTop() > 0) window_.overlay().processEvent(sdl);
+        if (forMenus(sdl, event)) {
+            if (event.kind == WindowEvent::Kind::MenuBarMove) return true;
+            continue;
+        }
         if (translate(sdl, event)) return true;
     }
+    // The menus' clicks are seen by the ImGui frames drawn with each repaint.
+    if (window_.wantsMenuFrames()) display_.repaint();
+    if (auto chosen = window_.takeChosen()) {
+        event = WindowEvent{};
+        event.kind = WindowEvent::Kind::MenuCommand;
+        event.value = static_cast<int>(*chosen);
+        return true;
+    }
     return false;
+}
+
+bool SdlEvents::forMenus(const SDL_Event& sdl, WindowEvent& event) {
+    event = WindowEvent{};
+    switch (sdl.type) {
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            if (!window_.menusTakePointer(sdl.button.y, sdl.type == SDL_MOUSEBUTTONDOWN)) return false;
+            window_.noteMenuInput();
+            return true;
+        case SDL_MOUSEMOTION:
+            if (!window_.menusTakePointer(sdl.motion.y, false)) return false;
+            window_.noteMenuInput();
+            event.kind = WindowEvent::Kind::MenuBarMove;
+            return true;
+        case SDL_KEYDOWN:
+            return sdl.key.keysym.sym == SDLK_ESCAPE && window_.closeDropDown();
+        default:
+            return false;
+    }
 }
 
 bool SdlEvents::translate(const SDL_Event& sdl, WindowEvent& event) {
@@ -74,7 +113,26 @@ bool SdlEvents::translate(const SDL_Event& sdl, WindowEvent& event) {
             return true;
         case SDL_KEYDOWN:
         case SDL_KEYUP:
-            if (!engineKey(sdl.key.keysym.sym, event.key)) return false;
+            if (sdl.type == SDL_KEYDOWN && (sdl.key.keysym.mod & KMOD_ALT) != 0 &&
+                (sdl.key.keysym.sym == SDLK_RETURN || sdl.key.keysym.sym == SDLK_KP_ENTER)) {
+                if (sdl.key.repeat != 0) return false;
+                altAlone_ = false;
+                event.kind = WindowEvent::Kind::ToggleDisplayMode;
+                return true;
+            }
+            if (!engineKey(sdl.key.keysym.sym, event.key)) {
+                altAlone_ = false;
+                return false;
+            }
+            // Alt asks for the keyboard menu when it is let go without another key.
+            if (event.key == Key::Alt) {
+                bool alone = altAlone_;
+                altAlone_ = sdl.type == SDL_KEYDOWN;
+                if (sdl.type == SDL_KEYDOWN || !alone) return false;
+                event.kind = WindowEvent::Kind::KeyDown;
+                return true;
+            }
+            altAlone_ = false;
             event.kind = sdl.type == SDL_KEYDOWN ? WindowEvent::Kind::KeyDown : WindowEvent::Kind::KeyUp;
             return true;
         case SDL_MOUSEBUTTONDOWN:
@@ -89,6 +147,7 @@ bool SdlEvents::translate(const SDL_Event& sdl, WindowEvent& event) {
             event.kind = WindowEvent::Kind::MouseMove;
             event.x = sdl.motion.x;
             event.y = sdl.motion.y;
+            event.top = sdl.motion.y - window_.menuBarTop();
             event.value = (sdl.motion.state & SDL_BUTTON_LMASK) != 0 ? 1 : 0;
             display_.windowToGame(event.x, event.y);
             return true;

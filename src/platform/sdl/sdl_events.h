@@ -9,12 +9,14 @@ union SDL_Event;
 namespace morv {
 
 class SdlDisplay;
+class SdlWindow;
 
 // Turns SDL's input into window events. Each look at the queue first shows a
-// frame that a worker thread presented meanwhile.
+// frame that a worker thread presented meanwhile. Pointer input on the menu bar
+// and its open menu goes to the menus; their chosen items come out as menu commands.
 class SdlEvents : public EventSource {
 public:
-    explicit SdlEvents(SdlDisplay& display) : display_(display) {}
+    SdlEvents(SdlDisplay& display, SdlWindow& window) : display_(display), window_(window) {}
     // The SDL event type that carries the audio players' notifications in its code.
     void setMediaEventType(uint32_t type) { mediaEventType_ = type; }
 
@@ -24,9 +26,13 @@ protected:
 private:
     // False for SDL events the engine has no use for (those handled here included).
     bool translate(const SDL_Event& sdl, WindowEvent& event);
+    // Pointer events on the menus stay with them; false when the engine gets the event.
+    bool forMenus(const SDL_Event& sdl, WindowEvent& event);
 
     SdlDisplay& display_;
+    SdlWindow& window_;
     uint32_t mediaEventType_ = 0;
+    bool altAlone_ = false;  // Alt is down and no other key came since
 };
 
 }  // namespace morv

@@ -18,6 +18,8 @@ public:
     void error(const std::string& text) override;
     bool question(const std::string& text) override;
     std::string input(const std::string& title) override;
+    std::optional<int> chooseSlot(const std::string& title) override;
+    std::optional<std::string> saveFileName(const std::string& defaultExtension, const std::string& filter) override;
 
 private:
     SdlWindow& window_;

@@ -25,7 +25,8 @@ SdlPlatform::SdlPlatform() {
     ready_ = true;
     window_ = std::make_unique<SdlWindow>();
     display_ = std::make_unique<SdlDisplay>(*window_);
-    events_ = std::make_unique<SdlEvents>(*display_);
+    window_->setDisplay(*display_);
+    events_ = std::make_unique<SdlEvents>(*display_, *window_);
     const uint32_t mediaEvent = SDL_RegisterEvents(1);
     events_->setMediaEventType(mediaEvent);
     // Called on the audio thread: SDL's queue is the one thread-safe way to the main loop.

@@ -1,0 +1,65 @@
+// The window's menu bar, popup menu and a message box as morv-headless draws
+// them into snapshots, against golden pictures (tests/golden/README.md).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "image/image_decoders.h"
+#include "support/headless_run.h"
+#include "support/image_files.h"
+#include "support/temp_dir.h"
+
+namespace morv::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// Plays tests/golden/NAME.events on the Korean test game and compares its
+// snapshot "golden" with tests/golden/NAME.png (MORV_UPDATE_GOLDEN=1 replaces it).
+void expectGolden(const std::string& name) {
+    const fs::path golden = fs::path(MORV_TEST_GAMES).parent_path() / "golden";
+    TempDir out;
+    auto run = runHeadless(testGame("korean_text"), readFile(golden / (name + ".events")), out.path());
+    ASSERT_EQ(run.exitCode, 0);
+    if (std::getenv("MORV_UPDATE_GOLDEN") != nullptr) {
+        fs::copy_file(out.path() / "golden.png", golden / (name + ".png"), fs::copy_options::overwrite_existing);
+    }
+    std::string error;
+    auto expected = readPng(readFile(golden / (name + ".png")), nullptr, error);
+    auto actual = readPng(out.read("golden.png"), nullptr, error);
+    ASSERT_TRUE(expected && actual) << error;
+    ASSERT_EQ(actual->width, expected->width);
+    ASSERT_EQ(actual->height, expected->height);
+    EXPECT_LE(pixelsDifferingBeyond(*expected, *actual, 24), 40) << name;
+}
+
+TEST(WindowGolden, TheOpenSettingsMenuShowsItsTicksAndTheDisabledVoiceItem) { expectGolden("window_menu_bar"); }
+
+TEST(WindowGolden, ThePopupMenuShowsPreviousChoiceDisabledWithoutItsSave) { expectGolden("window_popup"); }
+
+TEST(WindowGolden, TheQuestionBeforeClosingShowsOverTheFrame) { expectGolden("window_question_box"); }
+
+// Nothing open: the snapshot is the frame alone, at the game's size.
+TEST(WindowGolden, WithNothingOpenTheSnapshotIsTheFrameAlone) {
+    TempDir out;
+    auto run = runHeadless(testGame("korean_text"), "wait 1000\nsnapshot plain\nquit\n", out.path());
+    ASSERT_EQ(run.exitCode, 0);
+    std::string error;
+    auto plain = readPng(out.read("plain.png"), nullptr, error);
+    ASSERT_TRUE(plain) << error;
+    EXPECT_EQ(plain->width, 640);
+    EXPECT_EQ(plain->height, 480);
+}
+
+}  // namespace
+}  // namespace morv::testing
