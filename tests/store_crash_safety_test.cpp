@@ -11,6 +11,8 @@
 #include "platform/file_resolver.h"
 #include "saves/flag_files.h"
 #include "saves/read_log.h"
+#include "saves/save_game.h"
+#include "saves/save_stream.h"
 #include "support/temp_dir.h"
 
 namespace morv {
@@ -18,13 +20,26 @@ namespace {
 
 constexpr int kEntries = 40;
 constexpr int kLines = 4000;  // large enough that a write takes a while
+constexpr const char* kSaveFile = "Save0001.dat";
+constexpr size_t kSavePixels = 320 * 240;
 
 std::string generationName(int generation, int entry) {
     return "gen" + std::to_string(generation) + "-" + std::to_string(entry) + ".txt";
 }
 
-// Writes "read.dat" and "cg.cfg" of one generation through the engine's own writers.
+// A saved game of one generation, written as the engine writes a slot.
+void writeSaveGeneration(const FileResolver& files, int generation) {
+    SaveGame game;
+    game.comment = generationName(generation, 0);
+    game.picture.assign(kSavePixels, static_cast<uint16_t>(generation));
+    SaveStream stream = SaveStream::forSaving();
+    writeSaveGame(stream, game);
+    files.writeAll(kSaveFile, *stream.fileBytes());
+}
+
+// Writes "read.dat", "cg.cfg" and a saved game of one generation through the engine's own writers.
 void writeGeneration(const FileResolver& files, int generation) {
+    writeSaveGeneration(files, generation);
     ReadLog log(files);
     for (int entry = 0; entry < kEntries; ++entry) log.IsRead(generationName(generation, entry), 1, kLines);
     log.save();
@@ -61,6 +76,20 @@ int flagGeneration(const FileResolver& files) {
     return generation;
 }
 
+int saveGeneration(const FileResolver& files) {
+    auto bytes = files.readAll(kSaveFile);
+    if (!bytes) return -1;
+    auto stream = SaveStream::fromFileBytes(*bytes);
+    if (!stream) return -1;
+    auto game = readSaveGame(*stream, kSavePixels);
+    if (!game || game->comment.substr(0, 3) != "gen") return -1;
+    const int generation = std::stoi(game->comment.substr(3));
+    if (game->comment != generationName(generation, 0) || game->picture.back() != static_cast<uint16_t>(generation)) {
+        return -1;
+    }
+    return generation;
+}
+
 // A process killed at any moment while it rewrites the stores leaves each of them
 // either as it was or completely new, never torn.
 TEST(StoreCrashSafety, KilledWriterLeavesOldOrNewFile) {
@@ -70,6 +99,7 @@ TEST(StoreCrashSafety, KilledWriterLeavesOldOrNewFile) {
     std::mt19937 random(4242);
     int lastReadLog = 0;
     int lastFlags = 0;
+    int lastSave = 0;
     for (int round = 0; round < 25; ++round) {
         const int first = (round + 1) * 1000;
         const pid_t child = fork();
@@ -85,9 +115,12 @@ TEST(StoreCrashSafety, KilledWriterLeavesOldOrNewFile) {
 
         const int readLog = readLogGeneration(files);
         const int flags = flagGeneration(files);
+        const int save = saveGeneration(files);
         EXPECT_TRUE(readLog == lastReadLog || readLog >= first) << "round " << round << ": read.dat " << readLog;
         EXPECT_TRUE(flags == lastFlags || flags >= first) << "round " << round << ": cg.cfg " << flags;
+        EXPECT_TRUE(save == lastSave || save >= first) << "round " << round << ": save " << save;
         lastReadLog = readLog;
+        lastSave = save;
         lastFlags = flags;
     }
 }

@@ -17,6 +17,7 @@ std::span<const Target> targets() {
         Target{"png", readPngFiles},           Target{"read_log", readReadLog},
         Target{"flags", readFlagFiles},        Target{"events", readEventFile},
         Target{"flash", readFlashFile},        Target{"ripple", readRippleArguments},
+        Target{"save_reader", readSaveFile},
     };
     return kTargets;
 }

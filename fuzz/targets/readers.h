@@ -16,5 +16,6 @@ void readFlagFiles(std::string_view bytes);
 void readEventFile(std::string_view bytes);
 void readFlashFile(std::string_view bytes);
 void readRippleArguments(std::string_view bytes);
+void readSaveFile(std::string_view bytes);
 
 }  // namespace morv::fuzz

@@ -50,6 +50,10 @@ void GameWindow::dispatch(const WindowEvent& event) {
         case WindowEvent::Kind::Wheel:
             if (runner) wheel(*runner, event.value);
             break;
+        case WindowEvent::Kind::SaveGame:
+        case WindowEvent::Kind::LoadGame:
+            if (runner) savedGameEvent(*runner, event);
+            break;
         default:
             break;
     }

@@ -26,6 +26,8 @@ private:
     void keyDown(ScenarioRunner& runner, Key key);
     // One engine step per notch.
     void wheel(ScenarioRunner& runner, int notches);
+    // A slot saved or loaded at the event's request, with its outcome in the trace.
+    void savedGameEvent(ScenarioRunner& runner, const WindowEvent& event);
     // The engine reported the end of the game.
     void closeWhen(bool gameEnded);
 

@@ -154,7 +154,11 @@ private:
                 pending_.push_back(e);
                 break;
             case EventStep::Kind::Menu:
-                e.kind = WindowEvent::Kind::MenuCommand;
+            case EventStep::Kind::Save:
+            case EventStep::Kind::Load:
+                e.kind = step.kind == EventStep::Kind::Menu   ? WindowEvent::Kind::MenuCommand
+                         : step.kind == EventStep::Kind::Save ? WindowEvent::Kind::SaveGame
+                                                              : WindowEvent::Kind::LoadGame;
                 e.value = step.a;
                 e.x = e.y = 0;
                 pending_.push_back(e);
