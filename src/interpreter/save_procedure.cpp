@@ -76,10 +76,13 @@ SaveGame SaveProcedure::gather() const {
 
 bool SaveProcedure::save(int slot) {
     ensureSaveDirectory();
-    SaveStream stream = SaveStream::forSaving();
-    writeSaveGame(stream, gather());
-    const std::optional<std::string> file = stream.fileBytes();
-    if (slot < 0 || !file || !c_.files.writeAll(slotFile(slot), *file)) {
+    std::optional<std::string> file;
+    if (slot >= 0) {
+        SaveStream stream = SaveStream::forSaving();
+        writeSaveGame(stream, gather());
+        file = stream.fileBytes();
+    }
+    if (!file || !c_.files.writeAll(slotFile(slot), *file)) {
         c_.messages.error(kCreateFailed);
         return false;
     }
