@@ -83,6 +83,7 @@ TEST_P(SavedGameDepths, ALoadedGameResumesAtTheStartOfItsPageWithEverythingAsSav
     startAtDepth(saveDepth);
     playToSecondPage();
     runner_->screen()->setTextWindowHidden(true);
+    runner_->screen()->setFullScreenText(true);
     const std::vector<uint8_t> scene = runner_->screen()->saveScenePixels();
     const PixelFormat saveFormat = runner_->screen()->format();
     ASSERT_TRUE(runner_->save(3));
@@ -90,6 +91,7 @@ TEST_P(SavedGameDepths, ALoadedGameResumesAtTheStartOfItsPageWithEverythingAsSav
 
     // The story moves on and changes every part, or another run starts at the other depth.
     runner_->screen()->setTextWindowHidden(false);
+    runner_->screen()->setFullScreenText(false);
     runner_->Advance();
     ASSERT_TRUE(tickUntilIdle());
     ASSERT_EQ(variable("n"), 6);
@@ -107,6 +109,7 @@ TEST_P(SavedGameDepths, ALoadedGameResumesAtTheStartOfItsPageWithEverythingAsSav
     EXPECT_EQ(screen.backgroundName(), "WHITE");
     EXPECT_EQ(screen.characterScale(), 50);
     EXPECT_TRUE(screen.textWindowHidden());
+    EXPECT_TRUE(screen.fullScreenText());
     EXPECT_EQ(screen.fontForSaving().height, 12);
     EXPECT_EQ(screen.fontForSaving().faceName, "testface");
     EXPECT_EQ(screen.fontForSaving().type, 3);
