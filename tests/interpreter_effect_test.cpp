@@ -1,6 +1,7 @@
 // Transition commands: the picture put in place before the effect, and the
 // threaded transition the interpreter waits for.
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "display/screen.h"
@@ -131,24 +132,82 @@ TEST_F(ThreadedEffects, ShutdownStopsARunningWorker) {
     runner_.reset();  // would hang, or draw on freed surfaces, if the worker went on
 }
 
-// The headless display takes frames on the main thread only: the worker's frames
-// wait until the wait tick shows them, and are dropped once the worker is done.
-TEST_F(ThreadedEffects, WorkerFramesAreShownByTheMainThread) {
+// The ripple of the Effects library on the worker: 2 s (or 9 s) over a black
+// scene, ending on the blue picture the line names.
+class ThreadedLibraryEffects : public ThreadedEffects {
+protected:
+    void writeRippleGame(const std::string& library, const std::string& duration) {
+        writeGame({{"scenario.txt", "cg BLACK 0\nthreadcgeffect " + library + " " + duration +
+                                        " blue.bmp 32024\nsetflag after\nend\n"}},
+                  kLowWindow);
+        dir_.write("blue.bmp", morv::test::bmpFile(64, 48, [](int, int) { return 0x0000FFu; }));
+        std::filesystem::copy_file(MORV_EFFECTS_LIBRARY, dir_.path() / "Effects.so");
+    }
+    uint32_t blue() const { return screenColorToPixel(0x0000FF, scene().format()); }
+};
+
+TEST_F(ThreadedLibraryEffects, TheInterpreterWaitsForTheLibraryOnTheWorker) {
+    writeRippleGame("Effects.dll", "10520020");
+    start();
+    ASSERT_TRUE(playNotingWaits());
+    EXPECT_TRUE(waited_);
+    EXPECT_EQ(morv::test::pixelAt(scene(), 32, 24), blue());
+    EXPECT_EQ(morv::test::pixelAt(runner_->screen()->surface(SurfaceRole::StageSurface), 32, 24), blue());
+    EXPECT_TRUE(runner_->scenarioState()->flags.IsSet("after"));
+    EXPECT_TRUE(platform_->messagesShown().empty());
+}
+
+TEST_F(ThreadedLibraryEffects, AClickCutsTheLibrarysEffectShort) {
+    writeRippleGame("Effects.dll", "10590020");
+    start();
+    ASSERT_TRUE(tickUntil([this] { return waitingForWorker(); }));
+    runner_->Advance();
+    ASSERT_TRUE(playNotingWaits());
+    EXPECT_LT(now(), 9000u);
+    EXPECT_EQ(morv::test::pixelAt(scene(), 32, 24), blue());
+}
+
+// Loading fails on the main thread, where the message can be shown; nothing waits.
+TEST_F(ThreadedLibraryEffects, AMissingLibraryIsReportedAndTheGameGoesOn) {
+    writeRippleGame("Missing.dll", "10520020");
+    start();
+    ASSERT_TRUE(playNotingWaits());
+    EXPECT_FALSE(waited_);
+    EXPECT_EQ(platform_->messagesShown(), std::vector<std::string>{".\\Missing.dll 파일을 여는데 실패했습니다."});
+    EXPECT_TRUE(runner_->scenarioState()->flags.IsSet("after"));
+    EXPECT_EQ(runner_->screen()->effectBusy().load(), 0);
+}
+
+// The headless display takes frames on the main thread only: the worker draws one
+// frame per turn the main thread grants, and nothing is shown once it is done.
+TEST_F(ThreadedEffects, TheWorkerDrawsOneFramePerTurnOfTheMainThread) {
     writeGame({{"scenario.txt", "delay 100\nend\n"}}, kLowWindow);
     start();
     Screen& screen = *runner_->screen();
     const int before = platform_->presentCount();
-    std::thread([canvas = screen.workerCanvas()] { canvas.present(); }).join();
-    EXPECT_EQ(platform_->presentCount(), before);
+    screen.effectRun() = 1;
     screen.effectBusy() = 1;
+    std::atomic<int> drawn{0};
+    std::thread worker([&drawn, canvas = screen.workerCanvas()] {
+        canvas.awaitTurn();
+        for (int i = 0; i < 2; ++i) {
+            ++drawn;
+            canvas.present();
+        }
+        canvas.busy.store(0, std::memory_order_release);
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(drawn.load(), 0);
     screen.showWorkerFrame();
+    EXPECT_EQ(drawn.load(), 1);
     EXPECT_EQ(platform_->presentCount(), before + 1);
-    screen.showWorkerFrame();  // nothing new
-    EXPECT_EQ(platform_->presentCount(), before + 1);
-    std::thread([canvas = screen.workerCanvas()] { canvas.present(); }).join();
-    screen.effectBusy() = 0;
     screen.showWorkerFrame();
-    EXPECT_EQ(platform_->presentCount(), before + 1);
+    EXPECT_EQ(drawn.load(), 2);
+    EXPECT_EQ(platform_->presentCount(), before + 2);
+    screen.showWorkerFrame();  // the worker ends in this turn
+    worker.join();
+    EXPECT_EQ(platform_->presentCount(), before + 2);
+    EXPECT_EQ(screen.effectBusy().load(), 0);
 }
 
 }  // namespace

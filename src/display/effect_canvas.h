@@ -28,6 +28,8 @@ struct EffectCanvas {
     std::atomic<int32_t>& busy;
     // Set when the scene on view changed, so that the text window is composed again.
     std::atomic<bool>& sceneChanged;
+    // Called by a worker before it draws anything; empty where the worker runs freely.
+    std::function<void()> awaitTurn = {};
 
     int width() const { return frame.width(); }
     int height() const { return frame.height(); }

@@ -135,11 +135,15 @@ EffectCanvas Screen::workerCanvas() {
     canvas.present = [this] {
         const Surface& frame = surface(SurfaceRole::FrameSurface);
         if (frame.valid()) workerFrames_.put(frame.row(0), frame.pitch(), frame.width(), frame.height(), format_);
+        workerTurns_.handBack();
+        workerTurns_.await(effectRun_);
     };
+    canvas.awaitTurn = [this] { workerTurns_.await(effectRun_); };
     return canvas;
 }
 
 void Screen::showWorkerFrame() {
+    if (!platform_.display().presentsFromAnyThread()) workerTurns_.grant(effectBusy_);
     if (!workerFrames_.take(workerFrame_)) return;
     if (effectBusy_.load(std::memory_order_acquire) == 0) return;
     platform_.display().present(workerFrame_.pixels.data(), workerFrame_.pitch(), workerFrame_.width,

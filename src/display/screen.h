@@ -16,6 +16,7 @@
 #include "display/surface.h"
 #include "display/text_renderer.h"
 #include "display/text_window.h"
+#include "display/worker_turns.h"
 #include "platform/frame_mailbox.h"
 #include "platform/pixel_format.h"
 
@@ -190,9 +191,11 @@ public:
     // The surfaces, clock and flags effects draw with; its present shows FrameSurface.
     EffectCanvas effectCanvas();
     // The same for the effect worker. Its present goes straight to a display that
-    // takes frames from any thread; otherwise the frame waits for showWorkerFrame.
+    // takes frames from any thread; otherwise the frame waits for showWorkerFrame,
+    // and the worker draws one frame per call of it.
     EffectCanvas workerCanvas();
-    // Main thread, while a worker draws: shows the newest frame it handed over.
+    // Main thread, while a worker draws: lets a worker that waits for its turn draw
+    // its next frame, then shows the newest frame it handed over.
     // Once the worker has finished its frames are dropped: the final picture is
     // shown by the next presentation.
     void showWorkerFrame();
@@ -239,6 +242,7 @@ private:
     std::atomic<int32_t> effectRun_{0};
     std::atomic<int32_t> effectBusy_{0};
     FrameMailbox workerFrames_;
+    WorkerTurns workerTurns_;  // used where the main thread shows the worker's frames
     FrameCopy workerFrame_;  // the last frame taken from the worker
     std::atomic<bool> sceneChanged_{true};
 

@@ -26,6 +26,7 @@ void EffectWorker::start(const EffectCanvas& canvas, const EffectCanvas& fallbac
     join();
     canvas_.emplace(canvas);
     auto body = [canvas, frames] {
+        if (canvas.awaitTurn) canvas.awaitTurn();
         frames(canvas);
         canvas.busy.store(0, std::memory_order_release);
     };

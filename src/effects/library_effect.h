@@ -9,6 +9,7 @@
 
 namespace morv {
 
+class EffectWorker;
 class FileResolver;
 class MessageBoxes;
 class Screen;
@@ -46,9 +47,14 @@ LibraryEffectCall startLibraryEffect(Screen& screen, const GameConfig& config, c
 
 // Loads the library, calls its CGEffect, releases it and keeps the frame it left
 // as the scene and the stage; then clears the busy flag. A library that cannot be
-// loaded or lacks CGEffect is reported and changes nothing more. Runs on the
-// main thread or on the effect worker.
+// loaded or lacks CGEffect is reported and changes nothing more.
 void callLibraryEffect(const EffectCanvas& canvas, const LibraryEffectCall& call,
                        const LibraryEffectServices& services);
+
+// The threaded form: loads the library here, where its failures can be shown,
+// and calls CGEffect on the worker over `workerCanvas`. True when the effect is
+// already over (the library failed); false while the worker draws it.
+bool startThreadedLibraryEffect(EffectWorker& worker, const EffectCanvas& canvas, const EffectCanvas& workerCanvas,
+                                const LibraryEffectCall& call, const LibraryEffectServices& services);
 
 }  // namespace morv

@@ -58,8 +58,7 @@ void preparePictures(Screen& screen, const TransitionRequest& request) {
 }
 
 // Runs a transition: to its end on this thread, or a built-in one started on the
-// worker when threaded. True when it has finished. A threaded effect of a library
-// is drawn on this thread as well.
+// worker when threaded. True when it has finished.
 bool runTransition(const EffectContext& c, const TransitionRequest& request, bool threaded) {
     Screen& screen = c.screen;
     if (request.effect == TransitionRequest::kLibraryEffect) {
@@ -67,8 +66,11 @@ bool runTransition(const EffectContext& c, const TransitionRequest& request, boo
         const LibraryEffectRequest library{request.libraryEffect, static_cast<uint32_t>(request.durationMs),
                                            request.picture, request.parameter.value_or(0)};
         const LibraryEffectCall call = startLibraryEffect(screen, c.config, library, threaded);
-        // The canvas is taken after the picture replaced the scratch surface.
-        callLibraryEffect(screen.effectCanvas(), call, {c.files, c.messages});
+        const LibraryEffectServices services{c.files, c.messages};
+        // The canvases are taken after the picture replaced the scratch surface.
+        if (threaded)
+            return startThreadedLibraryEffect(c.worker, screen.effectCanvas(), screen.workerCanvas(), call, services);
+        callLibraryEffect(screen.effectCanvas(), call, services);
         return true;
     }
     // Numbers that are no built-in effect change nothing.
