@@ -1,6 +1,7 @@
 // The demo played from its title menu through both choices, the review and Escape.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "support/headless_run.h"
@@ -72,6 +73,37 @@ TEST(DemoPlay, TheGalleryOpensTheSeenPictureOnlyAndClearLocksItAgain) {
     for (const std::string& line : run.trace) count += line == "state 16 -> 26";
     EXPECT_EQ(count, 1);
     EXPECT_GE(run.indexOf("button 2"), 0);  // the CLEAR button
+}
+
+TEST(DemoPlay, ASavedPageComesBackAfterTheStoryMovedOn) {
+    TempDir dir;
+    const std::filesystem::path game = demoCopy(dir);
+    const std::string events = "until-idle 10000\nclick 300 270\n" + clicksThroughPages(1) +
+                               "until-idle 10000\nsave 3\n" + clicksThroughPages(3) +
+                               "until-idle 10000\nload 3\nuntil-idle 10000\nload 7\nquit\n";
+    auto run = runHeadless(game, events, dir.path() / "out", "--trace-commands");
+    EXPECT_EQ(run.exitCode, 0);
+    const std::vector<std::string> expected = {
+        "save 3 ok",
+        "state 0 -> 256",
+        "script open \"본편.txt\" kind 3",
+        "load 3 ok",
+        "message \"파일 읽기에 실패했습니다.\"",
+        "load 7 failed",
+    };
+    EXPECT_EQ(run.missingInOrder(expected), "") << "missing or out of order";
+    // The page on view when saving is typed again after the load.
+    const int saved = run.indexOf("save 3 ok");
+    const int loaded = run.indexOf("load 3 ok");
+    ASSERT_GT(saved, 0);
+    ASSERT_GT(loaded, saved);
+    std::string lastPage;
+    for (int i = saved; i >= 0 && lastPage.empty(); --i) {
+        if (run.trace[i].starts_with("exec ") && run.trace[i].ends_with(" 332")) lastPage = run.trace[i];
+    }
+    ASSERT_FALSE(lastPage.empty());
+    EXPECT_NE(std::find(run.trace.begin() + loaded, run.trace.end(), lastPage), run.trace.end()) << lastPage;
+    EXPECT_TRUE(std::filesystem::exists(run.outDir / "game" / "Save0003.dat"));
 }
 
 }  // namespace

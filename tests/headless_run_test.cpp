@@ -118,10 +118,11 @@ TEST(EventScript, ReadsEveryCommandAndRejectsUnknownLines) {
     std::string error;
     auto steps = parseEventScript(
         "# comment\nwait 10\nclick 1 2\nrclick 3 4\nmove 5 6\nkey ENTER\nkeydown CTRL\nkeyup CTRL\n"
-        "wheel -2\nmenu 32771\nanswer 홍길동\nsnapshot s1\nuntil-idle 500\nsnapshot-after 40 mid\nquit\n",
+        "wheel -2\nmenu 32771\nanswer 홍길동\nsnapshot s1\nuntil-idle 500\nsnapshot-after 40 mid\nquit\n"
+        "save 3\nload 90\n",
         error);
     ASSERT_TRUE(steps) << error;
-    ASSERT_EQ(steps->size(), 14u);
+    ASSERT_EQ(steps->size(), 16u);
     EXPECT_EQ((*steps)[1].kind, EventStep::Kind::Click);
     EXPECT_EQ((*steps)[1].b, 2);
     EXPECT_EQ((*steps)[7].a, -2);
@@ -129,11 +130,16 @@ TEST(EventScript, ReadsEveryCommandAndRejectsUnknownLines) {
     EXPECT_EQ((*steps)[12].kind, EventStep::Kind::SnapshotAfter);
     EXPECT_EQ((*steps)[12].a, 40);
     EXPECT_EQ((*steps)[13].kind, EventStep::Kind::Quit);
+    EXPECT_EQ((*steps)[14].kind, EventStep::Kind::Save);
+    EXPECT_EQ((*steps)[15].kind, EventStep::Kind::Load);
+    EXPECT_EQ((*steps)[15].a, 90);
 
     EXPECT_FALSE(parseEventScript("jump 3\n", error));
     EXPECT_NE(error.find("line 1"), std::string::npos);
     EXPECT_FALSE(parseEventScript("key F1\n", error));
     EXPECT_FALSE(parseEventScript("snapshot ../escape\n", error));
+    EXPECT_FALSE(parseEventScript("save -1\n", error));
+    EXPECT_FALSE(parseEventScript("load\n", error));
 }
 
 }  // namespace

@@ -123,5 +123,22 @@ TEST_F(EffectLibraries, LoadedGameRestartsItsContinuousEffect) {
     EXPECT_EQ(messages(), std::vector<std::string>{"effects\\Gone.so 파일을 여는데 실패했습니다."});
 }
 
+TEST_F(EffectLibraries, ASavedGameStartsItsContinuousEffectAgainWhenLoaded) {
+    writeGameWithLibraries("cgeffect2 Rain.so saved\ntext 가\nend\n");
+    install("continuous", "Rain.so");
+    start();
+    ASSERT_TRUE(tickUntilIdle());
+    ASSERT_TRUE(runner_->save(2));
+    runner_->restoreContinuousEffect("", "");
+    ASSERT_FALSE(pluginBit());
+    ASSERT_TRUE(runner_->load(2));
+    EXPECT_TRUE(pluginBit());
+    EXPECT_EQ(runner_->continuousEffect()->word(), "Rain.so");
+    EXPECT_EQ(runner_->continuousEffect()->parameter(), "saved");
+    // Loading ends the running effect before its own starts.
+    ASSERT_TRUE(runner_->load(2));
+    EXPECT_TRUE(log("Rain.so").ends_with(";end;begin saved 1;end;begin saved 1;")) << log("Rain.so");
+}
+
 }  // namespace
 }  // namespace morv::testing

@@ -7,6 +7,7 @@
 #include "platform/headless/headless_platform.h"
 #include "saves/flag_files.h"
 #include "saves/read_log.h"
+#include "saves/save_game.h"
 #include "saves/save_stream.h"
 #include "script/call_stack.h"
 #include "script/variable_table.h"
@@ -105,6 +106,35 @@ TEST(SaveReadersFuzzTest, FlagStoreNeverFaults) {
             EXPECT_LE(flags->size(), bytes.size() / 8);
         }
     }).run(sample);
+}
+
+// Saved games, compressed and legacy, with a picture of four pixels.
+TEST(SaveReadersFuzzTest, SaveFileNeverFaults) {
+    SaveGame game;
+    game.comment = "comment";
+    game.picture = {1, 2, 3, 4};
+    game.variables = {Variable{"n", 5, "", false}, Variable{"t", 0, "text", true}};
+    game.scenarioName = "s.txt";
+    game.bgmName = "m.wav";
+    game.loopNames[1] = "rain.wav";
+    game.callFrames = {CallFrame{"a.txt", 3}};
+    game.fontFace = "face";
+    SaveStream compressed = SaveStream::forSaving();
+    writeSaveGame(compressed, game);
+    game.header = "MORV SaveV1.00";
+    SaveStream legacy;
+    writeSaveGame(legacy, game);
+
+    for (const std::string& sample : {*compressed.fileBytes(), legacy.bytes()}) {
+        ReaderFuzz([](const std::string& bytes) {
+            auto stream = SaveStream::fromFileBytes(bytes);
+            if (!stream) return;
+            if (auto read = readSaveGame(*stream, 4)) {
+                EXPECT_EQ(read->picture.size(), 4u);
+                EXPECT_LE(stream->position(), stream->bytes().size());
+            }
+        }).run(sample);
+    }
 }
 
 }  // namespace

@@ -14,6 +14,8 @@
 #include "platform/headless/headless_platform.h"
 #include "saves/flag_files.h"
 #include "saves/read_log.h"
+#include "saves/save_game.h"
+#include "saves/save_stream.h"
 #include "support/temp_dir.h"
 
 namespace morv {
@@ -21,6 +23,8 @@ namespace {
 
 constexpr int kEntries = 40;
 constexpr int kLines = 4000;  // large enough that a write takes a while
+constexpr const char* kSaveFile = "Save0001.dat";
+constexpr size_t kSavePixels = 320 * 240;
 
 std::string generationName(int generation, int entry) {
     return "gen" + std::to_string(generation) + "-" + std::to_string(entry) + ".txt";
@@ -36,8 +40,20 @@ void writeSettingsGeneration(Platform& platform, int generation) {
     writeUserSettings(config, platform);
 }
 
-// Writes "read.dat", "cg.cfg" and the settings file of one generation through the engine's own writers.
+// A saved game of one generation, written as the engine writes a slot.
+void writeSaveGeneration(const FileResolver& files, int generation) {
+    SaveGame game;
+    game.comment = generationName(generation, 0);
+    game.picture.assign(kSavePixels, static_cast<uint16_t>(generation));
+    SaveStream stream = SaveStream::forSaving();
+    writeSaveGame(stream, game);
+    files.writeAll(kSaveFile, *stream.fileBytes());
+}
+
+// Writes "read.dat", "cg.cfg", the settings file and a saved game of one generation through the
+// engine's own writers.
 void writeGeneration(const FileResolver& files, Platform& platform, int generation) {
+    writeSaveGeneration(files, generation);
     ReadLog log(files);
     for (int entry = 0; entry < kEntries; ++entry) log.IsRead(generationName(generation, entry), 1, kLines);
     log.save();
@@ -90,7 +106,21 @@ int settingsGeneration(const FileResolver& files) {
     return generation;
 }
 
-// A process killed at any moment while it rewrites the stores and the settings leaves each of them
+int saveGeneration(const FileResolver& files) {
+    auto bytes = files.readAll(kSaveFile);
+    if (!bytes) return -1;
+    auto stream = SaveStream::fromFileBytes(*bytes);
+    if (!stream) return -1;
+    auto game = readSaveGame(*stream, kSavePixels);
+    if (!game || game->comment.substr(0, 3) != "gen") return -1;
+    const int generation = std::stoi(game->comment.substr(3));
+    if (game->comment != generationName(generation, 0) || game->picture.back() != static_cast<uint16_t>(generation)) {
+        return -1;
+    }
+    return generation;
+}
+
+// A process killed at any moment while it rewrites the stores, the settings and a save leaves each of them
 // either as it was or completely new, never torn.
 TEST(StoreCrashSafety, KilledWriterLeavesOldOrNewFile) {
     testing::TempDir dir;
@@ -102,6 +132,7 @@ TEST(StoreCrashSafety, KilledWriterLeavesOldOrNewFile) {
     int lastReadLog = 0;
     int lastFlags = 0;
     int lastSettings = 0;
+    int lastSave = 0;
     for (int round = 0; round < 25; ++round) {
         const int first = (round + 1) * 1000;
         const pid_t child = fork();
@@ -118,11 +149,14 @@ TEST(StoreCrashSafety, KilledWriterLeavesOldOrNewFile) {
         const int readLog = readLogGeneration(files);
         const int flags = flagGeneration(files);
         const int settings = settingsGeneration(files);
+        const int save = saveGeneration(files);
         EXPECT_TRUE(readLog == lastReadLog || readLog >= first) << "round " << round << ": read.dat " << readLog;
         EXPECT_TRUE(flags == lastFlags || flags >= first) << "round " << round << ": cg.cfg " << flags;
         EXPECT_TRUE(settings == lastSettings || settings >= first) << "round " << round << ": settings " << settings;
+        EXPECT_TRUE(save == lastSave || save >= first) << "round " << round << ": save " << save;
         lastReadLog = readLog;
         lastSettings = settings;
+        lastSave = save;
         lastFlags = flags;
     }
 }

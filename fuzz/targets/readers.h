@@ -18,5 +18,6 @@ void readEventFile(std::string_view bytes);
 void readFlashFile(std::string_view bytes);
 void readRippleArguments(std::string_view bytes);
 void readUserSettingsFile(std::string_view bytes);
+void readSaveFile(std::string_view bytes);
 
 }  // namespace morv::fuzz

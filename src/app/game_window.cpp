@@ -99,6 +99,10 @@ void GameWindow::dispatch(const WindowEvent& event) {
         case WindowEvent::Kind::ToggleDisplayMode:
             if (engine) switchDisplayMode();
             break;
+        case WindowEvent::Kind::SaveGame:
+        case WindowEvent::Kind::LoadGame:
+            if (engine) savedGameEvent(*engine, event);
+            break;
         case WindowEvent::Kind::Quit:
             break;
     }

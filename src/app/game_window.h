@@ -57,6 +57,8 @@ private:
     void wheel(WindowEngine& engine, int notches);
     // Right click: the popup menu, in the states that allow it.
     void contextMenu(WindowEngine& engine, const WindowEvent& event);
+    // A slot saved or loaded at the event's request, with its outcome in the trace.
+    void savedGameEvent(WindowEngine& engine, const WindowEvent& event);
     // The engine reported the end of the game.
     void closeWhen(bool gameEnded);
     bool fullScreen();

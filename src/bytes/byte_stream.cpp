@@ -5,15 +5,30 @@
 
 namespace morv {
 
-void ByteStream::writeU8(uint8_t value) { bytes_.push_back(static_cast<char>(value)); }
+void ByteStream::startCapacity(size_t capacity) {
+    capacity_ = capacity;
+    bytes_.reserve(capacity);
+}
+
+void ByteStream::writeBytes(std::string_view bytes) {
+    if (bytes_.size() + bytes.size() >= capacity_) capacity_ += bytes.size();
+    bytes_.append(bytes);
+}
+
+void ByteStream::writeU8(uint8_t value) {
+    const char field[1] = {static_cast<char>(value)};
+    writeBytes({field, 1});
+}
 
 void ByteStream::writeU16(uint16_t value) {
-    writeU8(static_cast<uint8_t>(value));
-    writeU8(static_cast<uint8_t>(value >> 8));
+    const char field[2] = {static_cast<char>(value), static_cast<char>(value >> 8)};
+    writeBytes({field, 2});
 }
 
 void ByteStream::writeU32(uint32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) writeU8(static_cast<uint8_t>(value >> shift));
+    const char field[4] = {static_cast<char>(value), static_cast<char>(value >> 8), static_cast<char>(value >> 16),
+                           static_cast<char>(value >> 24)};
+    writeBytes({field, 4});
 }
 
 const unsigned char* ByteStream::take(size_t count) {

@@ -203,6 +203,8 @@ public:
     void setSceneChanged(bool changed) { sceneChanged_ = changed; }
 
     const std::string& backgroundName() const { return backgroundName_; }
+    // A loaded game's background name, drawn again when characters are cleared.
+    void setBackgroundName(std::string name) { backgroundName_ = std::move(name); }
     int characterScale() const { return characterScale_; }
     void setCharacterScale(int percent) { characterScale_ = percent; }
     Rect characterClip() const { return characterClip_; }

@@ -41,6 +41,11 @@ void RunningScripts::resumeSuspended() { running_ = std::move(suspended_); }
 
 void RunningScripts::dropSuspended() { suspended_.reset(); }
 
+void RunningScripts::replaceScenario(std::unique_ptr<ScriptFile> scenario) {
+    suspended_.reset();
+    running_ = std::move(scenario);
+}
+
 void RunningScripts::clear() {
     suspended_.reset();
     running_.reset();

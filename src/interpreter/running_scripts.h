@@ -19,6 +19,10 @@ public:
 
     ScriptFile* running() { return running_.get(); }
     const ScriptFile* running() const { return running_.get(); }
+    // The story's scenario: the suspended one while a show script runs.
+    const ScriptFile* scenario() const { return suspended_ ? suspended_.get() : running_.get(); }
+    // A loaded game's scenario replaces the running script and any suspended one.
+    void replaceScenario(std::unique_ptr<ScriptFile> scenario);
     // Opens a script in place of the running one; false when it cannot be opened,
     // which leaves no running script.
     bool open(const std::string& name, ScriptKind kind);

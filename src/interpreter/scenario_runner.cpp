@@ -71,7 +71,6 @@ bool ScenarioRunner::initialise() {
     flash_ = std::make_unique<FlashShow>(platform_.files(), platform_.messages());
     readLog_ = std::make_unique<ReadLog>(platform_.files());
     readLog_->load();
-    saves_ = std::make_unique<SaveProcedure>(*config_, platform_.files());
     makeHandlers();
     saves_->ensureSaveDirectory();
     saves_->deletePreviousChoiceSave();
@@ -88,6 +87,9 @@ void ScenarioRunner::makeHandlers() {
     effects_ = std::make_unique<EffectCommands>(EffectContext{*config_, *screen_, status_, variables, clock,
                                                               platform_.files(), platform_.messages(),
                                                               *effectWorker_});
+    saves_ = std::make_unique<SaveProcedure>(SaveContext{*config_, platform_.files(), clock, platform_.messages(),
+                                                         *screen_, *sound_, *state_, *factory_, *scripts_,
+                                                         effects_->continuousEffect()});
     sounds_ = std::make_unique<SoundCommands>(SoundContext{*sound_, *flash_, *screen_, status_, *scripts_, variables, clock});
     system_ = std::make_unique<SystemCommands>(
         SystemContext{status_, *scripts_, *screen_, *sound_, *saves_, variables});
@@ -115,10 +117,24 @@ const ContinuousEffect* ScenarioRunner::continuousEffect() const {
     return effects_ ? &effects_->continuousEffect() : nullptr;
 }
 
-// Saving and loading arrive with the saved-games work; until then both fail quietly.
-bool ScenarioRunner::save(int) { return false; }
-bool ScenarioRunner::load(int) { return false; }
-bool ScenarioRunner::previousChoiceSaveExists() const { return false; }
+bool ScenarioRunner::save(int slot) { return saves_ && saves_->save(slot); }
+
+bool ScenarioRunner::load(int slot) {
+    if (!saves_) return false;
+    // Nothing of the old game may run on: its effects stop and its sound goes silent
+    // even when the slot then cannot be read.
+    effects_->endContinuousEffect();
+    effectWorker_->stop();
+    flash_->stop();
+    sound_->stopAll();
+    std::optional<SaveGame> game = saves_->load(slot);
+    if (!game) return false;
+    enterInitialState();
+    restoreContinuousEffect(game->effectWord, game->effectParameter);
+    return true;
+}
+
+bool ScenarioRunner::previousChoiceSaveExists() const { return saves_ && saves_->previousChoiceSaveExists(); }
 
 void ScenarioRunner::restoreContinuousEffect(const std::string& word, const std::string& parameter) {
     effects_->restoreContinuousEffect(word, parameter);

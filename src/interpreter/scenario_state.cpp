@@ -24,10 +24,16 @@ void ScenarioState::clearGame() {
 }
 
 bool ScenarioState::ReadVariables(SaveStream& in) {
-    if (!variables.Read(in)) return false;
+    auto records = VariableTable::ReadBlock(in);
+    if (!records) return false;
+    restoreVariables(*records);
+    return true;
+}
+
+void ScenarioState::restoreVariables(const std::vector<Variable>& records) {
+    variables.Restore(records);
     menuButtons.clear();
     choices.clear();
-    return true;
 }
 
 bool ScenarioState::addMenuButton(ButtonRecord button) {

@@ -1,6 +1,7 @@
 // The per-game state of the scenario language: variables, buttons, flags and calls.
 #pragma once
 #include <string>
+#include <vector>
 
 #include "display/rect.h"
 #include "interpreter/button_record.h"
@@ -33,6 +34,8 @@ public:
     // Reads the variables block of a saved game, which drops every button first.
     // A malformed block changes nothing and gives false.
     bool ReadVariables(SaveStream& in);
+    // A loaded game's variables in place of the current ones; every button goes too.
+    void restoreVariables(const std::vector<Variable>& records);
 
     // Adds a menu button; refused after a message when a hundred exist.
     bool addMenuButton(ButtonRecord button);

@@ -23,6 +23,8 @@ struct WindowEvent {
         ToggleDisplayMode,  // Alt+Enter
         Activate,     // value: 1 active, 0 inactive
         MediaNotify,  // value: the media notification code
+        SaveGame,     // value: the slot; the headless runner's stand-in for the save dialog
+        LoadGame,     // value: the slot; the same for the load dialog
         Quit,         // value: exit code; ends the main loop
     };
     Kind kind = Kind::Quit;

@@ -1,6 +1,7 @@
 // The return points of sub-scenario calls.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,10 @@ public:
     // Replaces the stack by the block's frames; a malformed block changes nothing
     // and gives false.
     bool Read(ByteStream& in);
+    static void WriteBlock(ByteStream& out, const std::vector<CallFrame>& frames);
+    // The frames of a call-stack block, or none when it is malformed.
+    static std::optional<std::vector<CallFrame>> ReadBlock(ByteStream& in);
+    void Restore(std::vector<CallFrame> frames) { frames_ = std::move(frames); }
 
     const std::vector<CallFrame>& frames() const { return frames_; }
 

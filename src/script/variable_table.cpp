@@ -145,9 +145,18 @@ void VariableTable::Substitute(std::string& argument) const {
     }
 }
 
-void VariableTable::Write(ByteStream& out) const {
-    out.writeU32(static_cast<uint32_t>(variables_.size()));
-    for (const Variable& variable : variables_) {
+void VariableTable::Write(ByteStream& out) const { WriteBlock(out, variables_); }
+
+bool VariableTable::Read(ByteStream& in) {
+    auto records = ReadBlock(in);
+    if (!records) return false;
+    Restore(*records);
+    return true;
+}
+
+void VariableTable::WriteBlock(ByteStream& out, const std::vector<Variable>& variables) {
+    out.writeU32(static_cast<uint32_t>(variables.size()));
+    for (const Variable& variable : variables) {
         out.writeU8(static_cast<uint8_t>(variable.name.size()));
         out.writeBytes(variable.name);
         out.writeU8(variable.holdsText ? 1 : 0);
@@ -161,34 +170,33 @@ void VariableTable::Write(ByteStream& out) const {
     }
 }
 
-bool VariableTable::Read(ByteStream& in) {
-    struct Record {
-        std::string name;
-        std::string value;
-    };
-    std::vector<Record> records;
+std::optional<std::vector<Variable>> VariableTable::ReadBlock(ByteStream& in) {
     uint32_t count;
-    if (!in.readU32(count)) return false;
+    if (!in.readU32(count)) return std::nullopt;
+    std::vector<Variable> records;
     for (uint32_t i = 0; i < count; ++i) {
-        Record record;
+        Variable record;
         uint8_t nameLength, kind;
-        if (!in.readU8(nameLength) || !in.readBytes(nameLength, record.name) || !in.readU8(kind)) return false;
+        if (!in.readU8(nameLength) || !in.readBytes(nameLength, record.name) || !in.readU8(kind)) return std::nullopt;
         if (kind == 1) {
             uint32_t textLength;
-            if (!in.readU32(textLength) || !in.readBytes(textLength, record.value)) return false;
+            if (!in.readU32(textLength) || !in.readBytes(textLength, record.text)) return std::nullopt;
+            record.holdsText = true;
         } else if (kind == 0) {
-            int32_t number;
-            if (!in.readI32(number)) return false;
-            record.value = std::to_string(number);
+            if (!in.readI32(record.number)) return std::nullopt;
         } else {
-            return false;
+            return std::nullopt;
         }
         records.push_back(std::move(record));
     }
+    return records;
+}
+
+void VariableTable::Restore(const std::vector<Variable>& records) {
     ResetAll();
-    // Declared again from their texts: a text of digits comes back as a number.
-    for (const Record& record : records) Declare(record.name, record.value, false);
-    return true;
+    for (const Variable& record : records) {
+        Declare(record.name, record.holdsText ? record.text : std::to_string(record.number), false);
+    }
 }
 
 }  // namespace morv

@@ -1,6 +1,7 @@
 // The game's named variables.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,12 @@ public:
     // Replaces every variable by the block's; a malformed block changes nothing and
     // gives false.
     bool Read(ByteStream& in);
+    static void WriteBlock(ByteStream& out, const std::vector<Variable>& variables);
+    // The records of a variables block, or none when it is malformed.
+    static std::optional<std::vector<Variable>> ReadBlock(ByteStream& in);
+    // Replaces every variable by the records, each declared again from its value
+    // text, so that a text of digits comes back as a number.
+    void Restore(const std::vector<Variable>& records);
 
     const std::vector<Variable>& variables() const { return variables_; }
 

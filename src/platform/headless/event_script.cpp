@@ -46,6 +46,9 @@ std::optional<std::vector<EventStep>> parseEventScript(const std::string& text, 
         } else if (word == "menu") {
             step.kind = EventStep::Kind::Menu;
             ok = readInt(in, step.a);
+        } else if (word == "save" || word == "load") {
+            step.kind = word == "save" ? EventStep::Kind::Save : EventStep::Kind::Load;
+            ok = readInt(in, step.a) && step.a >= 0;
         } else if (word == "answer") {
             step.kind = EventStep::Kind::Answer;
             std::getline(in, step.text);

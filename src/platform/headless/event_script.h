@@ -9,9 +9,9 @@ namespace morv {
 
 // One line of a headless event file.
 struct EventStep {
-    enum class Kind { Wait, Click, RightClick, Move, Key, KeyDown, KeyUp, Wheel, Menu, Answer, Snapshot, SnapshotAfter, BoxSnapshot, UntilIdle, Quit };
+    enum class Kind { Wait, Click, RightClick, Move, Key, KeyDown, KeyUp, Wheel, Menu, Answer, Snapshot, SnapshotAfter, BoxSnapshot, UntilIdle, Save, Load, Quit };
     Kind kind = Kind::Wait;
-    int a = 0;          // milliseconds, x, wheel notches or menu id
+    int a = 0;          // milliseconds, x, wheel notches, menu id or save slot
     int b = 0;          // y
     std::string text;   // key name, answer or snapshot name
 };

@@ -253,6 +253,13 @@ private:
                 e.x = e.y = 0;
                 pending_.push_back(e);
                 break;
+            case EventStep::Kind::Save:
+            case EventStep::Kind::Load:
+                e.kind = step.kind == EventStep::Kind::Save ? WindowEvent::Kind::SaveGame : WindowEvent::Kind::LoadGame;
+                e.value = step.a;
+                e.x = e.y = 0;
+                pending_.push_back(e);
+                break;
             default:
                 break;
         }

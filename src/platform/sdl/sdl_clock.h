@@ -14,6 +14,7 @@ public:
     uint32_t ticks() override { return SDL_GetTicks(); }
     void sleep(uint32_t ms) override { SDL_Delay(ms); }
     void yield() override { std::this_thread::yield(); }
+    LocalTime localTime() override { return systemLocalTime(); }
 };
 
 }  // namespace morv
