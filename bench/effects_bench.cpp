@@ -8,6 +8,7 @@
 #include "effects/effect_frames.h"
 #include "effects/effect_values.h"
 #include "effects/rect_filter.h"
+#include "screen_sizes.h"
 
 namespace {
 
@@ -107,29 +108,20 @@ void BM_MosaicLargeBlocks(benchmark::State& state) {
 void BM_Move(benchmark::State& state) {
     frameCost(state, [](Pictures& p) { morv::moveStep(*p.frame, *p.scene, *p.stage, morv::direction::kLeft, 8, 1, false); });
 }
-// Width, height and depth of the screens measured.
-void screens(benchmark::internal::Benchmark* b) {
-    for (int depth : {16, 32}) {
-        b->Args({640, 480, depth});
-        b->Args({1280, 720, depth});
-    }
-    b->MinTime(0.05);
-}
-
 }  // namespace
 
-BENCHMARK(BM_EffectMemcpy)->Apply(screens);
-BENCHMARK(BM_Fade)->Apply(screens);
-BENCHMARK(BM_Scroll)->Apply(screens);
-BENCHMARK(BM_Invert)->Apply(screens);
-BENCHMARK(BM_Blind)->Apply(screens);
-BENCHMARK(BM_BlindShow)->Apply(screens);
-BENCHMARK(BM_Curtain)->Apply(screens);
-BENCHMARK(BM_Quake)->Apply(screens);
-BENCHMARK(BM_Zoom)->Apply(screens);
-BENCHMARK(BM_ZoomHalfway)->Apply(screens);
-BENCHMARK(BM_Rotate)->Apply(screens);
-BENCHMARK(BM_MosaicGrowing)->Apply(screens);
-BENCHMARK(BM_MosaicShrinking)->Apply(screens);
-BENCHMARK(BM_MosaicLargeBlocks)->Apply(screens);
-BENCHMARK(BM_Move)->Apply(screens);
+BENCHMARK(BM_EffectMemcpy)->Apply(morv::bench::screens);
+BENCHMARK(BM_Fade)->Apply(morv::bench::screens);
+BENCHMARK(BM_Scroll)->Apply(morv::bench::screens);
+BENCHMARK(BM_Invert)->Apply(morv::bench::screens);
+BENCHMARK(BM_Blind)->Apply(morv::bench::screens);
+BENCHMARK(BM_BlindShow)->Apply(morv::bench::screens);
+BENCHMARK(BM_Curtain)->Apply(morv::bench::screens);
+BENCHMARK(BM_Quake)->Apply(morv::bench::screens);
+BENCHMARK(BM_Zoom)->Apply(morv::bench::screens);
+BENCHMARK(BM_ZoomHalfway)->Apply(morv::bench::screens);
+BENCHMARK(BM_Rotate)->Apply(morv::bench::screens);
+BENCHMARK(BM_MosaicGrowing)->Apply(morv::bench::screens);
+BENCHMARK(BM_MosaicShrinking)->Apply(morv::bench::screens);
+BENCHMARK(BM_MosaicLargeBlocks)->Apply(morv::bench::screens);
+BENCHMARK(BM_Move)->Apply(morv::bench::screens);

@@ -8,6 +8,7 @@
 #include "display/text_renderer.h"
 #include "platform/cp949.h"
 #include "text_canvas.h"
+#include "screen_sizes.h"
 
 namespace {
 
@@ -70,16 +71,7 @@ void BM_DrawPageAtOnce(benchmark::State& state) {
     }
 }
 
-// Width, height and depth of the screens measured.
-void screens(benchmark::internal::Benchmark* b) {
-    for (int depth : {16, 32}) {
-        b->Args({640, 480, depth});
-        b->Args({1280, 720, depth});
-    }
-    b->MinTime(0.05);
-}
-
 }  // namespace
 
-BENCHMARK(BM_TypeOneCharacter)->Apply(screens);
-BENCHMARK(BM_DrawPageAtOnce)->Apply(screens);
+BENCHMARK(BM_TypeOneCharacter)->Apply(morv::bench::screens);
+BENCHMARK(BM_DrawPageAtOnce)->Apply(morv::bench::screens);

@@ -7,6 +7,7 @@
 #include "platform/audio_gain.h"
 #include "platform/cp949.h"
 #include "platform/platform.h"
+#include "platform/text_format.h"
 
 namespace morv {
 
@@ -237,7 +238,7 @@ void SoundSystem::stopLoop(std::string_view name) {
             return;
         }
     }
-    platform_.messages().error("\"" + cp949::toUtf8(name) + "\" 파일은 현재 재생중이 아닙니다.");
+    platform_.messages().error(formatText("\"%s\" 파일은 현재 재생중이 아닙니다.", cp949::toUtf8(name).c_str()));
 }
 
 void SoundSystem::playOneShot(std::string_view name) {
