@@ -21,6 +21,18 @@ constexpr int kBufferFrames = 2048;
 
 int mixerVolume(double gain) { return static_cast<int>(std::lround(gain * MIX_MAX_VOLUME)); }
 
+// Opens SDL's audio and the mixer on the named driver, or on SDL's choice.
+bool openAudio(const char* driver = nullptr) {
+    if (driver) SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, driver, SDL_HINT_OVERRIDE);
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    // Decoders that are missing here only make their formats stay silent.
+    Mix_Init(MIX_INIT_OGG | MIX_INIT_MP3 | MIX_INIT_FLAC | MIX_INIT_MID);
+    if (Mix_OpenAudio(kSampleRate, MIX_DEFAULT_FORMAT, 2, kBufferFrames) == 0) return true;
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+}
+
 }  // namespace
 
 SdlMixerDevice::SdlMixerDevice(EndNotify notify) : notify_(std::move(notify)) {}
@@ -31,15 +43,9 @@ bool SdlMixerDevice::open() {
     if (open_) return true;
     SdlMixerDevice* none = nullptr;
     if (!openDevice.compare_exchange_strong(none, this)) return false;  // SDL_mixer has one device
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        openDevice = nullptr;
-        return false;
-    }
-    // Decoders that are missing here only make their formats stay silent.
-    Mix_Init(MIX_INIT_OGG | MIX_INIT_MP3 | MIX_INIT_FLAC | MIX_INIT_MID);
-    if (Mix_OpenAudio(kSampleRate, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
-        Mix_Quit();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    // A machine without a sound device plays silently through SDL's dummy driver,
+    // as the game would on a system whose media layer has no audio output.
+    if (!openAudio() && !openAudio("dummy")) {
         openDevice = nullptr;
         return false;
     }
