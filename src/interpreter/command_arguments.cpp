@@ -8,7 +8,9 @@ namespace morv {
 
 void substituteArguments(VariableTable& variables, ScenarioCommand& command, int first, int last) {
     for (int i = first; i <= last && i < ScenarioCommand::kMaxArguments; ++i) {
-        variables.Substitute(command.args[static_cast<size_t>(i)]);
+        const auto slot = static_cast<size_t>(i);
+        // An empty argument has nothing to replace; writing it would only make room for it.
+        if (!command.args[slot].empty()) variables.Substitute(command.args.slot(slot));
     }
 }
 

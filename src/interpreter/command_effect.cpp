@@ -2,6 +2,8 @@
 #include <algorithm>
 #include <optional>
 #include <span>
+#include <string>
+#include <vector>
 
 #include "config/game_config.h"
 #include "display/screen.h"
@@ -84,8 +86,10 @@ bool runTransition(const EffectContext& c, const TransitionRequest& request, boo
 }
 
 FilterRequest filterRequest(const ScenarioCommand& command) {
-    size_t count = static_cast<size_t>(std::clamp(command.argCount, 0, ScenarioCommand::kMaxArguments));
-    return filterRequestFromArguments(std::span<const std::string>(command.args.data(), count));
+    const size_t count = static_cast<size_t>(std::clamp(command.argCount, 0, ScenarioCommand::kMaxArguments));
+    std::vector<std::string> arguments;
+    for (size_t i = 0; i < count; ++i) arguments.push_back(command.args[i]);
+    return filterRequestFromArguments(arguments);
 }
 
 }  // namespace

@@ -34,11 +34,11 @@ bool ButtonScript::parseCommand(CommandLine& line) {
 // "textbutton action [target] x y text".
 void ButtonScript::appendTextButton(CommandLine& line) {
     ScenarioCommand command = record(CommandId::TextButton);
-    command.args[0] = line.tokens.NextToken().value_or("");
-    if (!isUntargeted(command.args[0])) command.args[1] = line.tokens.NextToken().value_or("");
-    command.args[2] = line.tokens.NextToken().value_or("");
-    command.args[3] = line.tokens.NextToken().value_or("");
-    command.args[4] = restOf(line.tokens);
+    command.args.slot(0) = line.tokens.NextToken().value_or("");
+    if (!isUntargeted(command.args[0])) command.args.slot(1) = line.tokens.NextToken().value_or("");
+    command.args.slot(2) = line.tokens.NextToken().value_or("");
+    command.args.slot(3) = line.tokens.NextToken().value_or("");
+    command.args.slot(4) = restOf(line.tokens);
     command.argCount = 5;
     append(std::move(command));
 }
@@ -48,8 +48,11 @@ void ButtonScript::appendTextButton(CommandLine& line) {
 void ButtonScript::appendButton(CommandLine& line) {
     ScenarioCommand command = genericRecord(CommandId::Button, line);
     if (isUntargeted(command.args[0])) {
-        for (int i = 8; i >= 2; --i) command.args[i] = std::move(command.args[i - 1]);
-        command.args[1].clear();
+        for (int i = 8; i >= 2; --i) {
+            std::string moved = std::move(command.args.slot(i - 1));
+            command.args.slot(i) = std::move(moved);
+        }
+        command.args.slot(1).clear();
     }
     append(std::move(command));
 }

@@ -73,16 +73,16 @@ ScenarioCommand CommandScript::genericRecord(CommandId id, CommandLine& line) co
     ScenarioCommand command = record(id);
     command.argCount = std::max(line.tokenCount - 1, 0);
     int kept = std::min(command.argCount, ScenarioCommand::kMaxArguments);
-    for (int i = 0; i < kept; ++i) command.args[i] = line.tokens.NextToken().value_or("");
+    for (int i = 0; i < kept; ++i) command.args.slot(i) = line.tokens.NextToken().value_or("");
     return command;
 }
 
 void CommandScript::appendCommonForm(const CommandEntry& entry, CommandLine& line) {
     if (entry.form == CommandForm::DrawText) {
         ScenarioCommand command = record(entry.id);
-        command.args[0] = line.tokens.NextToken().value_or("");
-        command.args[1] = line.tokens.NextToken().value_or("");
-        command.args[2] = restOf(line.tokens);
+        command.args.slot(0) = line.tokens.NextToken().value_or("");
+        command.args.slot(1) = line.tokens.NextToken().value_or("");
+        command.args.slot(2) = restOf(line.tokens);
         command.argCount = 3;
         append(std::move(command));
         return;

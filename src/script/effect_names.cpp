@@ -34,14 +34,16 @@ int effectNumber(std::string_view word) {
 void translateEffectName(ScenarioCommand& command) {
     int effect = effectNumber(command.args[0]);
     if (effect < 0) {
-        command.args[9] = command.args[0];
-        command.args[0] = "-1";
+        std::string library = std::move(command.args.slot(0));
+        command.args.slot(9) = std::move(library);
+        command.args.slot(0) = "-1";
         return;
     }
-    command.args[0] = std::to_string(effect);
+    command.args.slot(0) = std::to_string(effect);
     if (takesNoPicture(effect)) {
-        command.args[3] = command.args[2];
-        command.args[2].clear();
+        std::string parameter = std::move(command.args.slot(2));
+        command.args.slot(3) = std::move(parameter);
+        command.args.slot(2).clear();
         ++command.argCount;
     }
 }
@@ -49,7 +51,7 @@ void translateEffectName(ScenarioCommand& command) {
 void translateFilterName(ScenarioCommand& command) {
     for (size_t i = 0; i < kFilterNames.size(); ++i) {
         if (cp949::equalsIgnoreCase(command.args[0], kFilterNames[i])) {
-            command.args[0] = std::to_string(i);
+            command.args.slot(0) = std::to_string(i);
             return;
         }
     }

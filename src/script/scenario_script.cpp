@@ -59,16 +59,16 @@ bool ScenarioScript::parseCommand(CommandLine& line) {
             break;
         case CommandForm::SetString: {
             ScenarioCommand command = record(CommandId::SetString);
-            command.args[0] = line.tokens.NextToken().value_or("");
-            command.args[1] = restOf(line.tokens);
+            command.args.slot(0) = line.tokens.NextToken().value_or("");
+            command.args.slot(1) = restOf(line.tokens);
             command.argCount = 2;
             append(std::move(command));
             break;
         }
         case CommandForm::CgEffect2: {
             ScenarioCommand command = record(CommandId::CgEffect2);
-            command.args[0] = line.tokens.NextToken().value_or("");
-            command.args[1] = restOf(line.tokens);
+            command.args.slot(0) = line.tokens.NextToken().value_or("");
+            command.args.slot(1) = restOf(line.tokens);
             command.argCount = std::max(line.tokenCount - 1, 0);
             append(std::move(command));
             break;
@@ -84,7 +84,7 @@ ScenarioCommand ScenarioScript::textRecord(CommandLine& line) const {
     std::string text = restOf(line.tokens);
     if (text.starts_with("[+]")) text.erase(0, 3);
     ScenarioCommand command = record(CommandId::Text);
-    command.args[0] = std::move(text);
+    command.args.slot(0) = std::move(text);
     command.argCount = 1;
     return command;
 }
@@ -101,11 +101,11 @@ void ScenarioScript::appendChoice(CommandLine& line, CommandId opening, bool sta
     append(record(opening));
     if (startsList) append(record(CommandId::StartChoices));
     ScenarioCommand choice = record(CommandId::Choice);
-    choice.args[0] = line.tokens.NextToken().value_or("");
-    choice.args[1] = restOf(line.tokens);
+    choice.args.slot(0) = line.tokens.NextToken().value_or("");
+    choice.args.slot(1) = restOf(line.tokens);
     choice.argCount = 2;
     ScenarioCommand text = record(CommandId::Text);
-    text.args[0] = choice.args[1];
+    text.args.slot(0) = choice.args[1];
     text.argCount = 1;
     append(std::move(choice));
     append(std::move(text));
@@ -125,7 +125,7 @@ void ScenarioScript::appendContinuation(CommandLine& line) {
 
 void ScenarioScript::appendRest(CommandLine& line, CommandId id) {
     ScenarioCommand command = record(id);
-    command.args[0] = restOf(line.tokens);
+    command.args.slot(0) = restOf(line.tokens);
     command.argCount = 1;
     append(std::move(command));
 }
@@ -135,10 +135,10 @@ void ScenarioScript::appendRest(CommandLine& line, CommandId id) {
 void ScenarioScript::appendSet(CommandLine& line) {
     ScenarioCommand command = record(CommandId::Set);
     std::string left = line.tokens.NextToken("=").value_or("");
-    if (!left.empty()) command.args[2] = left.substr(left.size() - 1);
-    command.args[0] = std::string(trimOperator(cp949::trimLeft(left)));
-    command.args[1] = line.tokens.NextToken("= ").value_or("");
-    command.args[3] = line.tokens.NextToken().value_or("");
+    if (!left.empty()) command.args.slot(2) = left.substr(left.size() - 1);
+    command.args.slot(0) = std::string(trimOperator(cp949::trimLeft(left)));
+    command.args.slot(1) = line.tokens.NextToken("= ").value_or("");
+    command.args.slot(3) = line.tokens.NextToken().value_or("");
     command.argCount = cp949::equalsIgnoreCase(command.args[3], "random") ? 4 : 3;
     append(std::move(command));
 }
@@ -146,12 +146,12 @@ void ScenarioScript::appendSet(CommandLine& line) {
 // "init name [=] value [random]".
 void ScenarioScript::appendInit(CommandLine& line) {
     ScenarioCommand command = record(CommandId::Init);
-    command.args[0] = line.tokens.NextToken("= ").value_or("");
+    command.args.slot(0) = line.tokens.NextToken("= ").value_or("");
     command.argCount = 1;
     for (int i = 1; i <= 2; ++i) {
         auto token = line.tokens.NextToken();
         if (!token) break;
-        command.args[i] = std::move(*token);
+        command.args.slot(i) = std::move(*token);
         ++command.argCount;
     }
     append(std::move(command));
@@ -164,18 +164,18 @@ void ScenarioScript::appendIf(CommandLine& line) {
     ScenarioCommand command = record(CommandId::If);
     line.tokens.NextToken("()");
     std::string condition = line.tokens.NextToken().value_or("");
-    command.args[3] = line.tokens.NextToken(") ").value_or("");
+    command.args.slot(3) = line.tokens.NextToken(") ").value_or("");
     auto elseTarget = line.tokens.NextToken();
     command.argCount = elseTarget ? 5 : 4;
-    if (elseTarget) command.args[4] = std::move(*elseTarget);
+    if (elseTarget) command.args.slot(4) = std::move(*elseTarget);
 
     Tokenizer parts(condition, " <>=");
-    command.args[0] = parts.NextToken().value_or("");
+    command.args.slot(0) = parts.NextToken().value_or("");
     std::string afterName = parts.NextToken("").value_or("");
     std::string_view rest = cp949::trim(afterName);
     if (!rest.empty()) {
-        command.args[2] = std::string(rest.substr(0, 1));
-        command.args[1] = std::string(cp949::trimLeft(rest.substr(1)));
+        command.args.slot(2) = std::string(rest.substr(0, 1));
+        command.args.slot(1) = std::string(cp949::trimLeft(rest.substr(1)));
     }
     append(std::move(command));
 }

@@ -3,22 +3,22 @@
 
 #include "image/image_archive.h"
 #include "platform/platform.h"
+#include "script/scenario_entries.h"
 #include "script/script_kinds.h"
 
 namespace morv {
 namespace {
 
-// The scenario archive seen by entry name; an empty entry reads like a missing one.
+// The scenario archive opened by the factory, seen by entry name.
 class ScenarioArchive final : public ScriptArchive {
 public:
     ScenarioArchive(const FileResolver& files, const std::string& path) : archive_(files, path) {}
 
-    bool readEntry(std::string_view name, std::string& out) const override {
-        return archive_.size(name) != 0 && archive_.readRaw(name, out);
-    }
+    bool readEntry(std::string_view name, std::string& out) const override { return entries_.readEntry(name, out); }
 
 private:
     ImageArchive archive_;
+    ScenarioEntries entries_{archive_};
 };
 
 }  // namespace

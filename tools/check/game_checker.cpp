@@ -17,6 +17,7 @@
 #include "image/image_archive.h"
 #include "platform/cp949.h"
 #include "platform/platform.h"
+#include "script/scenario_entries.h"
 
 namespace fs = std::filesystem;
 
@@ -38,18 +39,6 @@ std::vector<std::string> invalidCommandMessages(const std::vector<std::string>& 
     }
     return found;
 }
-
-// The scenario archive as the script reader sees it; an empty entry reads like a missing one.
-class ScenarioEntries final : public ScriptArchive {
-public:
-    explicit ScenarioEntries(const ImageArchive& archive) : archive_(archive) {}
-    bool readEntry(std::string_view name, std::string& out) const override {
-        return archive_.size(name) != 0 && archive_.readRaw(name, out);
-    }
-
-private:
-    const ImageArchive& archive_;
-};
 
 class GameChecker {
 public:

@@ -20,7 +20,7 @@ SdlWindow::~SdlWindow() {
     overlay_.reset();
     if (cursor_ != nullptr) SDL_FreeCursor(cursor_);
     if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
-    if (window_ != nullptr) SDL_DestroyWindow(window_);
+    if (window_ != nullptr) destroyWindow(window_);
 }
 
 bool SdlWindow::create(int width, int height, const std::string& titleUtf8) {

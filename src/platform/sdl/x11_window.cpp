@@ -54,6 +54,14 @@ void watchForOutsideDestruction(SDL_Window* window) {
     SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
 }
 
+void destroyWindow(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    const bool onX11 = window != nullptr && SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11;
+    SDL_DestroyWindow(window);
+    if (onX11) XSync(info.info.x11.display, False);
+}
+
 bool windowDestroyedFromOutside(const SDL_Event* event) {
     if (event != nullptr && event->type == SDL_SYSWMEVENT && event->syswm.msg != nullptr &&
         event->syswm.msg->subsystem == SDL_SYSWM_X11) {

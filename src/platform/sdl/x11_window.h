@@ -18,6 +18,10 @@ void setUtf8Title(SDL_Window* window, const std::string& titleUtf8);
 // instead, and other errors keep their default handling. Does nothing on other
 // window systems.
 void watchForOutsideDestruction(SDL_Window* window);
+// Destroys the window and, on X11, waits for the server's answer, so that errors on a
+// window already destroyed from outside reach the watch before SDL hands error
+// handling back to Xlib's default when it quits.
+void destroyWindow(SDL_Window* window);
 // True once the watched window was destroyed from outside: a destroy notice for it
 // came (`event` is SDL's window-system event, when enabled) or a request on it failed.
 bool windowDestroyedFromOutside(const SDL_Event* event = nullptr);
