@@ -15,6 +15,7 @@
 #include "platform/file_resolver.h"
 #include "platform/mixer/sdl_cd_audio.h"
 #include "platform/mixer/sdl_mixer_device.h"
+#include "platform/headless/virtual_clock.h"
 #include "platform/mixer/sdl_mixer_player.h"
 #include "support/temp_dir.h"
 
@@ -83,6 +84,7 @@ protected:
 
     TempDir dir_;
     FileResolver files_;
+    VirtualClock clock_;
     std::mutex mutex_;
     std::vector<int> codes_;
     SdlMixerDevice device_{[this](int code) {
@@ -92,7 +94,7 @@ protected:
 };
 
 TEST_F(MixerPlayerTest, OneShotsOfWavAndOggEndWithTheirChannelsNotification) {
-    SdlMixerPlayer player(device_, files_);
+    SdlMixerPlayer player(device_, files_, clock_);
     ASSERT_GE(player.Init(), 0);
     player.SetAudioVolume(3, -2000);
     player.PlayAudio(3, "SE\\Beep.wav", false);
@@ -106,7 +108,7 @@ TEST_F(MixerPlayerTest, OneShotsOfWavAndOggEndWithTheirChannelsNotification) {
 }
 
 TEST_F(MixerPlayerTest, StoppedLoopsAndMissingFilesAreQuiet) {
-    SdlMixerPlayer player(device_, files_);
+    SdlMixerPlayer player(device_, files_, clock_);
     ASSERT_GE(player.Init(), 0);
     player.PlayAudio(1, "se\\beep.wav", true);
     player.PlayAudio(2, "se\\missing.wav", true);
@@ -123,7 +125,7 @@ TEST_F(MixerPlayerTest, StoppedLoopsAndMissingFilesAreQuiet) {
 }
 
 TEST_F(MixerPlayerTest, CdTrackFileEndsWithTheCompletionCode) {
-    SdlMixerPlayer player(device_, files_);
+    SdlMixerPlayer player(device_, files_, clock_);
     ASSERT_GE(player.Init(), 0);
     SdlCdAudio cd(device_, files_, "bgm\\");
     ASSERT_TRUE(cd.open());
