@@ -7,6 +7,7 @@
 #include "interpreter/engine_state.h"
 #include "interpreter_support.h"
 #include "sound/sound_system.h"
+#include "support/headless_run.h"
 
 namespace morv::testing {
 namespace {
@@ -162,6 +163,28 @@ TEST_F(MovieCommand, MissingTruncatedAndNoiseFilesLetTheShowScriptGoOn) {
     EXPECT_TRUE(executedLine("연출.txt:4"));
     EXPECT_TRUE(platform_->messagesShown().empty()) << "nothing is reported";
     EXPECT_TRUE(traced("movie play \"cut.mpg\" window"));
+}
+
+std::string fileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST(MovieHeadless, ASnapshotInTheMiddleIsTheSameFrameOnEveryRun) {
+    TempDir out;
+    const std::string events = "snapshot-after 300 green\nsnapshot-after 700 white\nuntil-idle 5000\n";
+    const HeadlessRun first = runHeadless(testGame("movie"), events, out.path() / "1");
+    const HeadlessRun second = runHeadless(testGame("movie"), events, out.path() / "2");
+    ASSERT_EQ(first.exitCode, 0);
+    EXPECT_EQ(first.missingInOrder({"movie play \"colors.mpg\" window", "snapshot \"green\"", "snapshot \"white\"",
+                                    "movie end", "state 42 -> 32"}),
+              "");
+    EXPECT_EQ(first.trace, second.trace);
+    const std::string green = fileBytes(first.outDir / "green.png");
+    ASSERT_FALSE(green.empty());
+    EXPECT_EQ(green, fileBytes(second.outDir / "green.png"));
+    EXPECT_EQ(fileBytes(first.outDir / "white.png"), fileBytes(second.outDir / "white.png"));
+    EXPECT_NE(green, fileBytes(first.outDir / "white.png"));
 }
 
 }  // namespace

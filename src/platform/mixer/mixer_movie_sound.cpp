@@ -83,7 +83,7 @@ void MixerMovieSound::fill(int, void* stream, int bytes, void* self) {
     const size_t wanted = static_cast<size_t>(bytes) / sizeof(int16_t);
     const size_t available = sound.queued_.size() - sound.read_;
     const size_t taken = std::min(wanted, available);
-    std::memcpy(stream, sound.queued_.data() + sound.read_, taken * sizeof(int16_t));
+    if (taken > 0) std::memcpy(stream, sound.queued_.data() + sound.read_, taken * sizeof(int16_t));
     std::memset(static_cast<int16_t*>(stream) + taken, 0, (wanted - taken) * sizeof(int16_t));
     sound.read_ += taken;
     sound.playedFrames_ += static_cast<int64_t>(taken / MovieStream::kSoundChannels);
