@@ -6,6 +6,7 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/file_resolver.h"
@@ -232,6 +233,36 @@ TEST_F(MovieChannelTest, UnloadingForgetsTheMovie) {
     channel_.play();
     EXPECT_EQ(channel_.state(), MediaPlayer::kVideoStopped);
     EXPECT_TRUE(codes_.empty());
+}
+
+TEST(MovieChannelThreaded, TheDecoderThreadKeepsThePicturesInOrderToTheEnd) {
+    FileResolver files{kMovies};
+    VirtualClock clock;
+    std::vector<int> codes;
+    MovieChannel channel{files, clock, [&codes](int code) { codes.push_back(code); }, nullptr, true};
+    Frame frame(320, 240, PixelFormat::Rgb565);
+    channel.load("colors.mpg");
+    channel.play();
+    std::string seen;
+    for (int turn = 0; turn < 2000 && channel.state() == MediaPlayer::kVideoRunning; ++turn) {
+        // The thread gets real time to decode; the movie's clock moves 10 ms a turn.
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        if (turn % 4 == 0) clock.sleep(10);
+        channel.draw(frame.target());
+        const Rgb c = frame.at(160, 120);
+        const char name = near(c, kRed) ? 'r' : near(c, kGreen) ? 'g' : near(c, kBlue) ? 'b' : near(c, kWhite) ? 'w' : '?';
+        if (seen.empty() || seen.back() != name) seen += name;
+    }
+    EXPECT_EQ(seen.substr(seen.find('r')), "rgbw");
+    EXPECT_EQ(codes, std::vector<int>{kVideoEndCode});
+    // Stopped in the middle, the thread is joined and nothing is left running.
+    channel.load("colors.mpg");
+    channel.play();
+    clock.sleep(300);
+    channel.draw(frame.target());
+    channel.setPosition(100);
+    channel.unload();
+    EXPECT_EQ(channel.state(), MediaPlayer::kVideoStopped);
 }
 
 // Files that are not movies: nothing plays, nothing is posted, nothing breaks.

@@ -13,7 +13,7 @@ using MusicUser = SdlMixerDevice::MusicUser;
 }  // namespace
 
 SdlMixerPlayer::SdlMixerPlayer(SdlMixerDevice& device, const FileResolver& files, Clock& clock, MovieSound* movieSound)
-    : MovieMediaPlayer(files, clock, [&device](int code) { device.post(code); }, movieSound),
+    : MovieMediaPlayer(files, clock, [&device](int code) { device.post(code); }, movieSound, true),
       device_(device),
       files_(files) {}
 

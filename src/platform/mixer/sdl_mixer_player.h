@@ -8,7 +8,7 @@ class Clock;
 class FileResolver;
 class SdlMixerDevice;
 
-// Movies are decoded with FFmpeg on the main loop's ticks; their sound, when
+// Movies are decoded with FFmpeg on a decoder thread; their sound, when
 // `movieSound` is given, plays on the mixer channel of its own and leads their clock.
 class SdlMixerPlayer : public MovieMediaPlayer {
 public:

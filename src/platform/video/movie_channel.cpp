@@ -17,8 +17,9 @@ constexpr int64_t kLastPictureMs = 40;
 constexpr int64_t kLongestLastPictureMs = 1000;
 }  // namespace
 
-MovieChannel::MovieChannel(const FileResolver& files, Clock& clock, Notify notify, MovieSound* sound)
-    : files_(files), clock_(clock), notify_(std::move(notify)), sound_(sound) {}
+MovieChannel::MovieChannel(const FileResolver& files, Clock& clock, Notify notify, MovieSound* sound,
+                           bool decodeOnThread)
+    : files_(files), clock_(clock), notify_(std::move(notify)), sound_(sound), decodeOnThread_(decodeOnThread) {}
 
 MovieChannel::~MovieChannel() { unload(); }
 
@@ -29,11 +30,17 @@ void MovieChannel::load(const std::string& fileName) {
     if (!path) return;
     path_ = *path;
     if (!openStream()) return;
+    startDecoding();
     fileName_ = fileName;
     state_ = MediaPlayer::kVideoPaused;
 }
 
+void MovieChannel::startDecoding() {
+    if (decodeOnThread_ && stream_) decoder_ = std::make_unique<DecoderThread>(*stream_);
+}
+
 bool MovieChannel::openStream() {
+    decoder_.reset();
     ahead_.clear();
     shown_ = MoviePicture();
     streamEnded_ = false;
@@ -67,6 +74,7 @@ void MovieChannel::unload() {
         sound_->setPlaying(false);
         sound_->reset();
     }
+    decoder_.reset();
     stream_.reset();
     ahead_.clear();
     shown_ = MoviePicture();
@@ -91,6 +99,7 @@ void MovieChannel::setPosition(int64_t ms) {
     int64_t now = 0;
     if (position(now) && now == ms) return;
     const int keptState = state_;
+    decoder_.reset();
     // A stream that cannot seek starts again and is decoded up to the position.
     if (!stream_->seek(ms)) {
         if (!openStream()) {
@@ -108,6 +117,7 @@ void MovieChannel::setPosition(int64_t ms) {
     clockTick_ = clock_.ticks();
     repaint_ = true;
     state_ = keptState;
+    startDecoding();
 }
 
 int64_t MovieChannel::clockMs() {
@@ -126,7 +136,13 @@ int64_t MovieChannel::clockMs() {
 bool MovieChannel::decodeOne() {
     if (streamEnded_) return false;
     MoviePicture picture;
-    if (!stream_->nextPicture(picture)) {
+    if (decoder_) {
+        // The thread has not got that far yet: the picture on view stays.
+        const DecoderThread::Take taken = decoder_->take(picture);
+        if (taken == DecoderThread::Take::NotYet) return false;
+        streamEnded_ = taken == DecoderThread::Take::End;
+        if (streamEnded_) return false;
+    } else if (!stream_->nextPicture(picture)) {
         streamEnded_ = true;
         return false;
     }
@@ -146,7 +162,7 @@ bool MovieChannel::draw(const MediaPlayer::VideoTarget& target) {
         ahead_.pop_front();
         changed = true;
     }
-    if (sound_ && stream_->hasSound()) {
+    if (!decoder_ && sound_ && stream_->hasSound()) {
         while (ahead_.size() < kPicturesAheadWithSound && decodeOne()) {
         }
     }

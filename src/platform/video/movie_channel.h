@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/media_player.h"
+#include "platform/video/decoder_thread.h"
 #include "platform/video/movie_painter.h"
 #include "platform/video/movie_stream.h"
 
@@ -30,16 +31,17 @@ public:
     virtual std::optional<int64_t> playedMs() = 0;
 };
 
-// One movie on the game frame. The pictures are decoded on the caller's thread
-// as the movie's clock reaches them, a few ahead while there is sound to queue,
-// so that a run on a virtual clock shows the same picture at the same time every
-// time. The clock is the platform's tick counter, following the sound's played
+// One movie on the game frame. The pictures are decoded on a decoder thread a
+// few ahead, or, when `decodeOnThread` is off, on the caller's thread as the
+// movie's clock reaches them (a few ahead while there is sound to queue), so that
+// a run on a virtual clock shows the same picture at the same time every time. The clock is the platform's tick counter, following the sound's played
 // time while sound flows. The end is posted once as kVideoEndCode through `notify`.
 class MovieChannel {
 public:
     using Notify = std::function<void(int code)>;
 
-    MovieChannel(const FileResolver& files, Clock& clock, Notify notify, MovieSound* sound = nullptr);
+    MovieChannel(const FileResolver& files, Clock& clock, Notify notify, MovieSound* sound = nullptr,
+                 bool decodeOnThread = false);
     ~MovieChannel();
     MovieChannel(const MovieChannel&) = delete;
     MovieChannel& operator=(const MovieChannel&) = delete;
@@ -63,6 +65,8 @@ private:
     // The movie's time now.
     int64_t clockMs();
     bool openStream();
+    // Starts the decoder thread on the stream, when pictures are decoded on one.
+    void startDecoding();
     // The next picture into the queue; false at the end of the stream.
     bool decodeOne();
     void finish();
@@ -75,6 +79,9 @@ private:
     std::string fileName_;
     std::filesystem::path path_;
     std::unique_ptr<MovieStream> stream_;
+    const bool decodeOnThread_;
+    // Owns the stream while it runs; destroyed before the stream.
+    std::unique_ptr<DecoderThread> decoder_;
     MoviePicture shown_;
     std::deque<MoviePicture> ahead_;
     bool streamEnded_ = false;

@@ -43,8 +43,9 @@ public:
     }
 
 protected:
-    MovieMediaPlayer(const FileResolver& files, Clock& clock, MovieChannel::Notify notify, MovieSound* sound = nullptr)
-        : video_(files, clock, std::move(notify), sound) {}
+    MovieMediaPlayer(const FileResolver& files, Clock& clock, MovieChannel::Notify notify, MovieSound* sound = nullptr,
+                     bool decodeOnThread = false)
+        : video_(files, clock, std::move(notify), sound, decodeOnThread) {}
     MovieChannel& video() { return video_; }
 
 private:
