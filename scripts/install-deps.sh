@@ -11,7 +11,7 @@ packages=(
   libcairo2-dev libjpeg-dev liblzma-dev
   libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libswresample-dev ffmpeg
   libgtest-dev libgmock-dev libbenchmark-dev
-  python3
+  python3 xvfb
 )
 
 missing=()
