@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
-all_targets=(config scenario show button archive bmp png read_log flags events flash ripple user_settings ico save_reader)
+all_targets=(config scenario show button archive bmp png read_log flags events flash ripple user_settings ico save_reader movie)
 if [ $# -gt 0 ]; then targets=("$@"); else targets=("${all_targets[@]}"); fi
 
 command -v clang++ >/dev/null || { echo "fuzz.sh: clang++ is needed (apt-get install clang)" >&2; exit 2; }

@@ -9,6 +9,7 @@ packages=(
   libfreetype-dev libfontconfig-dev fonts-nanum
   libpng-dev zlib1g-dev
   libcairo2-dev libjpeg-dev liblzma-dev
+  libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libswresample-dev ffmpeg
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 xvfb
 )

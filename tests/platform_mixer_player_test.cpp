@@ -15,7 +15,10 @@
 #include "platform/file_resolver.h"
 #include "platform/mixer/sdl_cd_audio.h"
 #include "platform/mixer/sdl_mixer_device.h"
+#include "platform/headless/virtual_clock.h"
+#include "platform/mixer/mixer_movie_sound.h"
 #include "platform/mixer/sdl_mixer_player.h"
+#include "platform/sdl/sdl_clock.h"
 #include "support/temp_dir.h"
 
 namespace morv {
@@ -83,6 +86,7 @@ protected:
 
     TempDir dir_;
     FileResolver files_;
+    VirtualClock clock_;
     std::mutex mutex_;
     std::vector<int> codes_;
     SdlMixerDevice device_{[this](int code) {
@@ -92,7 +96,7 @@ protected:
 };
 
 TEST_F(MixerPlayerTest, OneShotsOfWavAndOggEndWithTheirChannelsNotification) {
-    SdlMixerPlayer player(device_, files_);
+    SdlMixerPlayer player(device_, files_, clock_);
     ASSERT_GE(player.Init(), 0);
     player.SetAudioVolume(3, -2000);
     player.PlayAudio(3, "SE\\Beep.wav", false);
@@ -106,7 +110,7 @@ TEST_F(MixerPlayerTest, OneShotsOfWavAndOggEndWithTheirChannelsNotification) {
 }
 
 TEST_F(MixerPlayerTest, StoppedLoopsAndMissingFilesAreQuiet) {
-    SdlMixerPlayer player(device_, files_);
+    SdlMixerPlayer player(device_, files_, clock_);
     ASSERT_GE(player.Init(), 0);
     player.PlayAudio(1, "se\\beep.wav", true);
     player.PlayAudio(2, "se\\missing.wav", true);
@@ -123,7 +127,7 @@ TEST_F(MixerPlayerTest, StoppedLoopsAndMissingFilesAreQuiet) {
 }
 
 TEST_F(MixerPlayerTest, CdTrackFileEndsWithTheCompletionCode) {
-    SdlMixerPlayer player(device_, files_);
+    SdlMixerPlayer player(device_, files_, clock_);
     ASSERT_GE(player.Init(), 0);
     SdlCdAudio cd(device_, files_, "bgm\\");
     ASSERT_TRUE(cd.open());
@@ -132,6 +136,32 @@ TEST_F(MixerPlayerTest, CdTrackFileEndsWithTheCompletionCode) {
     EXPECT_EQ(cd.currentTrack(), 3);
     EXPECT_TRUE(notified(CdAudioPlayer::kCdPlayCompleted));
     EXPECT_EQ(cd.currentTrack(), 4) << "past the end of a track lies the next";
+    player.Free();
+}
+
+// A movie with sound on the real mixer: its clock follows the played sound and its end is notified.
+TEST_F(MixerPlayerTest, AMoviesSoundLeadsItsClockToTheEnd) {
+    std::filesystem::copy_file(std::filesystem::path(MORV_TEST_GAMES) / "movie" / "colors.mpg", dir_.path() / "colors.mpg");
+    SdlClock clock;
+    MixerMovieSound sound(device_);
+    SdlMixerPlayer player(device_, files_, clock, &sound);
+    ASSERT_GE(player.Init(), 0);
+    player.PlayAudio(0, "bgm\\track03.ogg", true);
+    player.PlayVideo(0, "colors.mpg");
+    ASSERT_EQ(player.GetVideoState(0), MediaPlayer::kVideoRunning);
+    std::vector<uint8_t> pixels(64 * 48 * 4);
+    const MediaPlayer::VideoTarget target{pixels.data(), 64 * 4, 64, 48, PixelFormat::Xrgb8888};
+    bool soundFlowed = false;
+    for (int i = 0; i < 300 && player.GetVideoState(0) == MediaPlayer::kVideoRunning; ++i) {
+        player.DrawVideoFrame(0, target);
+        soundFlowed = soundFlowed || sound.playedMs().has_value();
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_NE(player.GetVideoState(0), MediaPlayer::kVideoRunning);
+    EXPECT_TRUE(soundFlowed) << "the sound played through the movie's own channel";
+    EXPECT_TRUE(notified(kVideoEndCode));
+    EXPECT_TRUE(device_.musicPlaying(SdlMixerDevice::MusicUser::Channel0)) << "the music goes on beside it";
+    player.UnloadVideo(0);
     player.Free();
 }
 

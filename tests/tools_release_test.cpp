@@ -63,8 +63,8 @@ fs::path buildReleaseDemo() {
     };
     pack("images.qxa", "", demoFiles({".bmp", ".png"}));
     pack("scenario.qxa", " --scenarios", demoFiles({".txt"}));
-    // Music, voices, sound effects, Flash files and effect libraries stay loose files.
-    for (const fs::path& file : demoFiles({".ogg", ".wav", ".swf", ".so"})) {
+    // Music, voices, sound effects, movies, Flash files and effect libraries stay loose files.
+    for (const fs::path& file : demoFiles({".ogg", ".wav", ".mpg", ".swf", ".so"})) {
         fs::create_directories((release / file).parent_path());
         fs::copy_file(fs::path(MORV_DEMO_GAME) / file, release / file);
     }

@@ -18,7 +18,7 @@ std::span<const Target> targets() {
         Target{"flags", readFlagFiles},        Target{"events", readEventFile},
         Target{"flash", readFlashFile},        Target{"ripple", readRippleArguments},
         Target{"user_settings", readUserSettingsFile}, Target{"ico", readIconFiles},
-        Target{"save_reader", readSaveFile},
+        Target{"save_reader", readSaveFile},   Target{"movie", readMovieFile},
     };
     return kTargets;
 }

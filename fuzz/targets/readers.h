@@ -16,6 +16,7 @@ void readReadLog(std::string_view bytes);
 void readFlagFiles(std::string_view bytes);
 void readEventFile(std::string_view bytes);
 void readFlashFile(std::string_view bytes);
+void readMovieFile(std::string_view bytes);
 void readRippleArguments(std::string_view bytes);
 void readUserSettingsFile(std::string_view bytes);
 void readSaveFile(std::string_view bytes);

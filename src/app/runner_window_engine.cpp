@@ -23,9 +23,7 @@ bool RunnerWindowEngine::reviewForward() { return runner_.reviewForward(); }
 void RunnerWindowEngine::pointerMove(PointerPosition at, bool leftHeld) { runner_.pointerMove(at, leftHeld); }
 void RunnerWindowEngine::buttonRelease() { runner_.buttonRelease(); }
 
-void RunnerWindowEngine::mediaNotification(int code) {
-    if (runner_.sound()) runner_.sound()->mediaNotification(code);
-}
+void RunnerWindowEngine::mediaNotification(int code) { runner_.mediaNotification(code); }
 
 int RunnerWindowEngine::engineState() const { return runner_.engineState().value(); }
 bool RunnerWindowEngine::skipRead() const { return runner_.skipRead(); }
@@ -48,10 +46,7 @@ bool RunnerWindowEngine::load(int slot) { return runner_.load(slot); }
 bool RunnerWindowEngine::previousChoiceSaveExists() const { return runner_.previousChoiceSaveExists(); }
 void RunnerWindowEngine::restart() { runner_.restart(); }
 
-bool RunnerWindowEngine::toggleDisplayMode() {
-    Screen* screen = runner_.screen();
-    return screen != nullptr && screen->toggleDisplayMode() >= 0;
-}
+bool RunnerWindowEngine::toggleDisplayMode() { return runner_.toggleDisplayMode() >= 0; }
 
 void RunnerWindowEngine::updatePresentRect(bool windowHasMenuBar) {
     if (Screen* screen = runner_.screen()) screen->updatePresentRect(windowHasMenuBar);

@@ -103,7 +103,8 @@ bool PlayerInput::advanceByState(std::optional<PointerPosition> at) {
             return advanceShowScript();
         case EngineState::kMovie:
             if (!c_.scripts.running()->skippable()) return false;
-            c_.sound.stopMovie();
+            c_.sound.stopMovie(&c_.screen.surface(SurfaceRole::FrameSurface));
+            c_.screen.present();
             return advanceShowScript();
         case EngineState::kFlash:
             if (!c_.scripts.running()->skippable()) return false;
@@ -164,10 +165,11 @@ bool PlayerInput::cancel() {
         case EngineState::kFlash:
             if (!c_.scripts.running()->skippable()) return false;
             if (state == EngineState::kMovie) {
-                c_.sound.stopMovie();
+                c_.sound.stopMovie(&c_.screen.surface(SurfaceRole::FrameSurface));
             } else {
                 c_.flash.stop(&c_.screen.surface(SurfaceRole::FrameSurface));
             }
+            c_.screen.present();
             c_.system.resumeSuspendedScenario();
             return false;
         default:

@@ -126,6 +126,7 @@ bool ScenarioRunner::load(int slot) {
     effects_->endContinuousEffect();
     effectWorker_->stop();
     flash_->stop();
+    sound_->stopMovie(&screen_->surface(SurfaceRole::FrameSurface));
     sound_->stopAll();
     std::optional<SaveGame> game = saves_->load(slot);
     if (!game) return false;
@@ -155,6 +156,7 @@ bool ScenarioRunner::idle() const {
         case EngineState::kWorkerEffect:
         case EngineState::kShow + EngineState::kFading:
         case EngineState::kShow + EngineState::kWorkerEffect:
+        case EngineState::kMovie:
         case EngineState::kFlash:
             return false;
         default:
@@ -166,7 +168,10 @@ void ScenarioRunner::restart() {
     if (effects_) effects_->endContinuousEffect();
     if (effectWorker_) effectWorker_->stop();
     enterInitialState();
-    if (sound_) sound_->stopAll();
+    if (sound_) {
+        sound_->stopMovie();
+        sound_->stopAll();
+    }
     if (flash_) flash_->stop();
     if (state_) state_->clearGame();
     if (screen_) {
@@ -192,6 +197,24 @@ void ScenarioRunner::shutdown() {
     if (screen_) screen_->restoreDisplayMode();
     if (scripts_) scripts_->clear();
     readLog_.reset();
+}
+
+void ScenarioRunner::mediaNotification(int code) {
+    if (!sound_) return;
+    sound_->mediaNotification(code);
+    // The movie the interpreter waits for has ended, or never ran: the show script goes on.
+    if (status_.value() == EngineState::kMovie && sound_->stopMovieIfEnded(screen_->surface(SurfaceRole::FrameSurface))) {
+        screen_->present();
+        status_.lower(EngineState::kMovieOnShow);
+    }
+}
+
+int ScenarioRunner::toggleDisplayMode() {
+    if (!screen_) return Screen::kDisplayFailed;
+    if (sound_) sound_->beforeDisplayChange();
+    const int status = screen_->toggleDisplayMode();
+    if (sound_) sound_->afterDisplayChange();
+    return status;
 }
 
 // --- The player's operations -------------------------------------------------

@@ -79,6 +79,13 @@ public:
     // The left button went up.
     void buttonRelease();
 
+    // A media notification: the sound system handles it, then a movie that the
+    // interpreter waits for and that has ended is stopped.
+    void mediaNotification(int code);
+    // Switches between window and full screen, a playing movie going on at its position.
+    // Negative when the switch failed (after its message).
+    int toggleDisplayMode();
+
     // While set, the main loop does not pace itself.
     bool busy() const { return status_.run; }
     // True when the engine waits for the player and nothing runs by itself.

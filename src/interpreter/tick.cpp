@@ -42,6 +42,11 @@ bool ScenarioRunner::Tick() {
                 platform_.clock().yield();
             }
             return false;
+        case EngineState::kMovie:
+            // The picture due at the movie's clock goes into the frame; its end comes
+            // as a media notification.
+            if (sound_->drawMovieFrame(screen_->surface(SurfaceRole::FrameSurface))) screen_->present();
+            return false;
         case EngineState::kFlash: {
             // Each tick that reaches a new frame draws and shows it; the ending gives
             // back the covered scene.

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "config/game_config.h"
+#include "display/surface.h"
 #include "platform/audio_gain.h"
 #include "platform/cp949.h"
 #include "platform/platform.h"

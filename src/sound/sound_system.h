@@ -12,10 +12,11 @@ struct GameConfig;
 class CdAudioPlayer;
 class MediaPlayer;
 class Platform;
+class Surface;
 
 // Plays the game's music (from files or CD tracks), two looping effect
 // channels, four one-shot channels in turn and the voice, and follows the
-// player's switches and volumes from the configuration; movies are not played yet.
+// player's switches and volumes from the configuration; and movies over the game frame.
 class SoundSystem {
 public:
     static constexpr int kDefaultFadeTimeMs = 600;
@@ -74,9 +75,21 @@ public:
     bool fading() const { return fading_; }
     int currentBgmVolume() const { return currentBgmVolume_; }
 
-    // False when the movie cannot be played.
-    bool playMovie(std::string_view, bool /*fullScreen*/) { return false; }
-    void stopMovie() {}
+    // Starts the movie file over the game frame, filling it (keeping the aspect
+    // ratio) when `fullScreen`, else at its own size; false when it cannot be played.
+    bool playMovie(std::string_view name, bool fullScreen);
+    bool movieRunning();
+    // Unloads the movie and forgets its name; the frame, when given, gets back
+    // the picture the movie covered.
+    void stopMovie(Surface* frame = nullptr);
+    // Draws the movie's picture due now into the frame; true when the frame changed.
+    bool drawMovieFrame(Surface& frame);
+    // A movie that has ended is stopped (its end traced); true when it had ended.
+    bool stopMovieIfEnded(Surface& frame);
+    // Around a display-mode change: the movie pauses and later resumes at its position.
+    void beforeDisplayChange();
+    void afterDisplayChange();
+    const std::string& movieName() const { return movieName_; }
 
 private:
     enum class FadeDirection { In, Out };
@@ -117,6 +130,10 @@ private:
     FadeDirection fadeDirection_ = FadeDirection::In;
     uint32_t fadeStart_ = 0;
     int fadeRange_ = 0;
+    std::string movieName_;
+    int64_t moviePosition_ = 0;
+    // The frame's pixels under the movie, put back when it stops.
+    std::unique_ptr<Surface> underMovie_;
 };
 
 }  // namespace morv

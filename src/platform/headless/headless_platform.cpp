@@ -390,7 +390,8 @@ Trace& HeadlessPlatform::trace() { return *trace_; }
 DisplayDevice& HeadlessPlatform::display() { return *display_; }
 
 std::unique_ptr<MediaPlayer> HeadlessPlatform::createMediaPlayer() {
-    return makeRecordingMediaPlayer(audio_, audioTraceSink());
+    return makeRecordingMediaPlayer(audio_, audioTraceSink(),
+                                    HeadlessVideo{files(), clock_, [this](int code) { postMediaNotify(code); }});
 }
 
 std::unique_ptr<CdAudioPlayer> HeadlessPlatform::createCdAudioPlayer(const std::string& trackDirectory) {

@@ -4,6 +4,7 @@
 #include "platform/cd_track_file.h"
 #include "platform/cp949.h"
 #include "platform/trace.h"
+#include "platform/video/movie_media_player.h"
 
 namespace morv {
 
@@ -11,9 +12,11 @@ namespace {
 
 bool validChannel(int channel) { return channel >= 0 && channel < MediaPlayer::kChannels; }
 
-class RecordingMediaPlayer : public MediaPlayer {
+// The audio channels are recorded; the movie channel really decodes, on the virtual clock.
+class RecordingMediaPlayer : public MovieMediaPlayer {
 public:
-    RecordingMediaPlayer(HeadlessAudio& state, AudioTraceSink sink) : state_(state), sink_(std::move(sink)) {}
+    RecordingMediaPlayer(HeadlessAudio& state, AudioTraceSink sink, const HeadlessVideo& video)
+        : MovieMediaPlayer(video.files, video.clock, video.notify), state_(state), sink_(std::move(sink)) {}
 
     int Init() override {
         if (state_.deviceMissing) return -1;
@@ -40,6 +43,7 @@ public:
     }
     void HandleGraphEvent(int) override { ++state_.handledEvents; }
     void Free() override {
+        video().unload();
         for (auto& channel : state_.channels) channel.playing = false;
         state_.freed = true;
     }
@@ -89,8 +93,9 @@ private:
 
 }  // namespace
 
-std::unique_ptr<MediaPlayer> makeRecordingMediaPlayer(HeadlessAudio& state, AudioTraceSink sink) {
-    return std::make_unique<RecordingMediaPlayer>(state, std::move(sink));
+std::unique_ptr<MediaPlayer> makeRecordingMediaPlayer(HeadlessAudio& state, AudioTraceSink sink,
+                                                      const HeadlessVideo& video) {
+    return std::make_unique<RecordingMediaPlayer>(state, std::move(sink), video);
 }
 
 std::unique_ptr<CdAudioPlayer> makeRecordingCdPlayer(HeadlessAudio& state, AudioTraceSink sink,

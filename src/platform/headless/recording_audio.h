@@ -10,6 +10,7 @@
 
 namespace morv {
 
+class Clock;
 class FileResolver;
 
 // What the headless players were last asked to do, for tests.
@@ -39,7 +40,15 @@ struct AudioTraceSink {
     bool traceVolume = false;
 };
 
-std::unique_ptr<MediaPlayer> makeRecordingMediaPlayer(HeadlessAudio& state, AudioTraceSink sink);
+// What the headless player's movie channel plays with: it decodes for real, silently.
+struct HeadlessVideo {
+    const FileResolver& files;
+    Clock& clock;
+    std::function<void(int code)> notify;  // posts a media notification
+};
+
+std::unique_ptr<MediaPlayer> makeRecordingMediaPlayer(HeadlessAudio& state, AudioTraceSink sink,
+                                                      const HeadlessVideo& video);
 std::unique_ptr<CdAudioPlayer> makeRecordingCdPlayer(HeadlessAudio& state, AudioTraceSink sink,
                                                      const FileResolver& files, std::string trackDirectory);
 

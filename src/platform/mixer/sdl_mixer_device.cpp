@@ -49,7 +49,7 @@ bool SdlMixerDevice::open() {
         openDevice = nullptr;
         return false;
     }
-    Mix_AllocateChannels(kChannels);
+    Mix_AllocateChannels(kChannels + 1);
     Mix_ChannelFinished(&SdlMixerDevice::channelFinished);
     Mix_HookMusicFinished(&SdlMixerDevice::musicFinished);
     open_ = true;
@@ -59,6 +59,7 @@ bool SdlMixerDevice::open() {
 void SdlMixerDevice::close() {
     if (!open_) return;
     for (int channel = 0; channel < kChannels; ++channel) haltChunk(channel);
+    Mix_HaltChannel(kMovieChannel);
     haltMusic(musicUser_);
     Mix_ChannelFinished(nullptr);
     Mix_HookMusicFinished(nullptr);

@@ -19,6 +19,8 @@ namespace morv {
 class SdlMixerDevice {
 public:
     static constexpr int kChannels = 8;
+    // The mixer channel after the media player's eight: a movie's sound.
+    static constexpr int kMovieChannel = kChannels;
     enum class MusicUser { None, Channel0, Cd };
     using EndNotify = std::function<void(int code)>;
 
@@ -32,6 +34,8 @@ public:
     // Stops everything, releases every sound and closes the device.
     void close();
     bool isOpen() const { return open_; }
+    // Reports a media-notification code as the ends of sounds are reported.
+    void post(int code) const { notify_(code); }
 
     // Loads the whole file and plays it on the channel (1..7); false when it cannot.
     bool playChunk(int channel, const std::filesystem::path& file, bool loop);

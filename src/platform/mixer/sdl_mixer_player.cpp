@@ -12,7 +12,10 @@ constexpr int kMusicChannel = 0;
 using MusicUser = SdlMixerDevice::MusicUser;
 }  // namespace
 
-SdlMixerPlayer::SdlMixerPlayer(SdlMixerDevice& device, const FileResolver& files) : device_(device), files_(files) {}
+SdlMixerPlayer::SdlMixerPlayer(SdlMixerDevice& device, const FileResolver& files, Clock& clock, MovieSound* movieSound)
+    : MovieMediaPlayer(files, clock, [&device](int code) { device.post(code); }, movieSound, true),
+      device_(device),
+      files_(files) {}
 
 SdlMixerPlayer::~SdlMixerPlayer() { Free(); }
 
@@ -56,6 +59,9 @@ void SdlMixerPlayer::HandleGraphEvent(int code) {
     }
 }
 
-void SdlMixerPlayer::Free() { device_.close(); }
+void SdlMixerPlayer::Free() {
+    video().unload();
+    device_.close();
+}
 
 }  // namespace morv

@@ -1,15 +1,18 @@
-// The media player on SDL2_mixer: channel 0 streamed as music, 1 to 7 as chunks.
+// The media player on SDL2_mixer: channel 0 streamed as music, 1 to 7 as chunks, and movies.
 #pragma once
-#include "platform/media_player.h"
+#include "platform/video/movie_media_player.h"
 
 namespace morv {
 
+class Clock;
 class FileResolver;
 class SdlMixerDevice;
 
-class SdlMixerPlayer : public MediaPlayer {
+// Movies are decoded with FFmpeg on a decoder thread; their sound, when
+// `movieSound` is given, plays on the mixer channel of its own and leads their clock.
+class SdlMixerPlayer : public MovieMediaPlayer {
 public:
-    SdlMixerPlayer(SdlMixerDevice& device, const FileResolver& files);
+    SdlMixerPlayer(SdlMixerDevice& device, const FileResolver& files, Clock& clock, MovieSound* movieSound = nullptr);
     ~SdlMixerPlayer() override;
 
     int Init() override;

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "platform/mixer/mixer_movie_sound.h"
 #include "platform/mixer/sdl_cd_audio.h"
 #include "platform/mixer/sdl_mixer_device.h"
 #include "platform/mixer/sdl_mixer_player.h"
@@ -37,10 +38,12 @@ SdlPlatform::SdlPlatform() {
         event.user.code = code;
         SDL_PushEvent(&event);
     });
+    movieSound_ = std::make_unique<MixerMovieSound>(*audio_);
     messages_ = std::make_unique<SdlMessageBoxes>(*window_, *display_);
 }
 
 SdlPlatform::~SdlPlatform() {
+    movieSound_.reset();
     audio_.reset();
     messages_.reset();
     events_.reset();
@@ -56,7 +59,7 @@ WindowSystem& SdlPlatform::window() { return *window_; }
 DisplayDevice& SdlPlatform::display() { return *display_; }
 
 std::unique_ptr<MediaPlayer> SdlPlatform::createMediaPlayer() {
-    return std::make_unique<SdlMixerPlayer>(*audio_, files());
+    return std::make_unique<SdlMixerPlayer>(*audio_, files(), clock_, movieSound_.get());
 }
 
 std::unique_ptr<CdAudioPlayer> SdlPlatform::createCdAudioPlayer(const std::string& trackDirectory) {

@@ -8,6 +8,7 @@
 namespace morv {
 
 class SdlDisplay;
+class MixerMovieSound;
 class SdlMixerDevice;
 class SdlEvents;
 class SdlMessageBoxes;
@@ -45,6 +46,8 @@ private:
     std::unique_ptr<SdlMessageBoxes> messages_;
     // The audio device the players share; closed before SDL goes down.
     std::unique_ptr<SdlMixerDevice> audio_;
+    // The movies' sound on the device's movie channel; goes before the device.
+    std::unique_ptr<MixerMovieSound> movieSound_;
 };
 
 }  // namespace morv
