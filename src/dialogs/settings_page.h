@@ -1,0 +1,43 @@
+// One page of the settings sheet.
+#pragma once
+#include <vector>
+
+#include "platform/dialog_form.h"
+
+namespace morv {
+
+class MessageBoxes;
+class SettingsTarget;
+struct GameConfig;
+
+// A page of the settings sheet: copies its values from the configuration when
+// it opens, edits the copies by its controls' events, writes them back when the
+// sheet is accepted.
+class SettingsPage {
+public:
+    SettingsPage(GameConfig& config, MessageBoxes& messages, SettingsTarget& target)
+        : config_(config), messages_(messages), target_(target) {}
+    virtual ~SettingsPage() = default;
+
+    virtual void open() = 0;
+    virtual void controls(std::vector<DialogControl>& out) const = 0;
+    virtual void handle(const ControlEvent& event) = 0;
+    virtual void accept() = 0;
+    // The sheet was cancelled.
+    virtual void cancel() {}
+
+    bool modified() const { return modified_; }
+    void clearModified() { modified_ = false; }
+
+protected:
+    void changed() { modified_ = true; }
+
+    GameConfig& config_;
+    MessageBoxes& messages_;
+    SettingsTarget& target_;
+
+private:
+    bool modified_ = false;
+};
+
+}  // namespace morv
