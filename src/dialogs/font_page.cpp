@@ -34,7 +34,8 @@ void CFontPage::controls(std::vector<DialogControl>& out) const {
     out.push_back(list);
     DialogControl size = controls::slider(kSizeSlider, -font_.height, kSliderMin, kSliderMax);
     size.vertical = true;
-    size.height = 200;
+    size.height = 160;
+    size.items = {dialog_text::kFontLargest, dialog_text::kFontSmallest};
     out.push_back(size);
     out.push_back(controls::label(dialog_text::kFontSize, true, true));
     out.push_back(controls::check(kAntialiasingCheck, dialog_text::kFontAntialiasing, false, false));

@@ -43,7 +43,6 @@ void CSoundPage::controls(std::vector<DialogControl>& out) const {
         out.push_back(slider);
         out.push_back(controls::label(dialog_text::kLoud, enabled, true));
     };
-    out.push_back(controls::group(dialog_text::kBgm));
     row(kBgmCheck, dialog_text::kBgm, bgm_, kBgmSlider, config_.bgmVolume, true);
     row(kEffectsCheck, dialog_text::kEffects, effects_, kEffectSlider, config_.effectVolume, true);
     row(kVoiceCheck, dialog_text::kVoice, voice_, kVoiceSlider, config_.voiceVolume, voiceAvailable_);

@@ -39,8 +39,12 @@ void CTextPage::controls(std::vector<DialogControl>& out) const {
     out.push_back(controls::button(kRemoveButton, dialog_text::kRemoveCharacter, true));
     out.push_back(controls::check(kNoColorCheck, dialog_text::kNoColor, false, false, true));
     const auto sliderRow = [&out](const char* title, int id, int value, const char* low, const char* high) {
-        out.push_back(controls::group(title));
-        out.push_back(controls::label(low));
+        DialogControl name = controls::label(title);
+        name.width = 110;
+        out.push_back(name);
+        DialogControl left = controls::label(low, true, true);
+        left.width = 36;
+        out.push_back(left);
         out.push_back(controls::slider(id, value, 0, kSliderMax));
         out.push_back(controls::label(high, true, true));
     };

@@ -40,13 +40,13 @@ struct DialogControl {
         Button,         // caption, enabled
         PictureButton,  // picture, focused (its frame is in the picture)
         ScrollBar,      // value (top), minimum, maximum, page
-        Slider,         // caption, value, minimum, maximum, vertical
+        Slider,         // value, minimum, maximum, vertical (minimum at the top; items: the words at its ends)
         Check,          // caption, checked, enabled
         Radio,          // caption, checked, enabled
         List,           // items, value (selected index, -1 none)
         Number,         // caption, text, enabled, minimum, maximum
         Swatch,         // caption, color (0x00RRGGBB)
-        Label,          // caption, enabled
+        Label,          // caption, enabled, width
         Group,          // a group's title; the controls after it belong to it
     };
     Kind kind = Kind::Label;

@@ -68,13 +68,37 @@ void scrollBar(const DialogControl& c, DialogWidgetState& state, std::vector<Con
     ImGui::EndGroup();
 }
 
+// Widens the item just drawn to `width` pixels, so that what stands beside it lines up.
+void padTo(int width) {
+    const float used = ImGui::GetItemRectSize().x;
+    if (width <= 0 || used >= static_cast<float>(width)) return;
+    ImGui::SameLine(0.0f, 0.0f);
+    ImGui::Dummy(ImVec2(static_cast<float>(width) - used, 1.0f));
+}
+
 void slider(const DialogControl& c, DialogWidgetState& state, std::vector<ControlEvent>& events) {
     auto held = state.sliders.find(c.id);
     int value = held != state.sliders.end() ? held->second : c.value;
     bool changed = false;
     if (c.vertical) {
+        // A vertical slider has its minimum at the top; ImGui's has it at the bottom.
+        ImGui::BeginGroup();
+        if (!c.items.empty()) ImGui::TextUnformatted(c.items.front().c_str());
+        int shown = c.minimum + c.maximum - value;
         changed = ImGui::VSliderInt("##slider", ImVec2(24.0f, c.height > 0 ? static_cast<float>(c.height) : 120.0f),
-                                    &value, c.minimum, c.maximum, "");
+                                    &shown, c.minimum, c.maximum, "");
+        value = c.minimum + c.maximum - shown;
+        const bool released = ImGui::IsItemDeactivated();
+        if (c.items.size() > 1) ImGui::TextUnformatted(c.items.back().c_str());
+        ImGui::EndGroup();
+        if (changed) state.sliders[c.id] = value;
+        if (released) {
+            if (auto moved = state.sliders.find(c.id); moved != state.sliders.end()) {
+                events.push_back(event(ControlEvent::Kind::SliderRelease, c.id, moved->second));
+                state.sliders.erase(moved);
+            }
+        }
+        return;
     } else {
         ImGui::SetNextItemWidth(c.width > 0 ? static_cast<float>(c.width) : kSliderWidth);
         changed = ImGui::SliderInt("##slider", &value, c.minimum, c.maximum, "");
@@ -141,6 +165,7 @@ void control(const DialogView& view, size_t index, DialogPictures& pictures, Dia
             if (ImGui::Checkbox(c.caption.c_str(), &checked)) {
                 events.push_back(event(ControlEvent::Kind::Check, c.id, checked ? 1 : 0));
             }
+            padTo(c.width);
             break;
         }
         case DialogControl::Kind::Radio:
@@ -176,6 +201,7 @@ void control(const DialogView& view, size_t index, DialogPictures& pictures, Dia
         case DialogControl::Kind::Label:
             ImGui::AlignTextToFramePadding();
             ImGui::TextUnformatted(c.caption.c_str());
+            padTo(c.width);
             break;
         case DialogControl::Kind::Group:
             ImGui::Spacing();
