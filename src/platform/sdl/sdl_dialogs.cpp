@@ -3,6 +3,7 @@
 #include <imgui.h>
 #include <imgui_stdlib.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/box_answer.h"
@@ -35,11 +36,15 @@ void SdlMessageBoxes::runDialog(DialogForm& form) {
         return;
     }
     DialogWidgetState widgets;
+    bool cursorKept = false;
     while (!form.closed()) {
         const DialogView view = form.view();
         DialogPictures pictures(window_.renderer());
         std::vector<ControlEvent> events;
         runModal(window_, display_, [&](const ModalInput& modal) {
+            // The game's own pointer stays in use over the dialog and the boxes it asks.
+            ImGui::GetIO().ConfigFlags |= ImGuiConfigFlags_NoMouseCursorChange;
+            cursorKept = true;
             window_.drawMenusStill();
             drawDialogView(view, pictures, widgets, events);
             if (modal.cancel || modal.closeRequested) events.push_back(cancelEvent());
@@ -51,6 +56,7 @@ void SdlMessageBoxes::runDialog(DialogForm& form) {
             form.handle(event);
         }
     }
+    if (cursorKept) ImGui::GetIO().ConfigFlags &= ~ImGuiConfigFlags_NoMouseCursorChange;
 }
 
 std::optional<uint32_t> SdlMessageBoxes::chooseColor(uint32_t initial) {
