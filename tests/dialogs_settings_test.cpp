@@ -129,6 +129,12 @@ TEST(SettingsWindowPage, TicksTheConfiguredRadiosAndWritesColoursAndChoices) {
     EXPECT_FALSE(sheet->applyEnabled());
     sheet->handle(click(CWindowPage::kColor2));
     EXPECT_EQ(f.boxes.colorsOffered, (std::vector<uint32_t>{0x102030, 0x102030}));
+    // The page keeps its custom colours from one chooser to the next; another page has its own.
+    EXPECT_EQ(f.boxes.firstCustomSeen, (std::vector<uint32_t>{0xFFFFFF, 0x123456}));
+    sheet->handle(valued(ControlEvent::Kind::Tab, 0, CSetProperty::FontPage));
+    sheet->handle(click(CFontPage::kColorSwatch));
+    EXPECT_EQ(f.boxes.firstCustomSeen.back(), 0xFFFFFFu);
+    sheet->handle(valued(ControlEvent::Kind::Tab, 0, CSetProperty::WindowPage));
     EXPECT_EQ(controlWithId(sheet->view(), CWindowPage::kColor2)->color, 0xAABBCCu);
     sheet->handle(click(20002));
     sheet->handle(click(20010));
@@ -139,7 +145,7 @@ TEST(SettingsWindowPage, TicksTheConfiguredRadiosAndWritesColoursAndChoices) {
     EXPECT_EQ(f.config.textWindowAlpha, 1);
     EXPECT_EQ(f.config.textWindowGradation, 4);
     EXPECT_EQ(f.config.textWindowOutline, 3);
-    EXPECT_EQ(f.target.calls, std::vector<std::string>{"textWindow"});
+    EXPECT_EQ(f.target.calls, (std::vector<std::string>{"textWindow", "font"}));
 }
 
 void name(GameConfig& config, int index, const char* text) {

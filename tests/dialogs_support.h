@@ -27,8 +27,11 @@ public:
         shown.push_back(title);
         return {};
     }
-    std::optional<uint32_t> chooseColor(uint32_t initial) override {
+    // Notes the first custom colour offered, then keeps `customToKeep` there as a player would.
+    std::optional<uint32_t> chooseColor(uint32_t initial, CustomColors& custom) override {
         colorsOffered.push_back(initial);
+        firstCustomSeen.push_back(custom[0]);
+        custom[0] = customToKeep;
         if (colors.empty()) return std::nullopt;
         auto color = colors.front();
         colors.pop_front();
@@ -46,6 +49,8 @@ public:
     std::deque<std::optional<uint32_t>> colors;
     std::deque<std::optional<std::string>> names;
     std::vector<uint32_t> colorsOffered;
+    std::vector<uint32_t> firstCustomSeen;
+    uint32_t customToKeep = 0x123456;
     std::vector<std::string> shown;
 };
 

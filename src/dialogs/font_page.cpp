@@ -90,11 +90,7 @@ void CFontPage::handle(const ControlEvent& event) {
             return;
         }
         case ControlEvent::Kind::Click:
-            if (event.id != kColorSwatch) return;
-            if (auto chosen = messages_.chooseColor(controls::swapRedBlue(color_))) {
-                color_ = controls::swapRedBlue(*chosen);
-                changed();
-            }
+            if (event.id == kColorSwatch && chooseColor(color_)) changed();
             return;
         default:
             return;

@@ -2,7 +2,9 @@
 #pragma once
 #include <vector>
 
+#include "config/game_config.h"
 #include "platform/dialog_form.h"
+#include "platform/message_boxes.h"
 
 namespace morv {
 
@@ -31,6 +33,9 @@ public:
 
 protected:
     void changed() { modified_ = true; }
+    // The colour chooser from `color` (a configuration colour) with this page's custom
+    // colours; true when a colour was chosen (the caller marks the page changed).
+    bool chooseColor(ConfigColor& color);
 
     GameConfig& config_;
     MessageBoxes& messages_;
@@ -38,6 +43,9 @@ protected:
 
 private:
     bool modified_ = false;
+    // White until the player sets them; kept while the sheet is open.
+    CustomColors customColors_ = filledCustomColors();
+    static CustomColors filledCustomColors();
 };
 
 }  // namespace morv

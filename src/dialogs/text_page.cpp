@@ -83,25 +83,20 @@ void CTextPage::handle(const ControlEvent& event) {
 
 void CTextPage::chooseSelectedColor() {
     if (selected_ < 0) return;
-    CharacterColor& entry = entries_[static_cast<size_t>(selected_)];
-    if (auto chosen = messages_.chooseColor(controls::swapRedBlue(entry.color))) {
-        entry.color = controls::swapRedBlue(*chosen);
-        changed();
-    }
+    if (chooseColor(entries_[static_cast<size_t>(selected_)].color)) changed();
 }
 
 void CTextPage::addCharacter() {
     std::optional<std::string> name = messages_.askName(dialog_text::kNamePrompt);
     if (!name || name->empty()) return;
-    const ConfigColor start = selected_ >= 0 ? entries_[static_cast<size_t>(selected_)].color : 0;
-    std::optional<uint32_t> chosen = messages_.chooseColor(controls::swapRedBlue(start));
-    if (!chosen) return;
+    ConfigColor color = selected_ >= 0 ? entries_[static_cast<size_t>(selected_)].color : 0;
+    if (!chooseColor(color)) return;
     const int free = listed();
     if (free >= GameConfig::kCharacterColors) {
         messages_.error(dialog_text::kTooManyCharacters);
         return;
     }
-    entries_[static_cast<size_t>(free)] = {cp949::fromUtf8(*name), controls::swapRedBlue(*chosen)};
+    entries_[static_cast<size_t>(free)] = {cp949::fromUtf8(*name), color};
     selected_ = 0;
     changed();
 }

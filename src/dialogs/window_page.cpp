@@ -41,22 +41,15 @@ void CWindowPage::controls(std::vector<DialogControl>& out) const {
     radioGroup(out, dialog_text::kFrameGroup, dialog_text::kFrames, kFrames, kFirstFrame, frame_);
 }
 
-void CWindowPage::chooseColor(ConfigColor& color) {
-    if (auto chosen = messages_.chooseColor(controls::swapRedBlue(color))) {
-        color = controls::swapRedBlue(*chosen);
-        changed();
-    }
-}
-
 void CWindowPage::handle(const ControlEvent& event) {
     if (event.kind != ControlEvent::Kind::Click) return;
     const int id = event.id;
     if (id == kColor1) {
-        chooseColor(color1_);
+        if (chooseColor(color1_)) changed();
     } else if (id == kColor2) {
-        chooseColor(color2_);
+        if (chooseColor(color2_)) changed();
     } else if (id == kHighlight) {
-        chooseColor(highlight_);
+        if (chooseColor(highlight_)) changed();
     } else if (id >= kFirstTransparency && id < kFirstTransparency + kTransparencies) {
         transparency_ = id - kFirstTransparency;
         changed();

@@ -23,8 +23,6 @@ public:
     void accept() override;
 
 private:
-    void chooseColor(ConfigColor& color);
-
     ConfigColor color1_ = 0;
     ConfigColor color2_ = 0;
     ConfigColor highlight_ = 0;

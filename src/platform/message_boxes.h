@@ -1,5 +1,6 @@
 // The message box port.
 #pragma once
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -7,6 +8,9 @@
 #include "platform/dialog_form.h"
 
 namespace morv {
+
+// The colour chooser's sixteen colours of the player's own (0x00RRGGBB), kept by its caller.
+using CustomColors = std::array<uint32_t, 16>;
 
 // Modal boxes shown to the player. Every text is UTF-8.
 class MessageBoxes {
@@ -25,9 +29,12 @@ public:
         cancel.id = kCancelControl;
         form.handle(cancel);
     }
-    // The colour chooser, starting from `initial` (0x00RRGGBB); the chosen colour,
-    // or none when cancelled.
-    virtual std::optional<uint32_t> chooseColor(uint32_t /*initial*/) { return std::nullopt; }
+    // The colour chooser, starting from `initial` (0x00RRGGBB), with the caller's
+    // custom colours, which the player may change; the chosen colour, or none
+    // when cancelled.
+    virtual std::optional<uint32_t> chooseColor(uint32_t /*initial*/, CustomColors& /*custom*/) {
+        return std::nullopt;
+    }
     // A box titled with the prompt, one text field, OK (which does nothing while
     // the field is empty) and Cancel; the entered text, or none when cancelled.
     virtual std::optional<std::string> askName(const std::string& /*prompt*/) { return std::nullopt; }

@@ -34,7 +34,7 @@ public:
     }
     void runDialog(DialogForm& form) override { owner_.runDialog(form); }
     // The answer is the colour as six hexadecimal digits RRGGBB; anything else, or none, cancels.
-    std::optional<uint32_t> chooseColor(uint32_t initial) override {
+    std::optional<uint32_t> chooseColor(uint32_t initial, CustomColors&) override {
         std::string answer = owner_.nextAnswer().value_or("cancel");
         uint32_t color = 0;
         auto [end, error] = std::from_chars(answer.data(), answer.data() + answer.size(), color, 16);

@@ -59,7 +59,9 @@ void SdlMessageBoxes::runDialog(DialogForm& form) {
     if (cursorKept) ImGui::GetIO().ConfigFlags &= ~ImGuiConfigFlags_NoMouseCursorChange;
 }
 
-std::optional<uint32_t> SdlMessageBoxes::chooseColor(uint32_t initial) {
+// The picker, and under it the sixteen custom colours: a click takes one, a right
+// click keeps the picker's colour in that place.
+std::optional<uint32_t> SdlMessageBoxes::chooseColor(uint32_t initial, CustomColors& custom) {
     if (!window_.exists()) return std::nullopt;
     float color[3] = {static_cast<float>((initial >> 16) & 0xFF) / 255.0f,
                       static_cast<float>((initial >> 8) & 0xFF) / 255.0f, static_cast<float>(initial & 0xFF) / 255.0f};
@@ -74,8 +76,28 @@ std::optional<uint32_t> SdlMessageBoxes::chooseColor(uint32_t initial) {
         beginBox(caption);
         ImGui::ColorPicker3("##color", color,
                             ImGuiColorEditFlags_NoSidePreview | ImGuiColorEditFlags_NoAlpha | ImGuiColorEditFlags_DisplayRGB);
+        const float width = ImGui::GetItemRectSize().x;
         ImGui::Spacing();
-        boxButtons(true, ImGui::GetItemRectSize().x, input);
+        for (size_t i = 0; i < custom.size(); ++i) {
+            if (i % 8 != 0) ImGui::SameLine(0.0f, 4.0f);
+            ImGui::PushID(static_cast<int>(i));
+            const uint32_t c = custom[i];
+            const ImVec4 shown(static_cast<float>((c >> 16) & 0xFF) / 255.0f, static_cast<float>((c >> 8) & 0xFF) / 255.0f,
+                               static_cast<float>(c & 0xFF) / 255.0f, 1.0f);
+            if (ImGui::ColorButton("##custom", shown, ImGuiColorEditFlags_NoTooltip | ImGuiColorEditFlags_NoDragDrop,
+                                   ImVec2(22.0f, 22.0f))) {
+                color[0] = shown.x;
+                color[1] = shown.y;
+                color[2] = shown.z;
+            }
+            if (ImGui::IsItemClicked(ImGuiMouseButton_Right)) {
+                custom[i] = static_cast<uint32_t>(channel(color[0])) << 16 |
+                            static_cast<uint32_t>(channel(color[1])) << 8 | channel(color[2]);
+            }
+            ImGui::PopID();
+        }
+        ImGui::Spacing();
+        boxButtons(true, width, input);
         ImGui::End();
         answer = boxAnswer(BoxKind::Question, input);
         return answer != BoxAnswer::Pending;
