@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "platform/sdl/imgui_glyphs.h"
+
 namespace morv {
 
 namespace {
@@ -83,13 +85,13 @@ void slider(const DialogControl& c, DialogWidgetState& state, std::vector<Contro
     if (c.vertical) {
         // A vertical slider has its minimum at the top; ImGui's has it at the bottom.
         ImGui::BeginGroup();
-        if (!c.items.empty()) ImGui::TextUnformatted(c.items.front().c_str());
+        if (!c.items.empty()) ImGui::TextUnformatted(withGlyphs(c.items.front()).c_str());
         int shown = c.minimum + c.maximum - value;
         changed = ImGui::VSliderInt("##slider", ImVec2(24.0f, c.height > 0 ? static_cast<float>(c.height) : 120.0f),
                                     &shown, c.minimum, c.maximum, "");
         value = c.minimum + c.maximum - shown;
         const bool released = ImGui::IsItemDeactivated();
-        if (c.items.size() > 1) ImGui::TextUnformatted(c.items.back().c_str());
+        if (c.items.size() > 1) ImGui::TextUnformatted(withGlyphs(c.items.back()).c_str());
         ImGui::EndGroup();
         if (changed) state.sliders[c.id] = value;
         if (released) {
@@ -139,7 +141,7 @@ void control(const DialogView& view, size_t index, DialogPictures& pictures, Dia
     ImGui::BeginDisabled(!c.enabled);
     switch (c.kind) {
         case DialogControl::Kind::Button:
-            if (ImGui::Button(c.caption.c_str(), ImVec2(c.width > 0 ? static_cast<float>(c.width) : kButtonWidth, 0))) {
+            if (ImGui::Button(withGlyphs(c.caption).c_str(), ImVec2(c.width > 0 ? static_cast<float>(c.width) : kButtonWidth, 0))) {
                 events.push_back(event(ControlEvent::Kind::Click, c.id));
             }
             break;
@@ -162,14 +164,14 @@ void control(const DialogView& view, size_t index, DialogPictures& pictures, Dia
             break;
         case DialogControl::Kind::Check: {
             bool checked = c.checked;
-            if (ImGui::Checkbox(c.caption.c_str(), &checked)) {
+            if (ImGui::Checkbox(withGlyphs(c.caption).c_str(), &checked)) {
                 events.push_back(event(ControlEvent::Kind::Check, c.id, checked ? 1 : 0));
             }
             padTo(c.width);
             break;
         }
         case DialogControl::Kind::Radio:
-            if (ImGui::RadioButton(c.caption.c_str(), c.checked)) events.push_back(event(ControlEvent::Kind::Click, c.id));
+            if (ImGui::RadioButton(withGlyphs(c.caption).c_str(), c.checked)) events.push_back(event(ControlEvent::Kind::Click, c.id));
             break;
         case DialogControl::Kind::List: {
             const ImVec2 size(c.width > 0 ? static_cast<float>(c.width) : kListWidth,
@@ -177,7 +179,7 @@ void control(const DialogView& view, size_t index, DialogPictures& pictures, Dia
             if (ImGui::BeginListBox("##list", size)) {
                 for (size_t i = 0; i < c.items.size(); ++i) {
                     ImGui::PushID(static_cast<int>(i));
-                    if (ImGui::Selectable(c.items[i].c_str(), static_cast<int>(i) == c.value)) {
+                    if (ImGui::Selectable(withGlyphs(c.items[i]).c_str(), static_cast<int>(i) == c.value)) {
                         events.push_back(event(ControlEvent::Kind::Select, c.id, static_cast<int>(i)));
                     }
                     ImGui::PopID();
@@ -200,12 +202,12 @@ void control(const DialogView& view, size_t index, DialogPictures& pictures, Dia
         }
         case DialogControl::Kind::Label:
             ImGui::AlignTextToFramePadding();
-            ImGui::TextUnformatted(c.caption.c_str());
+            ImGui::TextUnformatted(withGlyphs(c.caption).c_str());
             padTo(c.width);
             break;
         case DialogControl::Kind::Group:
             ImGui::Spacing();
-            ImGui::TextUnformatted(c.caption.c_str());
+            ImGui::TextUnformatted(withGlyphs(c.caption).c_str());
             ImGui::Separator();
             break;
     }
@@ -239,7 +241,7 @@ void drawDialogView(const DialogView& view, DialogPictures& pictures, DialogWidg
     ImGui::SetNextWindowPos(ImVec2(io.DisplaySize.x * 0.5f, io.DisplaySize.y * 0.5f), ImGuiCond_Always,
                             ImVec2(0.5f, 0.5f));
     ImGui::SetNextWindowFocus();
-    const std::string id = view.title + "###morv-dialog-" + view.name;
+    const std::string id = withGlyphs(view.title) + "###morv-dialog-" + view.name;
     ImGui::Begin(id.c_str(), nullptr,
                  ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoCollapse |
                      ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoSavedSettings);
@@ -248,7 +250,7 @@ void drawDialogView(const DialogView& view, DialogPictures& pictures, DialogWidg
         const bool front = static_cast<int>(i) == view.tab;
         if (front) ImGui::PushStyleColor(ImGuiCol_Button, ImGui::GetStyleColorVec4(ImGuiCol_ButtonActive));
         ImGui::PushID(static_cast<int>(i) + 0x7000);
-        if (ImGui::Button(view.tabs[i].c_str()) && !front) {
+        if (ImGui::Button(withGlyphs(view.tabs[i]).c_str()) && !front) {
             events.push_back(event(ControlEvent::Kind::Tab, 0, static_cast<int>(i)));
         }
         ImGui::PopID();

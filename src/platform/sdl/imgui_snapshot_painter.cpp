@@ -49,7 +49,7 @@ FrameImage ImGuiSnapshotPainter::paint(const FrameImage& frame, const OverlayVie
         DialogPictures pictures(renderer.get());
         DialogWidgetState widgets;
         std::vector<ControlEvent> ignored;
-        for (int i = 0; i < kSettlingFrames; ++i) {
+        for (int i = 0; i < kSettlingFrames || (layer.needsRedraw() && i < kSettlingFrames + 1); ++i) {
             SDL_SetRenderDrawColor(renderer.get(), 255, 255, 255, 255);
             SDL_RenderClear(renderer.get());
             SDL_RenderCopy(renderer.get(), picture.get(), nullptr, &place);

@@ -9,6 +9,7 @@
 #include "platform/box_answer.h"
 #include "platform/sdl/imgui_box.h"
 #include "platform/sdl/imgui_dialog.h"
+#include "platform/sdl/imgui_glyphs.h"
 #include "platform/sdl/modal_loop.h"
 #include "platform/sdl/sdl_message_boxes.h"
 #include "platform/sdl/sdl_window.h"
@@ -124,6 +125,7 @@ std::optional<std::string> SdlMessageBoxes::askName(const std::string& prompt) {
         focusField = false;
         const float width = boxContentLimit();
         ImGui::SetNextItemWidth(width);
+        withGlyphs(text);
         ImGui::InputText("##name", &text);
         ImGui::Spacing();
         boxButtons(true, width, input);
