@@ -56,6 +56,13 @@ public:
     void bgmSwitchChanged() override { note("bgmSwitch"); }
     void effectsSwitchChanged() override { note("effectsSwitch"); }
     void voiceSwitchChanged() override { note("voiceSwitch"); }
+    void applyTextWindow() override { note("applyTextWindow"); }
+    void applyTextSettings() override { note("applyTextSettings"); }
+    void applyFont() override { note("applyFont"); }
+    void applyBgmVolume() override { note("applyBgmVolume " + std::to_string(settings.bgmVolume)); }
+    void applyEffectVolume() override { note("applyEffectVolume"); }
+    void applyVoiceVolume() override { note("applyVoiceVolume"); }
+    void switchBgmOutput() override { note("switchBgmOutput"); }
     bool save(int slot) override {
         note("save " + std::to_string(slot));
         return true;
@@ -358,7 +365,7 @@ TEST(GameWindowMenus, SettingsPagesAboutExitAndRestart) {
     f.pump();
     f.window.dispatch(command(MenuItem::FontPage));
     f.window.dispatch(command(MenuItem::About));
-    EXPECT_TRUE(f.traced("message \"문자 폰트 페이지는 아직 준비되지 않았습니다.\""));
+    EXPECT_TRUE(f.traced("dialog open settings"));
     EXPECT_TRUE(f.traced("message \"MORV 1.0\""));
     f.window.dispatch(command(MenuItem::Exit));
     EXPECT_FALSE(f.host.quit);
@@ -414,17 +421,62 @@ TEST(GameWindowPopup, FromACdRomSavingAndLoadingAreDisabled) {
         EXPECT_FALSE(states.get(item).enabled);
     }
     f.window.dispatch(mouse(WindowEvent::Kind::MouseDown, 1, 2, MouseButton::Right));
-    EXPECT_FALSE(f.traced("slots"));
+    EXPECT_FALSE(f.traced("dialog open"));
 }
 
-TEST(GameWindowPopup, SaveAndLoadTakeASlotFromOneToFifty) {
-    WindowFixture f({answerStep("3"), answerStep("cancel"), answerStep("51"), answerStep("12")});
-    f.pump();
+EventStep controlStep(int id) {
+    EventStep step;
+    step.kind = EventStep::Kind::Control;
+    step.a = id;
+    return step;
+}
+
+TEST(GameWindowPopup, SaveAndLoadGoThroughTheSlotDialogs) {
+    TempDir game;
+    CurrentDirectory inGame(game.path());
+    game.write("Save0012.dat", "not a save");
+    game.write("Save0014.dat", "not a save either");
+    // Save into slot 3; cancel a save; delete slot 12 in the load dialog, which
+    // opens again with slot 14 alone; load it.
+    WindowFixture f({controlStep(10003), controlStep(1000), controlStep(1006), controlStep(10006), controlStep(1002),
+                     controlStep(10006), controlStep(1014)});
+    f.engine.settings.saveDirectory = "";
     f.window.dispatch(command(MenuItem::SaveGame));
     f.window.dispatch(command(MenuItem::SaveGame));
     f.window.dispatch(command(MenuItem::LoadGame));
-    f.window.dispatch(command(MenuItem::LoadGame));
-    EXPECT_EQ(f.engine.calls, (std::vector<std::string>{"save 3", "load 12"}));
+    EXPECT_EQ(f.engine.calls, (std::vector<std::string>{"save 3", "load 14"}));
+    EXPECT_TRUE(f.traced("dialog close save -> 3"));
+    EXPECT_TRUE(f.traced("dialog close save -> 0"));
+    EXPECT_TRUE(f.traced("dialog close load -> -1"));
+    EXPECT_TRUE(f.traced("dialog close load -> 14"));
+    EXPECT_FALSE(game.read("Save0012.dat").size() > 0);
+}
+
+TEST(GameWindowSettings, EachSettingsItemOpensTheSheetAtItsPage) {
+    EventStep tabStep;
+    tabStep.kind = EventStep::Kind::Tab;
+    tabStep.a = 3;
+    WindowFixture f({controlStep(2), controlStep(2), tabStep, controlStep(2)});
+    f.window.dispatch(command(MenuItem::SoundPage));
+    f.window.dispatch(command(MenuItem::OtherPage));
+    f.window.dispatch(command(MenuItem::WindowPage));
+    EXPECT_TRUE(f.traced("dialog open settings"));
+    EXPECT_TRUE(f.traced("dialog close settings -> cancel"));
+    // Cancelling the sound page puts the volumes back audibly.
+    EXPECT_TRUE(f.engine.has("applyBgmVolume 0"));
+}
+
+TEST(GameWindowSettings, AcceptedSoundSwitchesFlipThroughTheMenuCommands) {
+    EventStep uncheck;
+    uncheck.kind = EventStep::Kind::Check;
+    uncheck.a = 1032;  // BGM
+    uncheck.b = 0;
+    WindowFixture f({uncheck, controlStep(1)});
+    f.engine.settings.bgmOn = true;
+    f.window.dispatch(command(MenuItem::SoundPage));
+    EXPECT_FALSE(f.engine.settings.bgmOn);
+    EXPECT_TRUE(f.engine.has("bgmSwitch"));
+    EXPECT_TRUE(f.traced("dialog close settings -> ok"));
 }
 
 TEST(GameWindowCapture, CancellingWritesNothingAndKeepsTheDirectory) {

@@ -3,6 +3,7 @@
 
 #include <fstream>
 
+#include "platform/dialog_form.h"
 #include "platform/headless/event_script.h"
 #include "support/headless_run.h"
 #include "support/temp_dir.h"
@@ -140,6 +141,34 @@ TEST(EventScript, ReadsEveryCommandAndRejectsUnknownLines) {
     EXPECT_FALSE(parseEventScript("snapshot ../escape\n", error));
     EXPECT_FALSE(parseEventScript("save -1\n", error));
     EXPECT_FALSE(parseEventScript("load\n", error));
+}
+
+TEST(EventScript, ReadsTheDialogsControlEvents) {
+    std::string error;
+    auto steps = parseEventScript(
+        "control 1000\ndblclick 10003\nscroll up\nscroll pagedown\nscroll 17\nslider 1036 2500\n"
+        "check 1032 off\ncheck 1033 on\nselect 1041 2\nedit 1006 12 34\ntab 5\n",
+        error);
+    ASSERT_TRUE(steps) << error;
+    ASSERT_EQ(steps->size(), 11u);
+    EXPECT_EQ((*steps)[0].kind, EventStep::Kind::Control);
+    EXPECT_EQ((*steps)[0].a, 1000);
+    EXPECT_EQ((*steps)[1].kind, EventStep::Kind::DoubleClick);
+    EXPECT_EQ((*steps)[2].a, ControlEvent::LineUp);
+    EXPECT_EQ((*steps)[3].a, ControlEvent::PageDown);
+    EXPECT_EQ((*steps)[4].a, ControlEvent::Thumb);
+    EXPECT_EQ((*steps)[4].b, 17);
+    EXPECT_EQ((*steps)[5].b, 2500);
+    EXPECT_EQ((*steps)[6].b, 0);
+    EXPECT_EQ((*steps)[7].b, 1);
+    EXPECT_EQ((*steps)[8].b, 2);
+    EXPECT_EQ((*steps)[9].text, "12 34");
+    EXPECT_EQ((*steps)[10].a, 5);
+
+    for (const char* bad : {"scroll sideways\n", "scroll 3x\n", "check 1032 maybe\n", "slider 1036\n", "tab 0\n",
+                            "control\n"}) {
+        EXPECT_FALSE(parseEventScript(bad, error)) << bad;
+    }
 }
 
 }  // namespace

@@ -74,6 +74,9 @@ private:
     void saveGame(WindowEngine& engine);
     void loadGame(WindowEngine& engine);
     void captureScreen(WindowEngine& engine);
+    // The settings sheet with page `page` (0 to 4) in front.
+    void openSettings(WindowEngine& engine, int page);
+    class SheetTarget;
 
     Platform& platform_;
     WindowHost& host_;

@@ -1,11 +1,20 @@
 // What each item of the menu bar and the popup menu does.
 #include <filesystem>
+#include <string>
+#include <vector>
 #include <system_error>
 
 #include "app/game_window.h"
 #include "app/window_engine.h"
 #include "config/game_config.h"
+#include "dialogs/dialog_font.h"
+#include "dialogs/set_property.h"
+#include "dialogs/settings_target.h"
+#include "dialogs/slot_dialogs.h"
+#include "display/text_font.h"
+#include "interpreter/save_procedure.h"
 #include "platform/cp949.h"
+#include "platform/font_families.h"
 #include "platform/platform.h"
 
 namespace morv {
@@ -14,27 +23,48 @@ namespace {
 
 constexpr const char* kProgramName = "MORV";
 constexpr const char* kProgramVersion = "1.0";
-constexpr int kFirstSlot = 1;
-constexpr int kLastSlot = 50;
-constexpr int kPreviousChoiceSlot = 90;
 
-// The settings sheet's pages as the menu names them, first to fifth.
-const char* settingsPageName(MenuItem item) {
+// The sheet's page each settings item brings to the front.
+CSetProperty::Page settingsPage(MenuItem item) {
     switch (item) {
         case MenuItem::WindowPage:
-            return "대사창 설정";
+            return CSetProperty::WindowPage;
         case MenuItem::TextPage:
-            return "텍스트 설정";
+            return CSetProperty::TextPage;
         case MenuItem::FontPage:
-            return "문자 폰트";
+            return CSetProperty::FontPage;
         case MenuItem::SoundPage:
-            return "사운드 설정";
+            return CSetProperty::SoundPage;
         default:
-            return "기타 설정";
+            return CSetProperty::OtherPage;
     }
 }
 
+constexpr size_t kMostFontFaces = 30;
+
 }  // namespace
+
+// What accepting the sheet reaches: the engine's operations, and the sound
+// switches through the window's own menu commands.
+class GameWindow::SheetTarget final : public SettingsTarget {
+public:
+    SheetTarget(GameWindow& window, WindowEngine& engine) : window_(window), engine_(engine) {}
+    void applyTextWindow() override { engine_.applyTextWindow(); }
+    void applyTextSettings() override { engine_.applyTextSettings(); }
+    void applyFont() override { engine_.applyFont(); }
+    void applyBgmVolume() override { engine_.applyBgmVolume(); }
+    void applyEffectVolume() override { engine_.applyEffectVolume(); }
+    void applyVoiceVolume() override { engine_.applyVoiceVolume(); }
+    void switchBgmOutput() override { engine_.switchBgmOutput(); }
+    void toggleBgm() override { window_.menuCommand(MenuItem::Bgm); }
+    void toggleEffects() override { window_.menuCommand(MenuItem::SoundEffects); }
+    void toggleVoice() override { window_.menuCommand(MenuItem::Voice); }
+
+private:
+    GameWindow& window_;
+    WindowEngine& engine_;
+};
+
 
 void GameWindow::menuCommand(MenuItem item) {
     WindowEngine* engine = host_.engine();
@@ -79,8 +109,7 @@ void GameWindow::menuCommand(MenuItem item) {
         case MenuItem::FontPage:
         case MenuItem::SoundPage:
         case MenuItem::OtherPage:
-            // Until the settings sheet exists the page is only named.
-            platform_.messages().error(std::string(settingsPageName(item)) + " 페이지는 아직 준비되지 않았습니다.");
+            openSettings(*engine, settingsPage(item));
             break;
         case MenuItem::Help:
             openHelp();
@@ -96,7 +125,7 @@ void GameWindow::menuCommand(MenuItem item) {
             break;
         case MenuItem::PreviousChoice:
             // Chosen only while enabled; a command sent some other way still needs the file.
-            if (engine->previousChoiceSaveExists()) engine->load(kPreviousChoiceSlot);
+            if (engine->previousChoiceSaveExists()) engine->load(SaveProcedure::kPreviousChoiceSlot);
             break;
         case MenuItem::SaveGame:
             saveGame(*engine);
@@ -139,15 +168,31 @@ void GameWindow::openHelp() {
 }
 
 void GameWindow::saveGame(WindowEngine& engine) {
-    if (auto slot = platform_.messages().chooseSlot("게임 저장")) {
-        if (*slot >= kFirstSlot && *slot <= kLastSlot) engine.save(*slot);
-    }
+    std::unique_ptr<TextFont> font = dialogFont();
+    SaveDialog dialog(engine.config(), platform_.files(), platform_.messages(), *font);
+    platform_.messages().runDialog(dialog);
+    if (dialog.result() > 0) engine.save(dialog.result());
 }
 
 void GameWindow::loadGame(WindowEngine& engine) {
-    if (auto slot = platform_.messages().chooseSlot("게임 로드")) {
-        if (*slot >= kFirstSlot && *slot <= kLastSlot) engine.load(*slot);
+    std::unique_ptr<TextFont> font = dialogFont();
+    // A deleted file closes the dialog; it opens again with the shorter list.
+    int result = -1;
+    while (result == -1) {
+        LoadDialog dialog(engine.config(), platform_.files(), platform_.messages(), *font);
+        platform_.messages().runDialog(dialog);
+        result = dialog.result();
     }
+    if (result > 0) engine.load(result);
+}
+
+void GameWindow::openSettings(WindowEngine& engine, int page) {
+    std::vector<std::string> faces;
+    for (const std::string& family : hangulFontFamilies(kMostFontFaces)) faces.push_back(cp949::fromUtf8(family));
+    SheetTarget target(*this, engine);
+    CSetProperty sheet(engine.config(), platform_.messages(), target, std::move(faces),
+                       static_cast<CSetProperty::Page>(page));
+    platform_.messages().runDialog(sheet);
 }
 
 void GameWindow::captureScreen(WindowEngine& engine) {

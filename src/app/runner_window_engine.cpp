@@ -41,6 +41,26 @@ void RunnerWindowEngine::voiceSwitchChanged() {
     if (runner_.sound()) runner_.sound()->voiceSwitchChanged();
 }
 
+void RunnerWindowEngine::applyTextWindow() { applyTextSettings(); }
+void RunnerWindowEngine::applyTextSettings() {
+    if (Screen* screen = runner_.screen()) screen->applyTextSettings(false);
+}
+void RunnerWindowEngine::applyFont() {
+    if (Screen* screen = runner_.screen()) screen->applyTextSettings(true);
+}
+void RunnerWindowEngine::applyBgmVolume() {
+    if (runner_.sound()) runner_.sound()->applyBgmVolume();
+}
+void RunnerWindowEngine::applyEffectVolume() {
+    if (runner_.sound()) runner_.sound()->applyEffectVolume();
+}
+void RunnerWindowEngine::applyVoiceVolume() {
+    if (runner_.sound()) runner_.sound()->applyVoiceVolume();
+}
+void RunnerWindowEngine::switchBgmOutput() {
+    if (runner_.sound()) runner_.sound()->switchBgmOutput();
+}
+
 bool RunnerWindowEngine::save(int slot) { return runner_.save(slot); }
 bool RunnerWindowEngine::load(int slot) { return runner_.load(slot); }
 bool RunnerWindowEngine::previousChoiceSaveExists() const { return runner_.previousChoiceSaveExists(); }

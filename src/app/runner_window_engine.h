@@ -33,6 +33,14 @@ public:
     void effectsSwitchChanged() override;
     void voiceSwitchChanged() override;
 
+    void applyTextWindow() override;
+    void applyTextSettings() override;
+    void applyFont() override;
+    void applyBgmVolume() override;
+    void applyEffectVolume() override;
+    void applyVoiceVolume() override;
+    void switchBgmOutput() override;
+
     bool save(int slot) override;
     bool load(int slot) override;
     bool previousChoiceSaveExists() const override;

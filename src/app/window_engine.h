@@ -40,6 +40,16 @@ public:
     virtual void effectsSwitchChanged() = 0;
     virtual void voiceSwitchChanged() = 0;
 
+    // --- Settings sheet: the configuration changed, its values come into use ---
+    virtual void applyTextWindow() = 0;
+    virtual void applyTextSettings() = 0;
+    // The configured font is made anew, then the text settings apply.
+    virtual void applyFont() = 0;
+    virtual void applyBgmVolume() = 0;
+    virtual void applyEffectVolume() = 0;
+    virtual void applyVoiceVolume() = 0;
+    virtual void switchBgmOutput() = 0;
+
     // --- Saved games and restart ---
     virtual bool save(int slot) = 0;
     virtual bool load(int slot) = 0;

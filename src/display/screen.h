@@ -152,6 +152,9 @@ public:
     void setTextColor(ConfigColor color);
     // What a saved game keeps of the current font.
     SavedFont fontForSaving() const;
+    // The settings sheet changed the window's, the text's or (with `newFont`) the
+    // font's settings: the window is built again and the page drawn anew.
+    void applyTextSettings(bool newFont);
 
     // --- Review of past text ---------------------------------------------------
     // Covers the screen with the review and shows its newest page.

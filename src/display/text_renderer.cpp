@@ -241,6 +241,8 @@ void TextRenderer::setFont(std::string_view size, std::optional<std::string_view
 }
 
 void TextRenderer::resetFont() {
+    // The configured font may have changed since it was last made.
+    configurationFont_.reset();
     installFont(configuredFont(config_));
     backlog_->addFontChange(font_);
 }

@@ -27,11 +27,13 @@ constexpr const char* kReadFailed = "파일 읽기에 실패했습니다.";
 
 }  // namespace
 
-std::string SaveProcedure::slotFile(int slot) const {
+std::string SaveProcedure::slotFileName(int slot) {
     char name[32];
     std::snprintf(name, sizeof name, "Save%04d.dat", slot);
-    return c_.config.saveDirectory + name;
+    return name;
 }
+
+std::string SaveProcedure::slotFile(int slot) const { return c_.config.saveDirectory + slotFileName(slot); }
 
 void SaveProcedure::ensureSaveDirectory() { c_.files.makeDirectory(c_.config.saveDirectory); }
 

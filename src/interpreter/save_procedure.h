@@ -40,6 +40,12 @@ public:
     // Name of the previous-choice save in the save directory.
     static constexpr const char* kPreviousChoiceSave = "save0090.dat";
     static constexpr int kPreviousChoiceSlot = 90;
+    // The slots the player saves into and loads from.
+    static constexpr int kFirstSlot = 1;
+    static constexpr int kLastSlot = 50;
+
+    // A slot's file name in the save directory ("Save0003.dat" for slot 3).
+    static std::string slotFileName(int slot);
 
     explicit SaveProcedure(const SaveContext& context) : c_(context) {}
 

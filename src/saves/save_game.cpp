@@ -85,15 +85,26 @@ void writeSaveGame(ByteStream& out, const SaveGame& game) {
     writeShortText(out, game.fontFace);
 }
 
-std::optional<SaveGame> readSaveGame(ByteStream& in, size_t picturePixels) {
-    SaveGame game;
-    if (!in.readBytes(SaveGame::kHeader.size(), game.header) || !readDate(in, game.savedAt) ||
-        !readLongText(in, game.comment)) {
+std::optional<SaveHeading> readSaveHeading(ByteStream& in, size_t picturePixels) {
+    SaveHeading heading;
+    if (!in.readBytes(SaveGame::kHeader.size(), heading.header) || !readDate(in, heading.savedAt) ||
+        !readLongText(in, heading.comment)) {
         return std::nullopt;
     }
     if (in.remaining() / 2 < picturePixels) return std::nullopt;
-    game.picture.resize(picturePixels);
-    for (uint16_t& pixel : game.picture) in.readU16(pixel);
+    heading.picture.resize(picturePixels);
+    for (uint16_t& pixel : heading.picture) in.readU16(pixel);
+    return heading;
+}
+
+std::optional<SaveGame> readSaveGame(ByteStream& in, size_t picturePixels) {
+    SaveGame game;
+    auto heading = readSaveHeading(in, picturePixels);
+    if (!heading) return std::nullopt;
+    game.header = std::move(heading->header);
+    game.savedAt = heading->savedAt;
+    game.comment = std::move(heading->comment);
+    game.picture = std::move(heading->picture);
     auto variables = VariableTable::ReadBlock(in);
     if (!variables) return std::nullopt;
     game.variables = std::move(*variables);

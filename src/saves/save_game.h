@@ -44,6 +44,14 @@ struct SaveGame {
     std::string fontFace;
 };
 
+// The fields at the start of a saved game's stream that the slot dialogs show.
+struct SaveHeading {
+    std::string header;
+    LocalTime savedAt;
+    std::string comment;
+    std::vector<uint16_t> picture;  // rows from the top
+};
+
 // Writes the whole stream of a saved game, header first. Texts longer than their
 // length field can count are cut (at a character boundary) rather than written
 // with a length that would garble every later field.
@@ -52,5 +60,8 @@ void writeSaveGame(ByteStream& out, const SaveGame& game);
 // before its last field, or a field that runs past the end, gives none instead of
 // a game half made of garbage; bytes after the last field are ignored.
 std::optional<SaveGame> readSaveGame(ByteStream& in, size_t picturePixels);
+// Reads the header, the date, the comment and the picture only; none when the
+// stream ends before the picture does.
+std::optional<SaveHeading> readSaveHeading(ByteStream& in, size_t picturePixels);
 
 }  // namespace morv

@@ -3,10 +3,40 @@
 
 #include <sstream>
 
+#include "platform/dialog_form.h"
+
 namespace morv {
 namespace {
 
 bool readInt(std::istringstream& in, int& value) { return static_cast<bool>(in >> value); }
+
+std::string restOfLine(std::istringstream& in) {
+    std::string text;
+    std::getline(in, text);
+    size_t start = text.find_first_not_of(" \t");
+    text = start == std::string::npos ? "" : text.substr(start);
+    while (!text.empty() && (text.back() == '\r' || text.back() == ' ')) text.pop_back();
+    return text;
+}
+
+// "up", "down", "pageup", "pagedown" or the thumb's position.
+bool readScroll(std::istringstream& in, EventStep& step) {
+    std::string word;
+    if (!(in >> word)) return false;
+    static constexpr std::pair<const char*, int> kSteps[] = {{"up", ControlEvent::LineUp},
+                                                             {"down", ControlEvent::LineDown},
+                                                             {"pageup", ControlEvent::PageUp},
+                                                             {"pagedown", ControlEvent::PageDown}};
+    for (const auto& [name, code] : kSteps) {
+        if (word == name) {
+            step.a = code;
+            return true;
+        }
+    }
+    std::istringstream number(word);
+    step.a = ControlEvent::Thumb;
+    return static_cast<bool>(number >> step.b) && number.eof();
+}
 
 bool isKeyName(const std::string& name) {
     return name == "ENTER" || name == "ESCAPE" || name == "SPACE" || name == "UP" || name == "DOWN" || name == "CTRL";
@@ -51,10 +81,28 @@ std::optional<std::vector<EventStep>> parseEventScript(const std::string& text, 
             ok = readInt(in, step.a) && step.a >= 0;
         } else if (word == "answer") {
             step.kind = EventStep::Kind::Answer;
-            std::getline(in, step.text);
-            size_t start = step.text.find_first_not_of(" \t");
-            step.text = start == std::string::npos ? "" : step.text.substr(start);
-            while (!step.text.empty() && (step.text.back() == '\r' || step.text.back() == ' ')) step.text.pop_back();
+            step.text = restOfLine(in);
+        } else if (word == "control" || word == "dblclick") {
+            step.kind = word == "control" ? EventStep::Kind::Control : EventStep::Kind::DoubleClick;
+            ok = readInt(in, step.a);
+        } else if (word == "scroll") {
+            step.kind = EventStep::Kind::Scroll;
+            ok = readScroll(in, step);
+        } else if (word == "slider" || word == "select") {
+            step.kind = word == "slider" ? EventStep::Kind::Slider : EventStep::Kind::Select;
+            ok = readInt(in, step.a) && readInt(in, step.b);
+        } else if (word == "check") {
+            step.kind = EventStep::Kind::Check;
+            std::string state;
+            ok = readInt(in, step.a) && static_cast<bool>(in >> state) && (state == "on" || state == "off");
+            step.b = state == "on" ? 1 : 0;
+        } else if (word == "edit") {
+            step.kind = EventStep::Kind::Edit;
+            ok = readInt(in, step.a);
+            step.text = restOfLine(in);
+        } else if (word == "tab") {
+            step.kind = EventStep::Kind::Tab;
+            ok = readInt(in, step.a) && step.a >= 1;
         } else if (word == "snapshot") {
             step.kind = EventStep::Kind::Snapshot;
             ok = static_cast<bool>(in >> step.text) && step.text.find('/') == std::string::npos;

@@ -2,6 +2,7 @@
 #include "platform/headless/headless_platform.h"
 
 #include <charconv>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -31,15 +32,28 @@ public:
         owner_.writeTrace("input " + traceQuote(title) + " -> " + traceQuote(answer));
         return answer;
     }
-    // The answer is the slot's number; anything else, or none, cancels.
-    std::optional<int> chooseSlot(const std::string& title) override {
+    void runDialog(DialogForm& form) override { owner_.runDialog(form); }
+    // The answer is the colour as six hexadecimal digits RRGGBB; anything else, or none, cancels.
+    std::optional<uint32_t> chooseColor(uint32_t initial, CustomColors&) override {
         std::string answer = owner_.nextAnswer().value_or("cancel");
-        int slot = 0;
-        auto [end, error] = std::from_chars(answer.data(), answer.data() + answer.size(), slot);
-        bool chosen = error == std::errc() && end == answer.data() + answer.size();
-        owner_.writeTrace("slots " + traceQuote(title) + " -> " + (chosen ? std::to_string(slot) : "cancel"));
+        uint32_t color = 0;
+        auto [end, error] = std::from_chars(answer.data(), answer.data() + answer.size(), color, 16);
+        bool chosen = answer.size() == 6 && error == std::errc() && end == answer.data() + answer.size();
+        char from[8];
+        std::snprintf(from, sizeof from, "%06X", initial & 0xFFFFFFu);
+        owner_.writeTrace(std::string("color ") + from + " -> " + (chosen ? answer : std::string("cancel")));
         if (!chosen) return std::nullopt;
-        return slot;
+        return color;
+    }
+    // The answer is the name; "cancel", or none, cancels, and so does an empty
+    // answer, since OK does nothing while the field is empty.
+    std::optional<std::string> askName(const std::string& prompt) override {
+        owner_.messagesShown_.push_back(prompt);
+        std::string answer = owner_.nextAnswer().value_or("cancel");
+        bool given = !answer.empty() && answer != "cancel";
+        owner_.writeTrace("name " + traceQuote(prompt) + " -> " + (given ? traceQuote(answer) : "cancel"));
+        if (!given) return std::nullopt;
+        return answer;
     }
     // The answer is the file's name; "cancel", or none, cancels.
     std::optional<std::string> saveFileName(const std::string& defaultExtension, const std::string&) override {
@@ -455,6 +469,79 @@ void HeadlessPlatform::showBox(BoxKind kind, const std::string& caption, const s
         boxSnapshots_.pop_front();
     }
     overlay_.box.reset();
+}
+
+namespace {
+
+// A script step as a control event for the open dialog; none for steps that are not one.
+std::optional<ControlEvent> controlEvent(const EventStep& step) {
+    ControlEvent event;
+    event.id = step.a;
+    event.value = step.b;
+    switch (step.kind) {
+        case EventStep::Kind::Control:
+            event.kind = ControlEvent::Kind::Click;
+            break;
+        case EventStep::Kind::DoubleClick:
+            event.kind = ControlEvent::Kind::DoubleClick;
+            break;
+        case EventStep::Kind::Scroll:
+            event.kind = ControlEvent::Kind::Scroll;
+            event.id = kScrollBarControl;
+            event.value = step.a;
+            event.position = step.b;
+            break;
+        case EventStep::Kind::Slider:
+            event.kind = ControlEvent::Kind::SliderRelease;
+            break;
+        case EventStep::Kind::Check:
+            event.kind = ControlEvent::Kind::Check;
+            break;
+        case EventStep::Kind::Select:
+            event.kind = ControlEvent::Kind::Select;
+            break;
+        case EventStep::Kind::Edit:
+            event.kind = ControlEvent::Kind::Edit;
+            event.text = step.text;
+            break;
+        case EventStep::Kind::Tab:
+            event.kind = ControlEvent::Kind::Tab;
+            event.id = 0;
+            event.value = step.a - 1;
+            break;
+        case EventStep::Kind::Key:
+            // Escape cancels the dialog; other keys do nothing in it.
+            if (step.text != "ESCAPE") return std::nullopt;
+            event.kind = ControlEvent::Kind::Click;
+            event.id = kCancelControl;
+            break;
+        default:
+            return std::nullopt;
+    }
+    return event;
+}
+
+}  // namespace
+
+void HeadlessPlatform::runDialog(DialogForm& form) {
+    const std::string name = form.view().name;
+    writeTrace("dialog open " + name);
+    // A dialog over a dialog (the colour chooser's owner) keeps the one below for the snapshots' sake.
+    std::optional<DialogView> below = overlay_.dialog;
+    while (!form.closed()) {
+        overlay_.dialog = form.view();
+        std::optional<EventStep> step = events_->modalStep();
+        // The script has no more for the dialog (or quits): it is cancelled.
+        if (!step) {
+            ControlEvent cancel;
+            cancel.id = kCancelControl;
+            form.handle(cancel);
+            break;
+        }
+        if (auto event = controlEvent(*step)) form.handle(*event);
+    }
+    overlay_.dialog = below;
+    writeTrace("dialog close " + name + " -> " + form.resultText());
 }
 
 MenuStates HeadlessPlatform::refreshedMenus() const { return menuRefresh_ ? menuRefresh_() : MenuStates{}; }

@@ -98,6 +98,8 @@ private:
     std::optional<std::string> nextAnswer();
     // Shows a box for the snapshots asked for it, then takes it away.
     void showBox(BoxKind kind, const std::string& caption, const std::string& text);
+    // Hands the dialog the script's control steps until it closes.
+    void runDialog(DialogForm& form);
     // The popup menu at `at` until a script step chooses or dismisses it.
     std::optional<MenuItem> trackPopup(PointerPosition at);
     MenuStates refreshedMenus() const;

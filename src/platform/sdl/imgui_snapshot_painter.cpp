@@ -4,8 +4,10 @@
 #include <SDL.h>
 
 #include <memory>
+#include <vector>
 
 #include "platform/sdl/imgui_box.h"
+#include "platform/sdl/imgui_dialog.h"
 #include "platform/sdl/imgui_layer.h"
 #include "platform/sdl/imgui_menus.h"
 #include "platform/window_system.h"
@@ -44,6 +46,9 @@ FrameImage ImGuiSnapshotPainter::paint(const FrameImage& frame, const OverlayVie
     {
         // A fresh context each time: nothing of an earlier snapshot (hover, sizes) carries over.
         ImGuiLayer layer(nullptr, renderer.get());
+        DialogPictures pictures(renderer.get());
+        DialogWidgetState widgets;
+        std::vector<ControlEvent> ignored;
         for (int i = 0; i < kSettlingFrames || (layer.needsRedraw() && i < kSettlingFrames + 1); ++i) {
             SDL_SetRenderDrawColor(renderer.get(), 255, 255, 255, 255);
             SDL_RenderClear(renderer.get());
@@ -51,6 +56,7 @@ FrameImage ImGuiSnapshotPainter::paint(const FrameImage& frame, const OverlayVie
             layer.beginFrame();
             drawMenus(view, view.popupAt ? static_cast<float>(view.popupAt->x) : 0.0f,
                       view.popupAt ? static_cast<float>(view.popupAt->y + top) : 0.0f);
+            if (view.dialog) drawDialogView(*view.dialog, pictures, widgets, ignored);
             if (view.box) drawBoxView(*view.box);
             layer.endFrame();
         }

@@ -1,4 +1,4 @@
-// The slot list and the save-file dialog drawn with Dear ImGui.
+// The save-file dialog drawn with Dear ImGui.
 #include <SDL.h>
 #include <imgui.h>
 #include <imgui_stdlib.h>
@@ -22,8 +22,6 @@ namespace morv {
 
 namespace {
 
-constexpr int kFirstSlot = 1;
-constexpr int kLastSlot = 50;
 constexpr float kListWidth = 420.0f;
 constexpr float kListHeight = 260.0f;
 
@@ -51,28 +49,6 @@ Listing listDirectory(const fs::path& directory, const FileFilter& filter) {
 }
 
 }  // namespace
-
-std::optional<int> SdlMessageBoxes::chooseSlot(const std::string& title) {
-    if (!window_.exists()) return std::nullopt;
-    std::optional<int> chosen;
-    runModal(window_, display_, [&](const ModalInput& modal) {
-        BoxInput input;
-        window_.drawMenusStill();
-        beginBox(title);
-        ImGui::BeginChild("##slots", ImVec2(kListWidth * 0.5f, kListHeight), true);
-        for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
-            std::string label = "슬롯 " + std::to_string(slot);
-            if (ImGui::Selectable(withGlyphs(label).c_str())) chosen = slot;
-        }
-        ImGui::EndChild();
-        ImGui::Spacing();
-        // Only a cancel button: a slot is chosen by clicking it.
-        input.cancelClicked = ImGui::Button(withGlyphs("취소"), ImVec2(80.0f, 0.0f));
-        ImGui::End();
-        return chosen.has_value() || input.cancelClicked || modal.cancel || modal.closeRequested;
-    });
-    return chosen;
-}
 
 std::optional<std::string> SdlMessageBoxes::saveFileName(const std::string& defaultExtension,
                                                          const std::string& filter) {

@@ -18,7 +18,9 @@ public:
     void error(const std::string& text) override;
     bool question(const std::string& text) override;
     std::string input(const std::string& title) override;
-    std::optional<int> chooseSlot(const std::string& title) override;
+    void runDialog(DialogForm& form) override;
+    std::optional<uint32_t> chooseColor(uint32_t initial, CustomColors& custom) override;
+    std::optional<std::string> askName(const std::string& prompt) override;
     std::optional<std::string> saveFileName(const std::string& defaultExtension, const std::string& filter) override;
 
 private:
