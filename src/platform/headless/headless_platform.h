@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/headless/event_script.h"
+#include "platform/frame_mailbox.h"
 #include "platform/headless/frame_image.h"
 #include "platform/overlay_painter.h"
 #include "platform/headless/recording_audio.h"
@@ -62,7 +63,7 @@ public:
     // Tells the event script when the engine waits for the player.
     void setIdleProbe(std::function<bool()> probe) { idleProbe_ = std::move(probe); }
     // The last presented frame (white until something is presented).
-    const FrameImage& frame() const { return frame_; }
+    const FrameImage& frame() const;
     int presentCount() const { return presentCount_; }
     // Every trace line written so far, with its time prefix.
     const std::vector<std::string>& traceLines() const { return traceLines_; }
@@ -116,7 +117,10 @@ private:
     std::function<MenuStates()> menuRefresh_;
     std::vector<std::string> documentsOpened_;
     std::function<bool()> idleProbe_;
-    FrameImage frame_;
+    FrameCopy presented_;
+    // The presented frame as red, green, blue; made again from presented_ when stale.
+    mutable FrameImage frame_;
+    mutable bool frameStale_ = false;
     HeadlessAudio audio_;
     int presentCount_ = 0;
     struct TimedSnapshot {
