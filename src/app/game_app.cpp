@@ -41,6 +41,7 @@ public:
     explicit RunnerTurns(ScenarioRunner& runner) : runner_(runner) {}
     bool Tick() override { return runner_.Tick(); }
     bool busy() const override { return runner_.busy(); }
+    bool waitsForInput() const override { return runner_.waitsForInput(); }
 
 private:
     ScenarioRunner& runner_;
