@@ -62,7 +62,8 @@ public:
     const std::vector<std::string>& documentsOpened() const { return documentsOpened_; }
     // Tells the event script when the engine waits for the player.
     void setIdleProbe(std::function<bool()> probe) { idleProbe_ = std::move(probe); }
-    // The last presented frame (white until something is presented).
+    // The last presented frame (white until something is presented), as of this
+    // call: a later present shows in the next call's answer.
     const FrameImage& frame() const;
     int presentCount() const { return presentCount_; }
     // Every trace line written so far, with its time prefix.
