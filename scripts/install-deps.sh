@@ -10,7 +10,7 @@ packages=(
   libpng-dev zlib1g-dev
   libcairo2-dev libjpeg-dev liblzma-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  python3
+  python3 xvfb
 )
 
 missing=()

@@ -226,6 +226,15 @@ TEST(GameWindowRouting, TheEndOfTheGameAndAnAgreedEscapeCloseTheWindow) {
     g.engine.cancelCloses = true;
     g.window.dispatch(key(WindowEvent::Kind::KeyDown, Key::Escape));
     EXPECT_TRUE(g.host.quit);
+
+    // A window destroyed by another program ends the game without a question.
+    WindowFixture h({answerStep("cancel")});
+    h.pump();
+    WindowEvent destroyed;
+    destroyed.kind = WindowEvent::Kind::WindowDestroyed;
+    h.window.dispatch(destroyed);
+    EXPECT_TRUE(h.host.quit);
+    EXPECT_FALSE(h.traced("question"));
 }
 
 TEST(GameWindowRouting, TheCloseBoxAsksAndCancelKeepsTheWindow) {

@@ -61,5 +61,18 @@ TEST(WindowGolden, WithNothingOpenTheSnapshotIsTheFrameAlone) {
     EXPECT_EQ(plain->height, 480);
 }
 
+// While a drop-down menu is open nothing types behind it: five seconds with the
+// menu open leave the page as it was when the menu opened.
+TEST(WindowMenus, AnOpenDropDownMenuHoldsTheGameStill) {
+    TempDir held;
+    TempDir fresh;
+    auto heldRun = runHeadless(testGame("korean_text"), "menu 1\nwait 5000\nclick 5 300\nsnapshot page\nquit\n",
+                               held.path());
+    auto freshRun = runHeadless(testGame("korean_text"), "snapshot page\nquit\n", fresh.path());
+    ASSERT_EQ(heldRun.exitCode, 0);
+    ASSERT_EQ(freshRun.exitCode, 0);
+    EXPECT_EQ(held.read("page.png"), fresh.read("page.png"));
+}
+
 }  // namespace
 }  // namespace morv::testing

@@ -35,16 +35,19 @@ bool GameApp::start() {
 
 namespace {
 
-// The engine as the main loop sees it.
+// The engine as the main loop sees it. An open drop-down menu holds the game
+// still, as a menu tracked by the system would: nothing types, fades or times out
+// behind it.
 class RunnerTurns : public LoopEngine {
 public:
-    explicit RunnerTurns(ScenarioRunner& runner) : runner_(runner) {}
-    bool Tick() override { return runner_.Tick(); }
-    bool busy() const override { return runner_.busy(); }
+    RunnerTurns(ScenarioRunner& runner, const WindowSystem& window) : runner_(runner), window_(window) {}
+    bool Tick() override { return !window_.menuOpen() && runner_.Tick(); }
+    bool busy() const override { return !window_.menuOpen() && runner_.busy(); }
     bool waitsForInput() const override { return runner_.waitsForInput(); }
 
 private:
     ScenarioRunner& runner_;
+    const WindowSystem& window_;
 };
 
 }  // namespace
@@ -55,7 +58,7 @@ int GameApp::run() {
         MainLoop loop(platform_.clock(), platform_.events(),
                       {[this](const WindowEvent& event) { window_->dispatch(event); },
                        [this] { platform_.trace().gameEnded(); }, [this] { return quit_ == 1; }});
-        RunnerTurns turns(*runner_);
+        RunnerTurns turns(*runner_, platform_.window());
         code = loop.run(turns);
     }
     exit();

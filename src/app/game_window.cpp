@@ -58,6 +58,10 @@ void GameWindow::dispatch(const WindowEvent& event) {
         case WindowEvent::Kind::CloseWindow:
             close();
             break;
+        case WindowEvent::Kind::WindowDestroyed:
+            // Nothing is left to close or ask: the game ends as after its last line.
+            host_.setQuit();
+            break;
         case WindowEvent::Kind::KeyDown:
             if (event.key == Key::Alt) {
                 attachMenuBar(true);

@@ -21,6 +21,7 @@ struct WindowEvent {
         MenuCommand,  // value: the menu item's id
         CloseRequest, // the player asked to close the window (close box)
         CloseWindow,  // the program closes the window without asking
+        WindowDestroyed,  // another program destroyed the window; the game ends
         ToggleDisplayMode,  // Alt+Enter
         Activate,     // value: 1 active, 0 inactive
         MediaNotify,  // value: the media notification code

@@ -65,7 +65,8 @@ void FontRegistry::remove(const std::filesystem::path& file) {
 }  // namespace morv
 
 #if defined(__SANITIZE_ADDRESS__)
-// Fontconfig keeps its configuration and font caches until the process ends;
-// the leak checker is not to report them as ours.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+// Fontconfig keeps its configuration and font caches until the process ends, and
+// D-Bus (which SDL asks about the screen saver on X11) its connection; the leak
+// checker is not to report them as ours.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\nleak:libdbus-1.so\n"; }
 #endif

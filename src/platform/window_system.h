@@ -32,6 +32,8 @@ public:
     // The menu bar: above the client area in window mode, over the top of the screen in full screen.
     virtual void setMenuBarAttached(bool attached) = 0;
     virtual bool menuBarAttached() const = 0;
+    // True while a drop-down menu of the bar is open: the game holds still until it closes.
+    virtual bool menuOpen() const = 0;
     // Shows the popup menu with its top-left corner at a frame position until the
     // player chooses an enabled item (returned) or dismisses it (none).
     virtual std::optional<MenuItem> trackPopup(PointerPosition at) = 0;

@@ -21,6 +21,9 @@ bool ScriptFile::Load(const std::string& name, ScriptKind kind) {
     for (size_t i = 0; i < text_.size(); ++i) {
         if (text_[i] == '\n') lineFeeds_.push_back(i);
     }
+    // About one command a line: room made at once spares long scripts most of the
+    // list's regrowth, each of which moves every record made so far.
+    commands_.reserve(lineFeeds_.size() + 1);
     Parse();
     lineCount_ = lineCounter_;
     cursor_ = 0;

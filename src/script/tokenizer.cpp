@@ -7,7 +7,14 @@ namespace morv {
 
 Tokenizer::Tokenizer(std::string_view text) : Tokenizer(text, " \n\t\r") {}
 
-Tokenizer::Tokenizer(std::string_view text, std::string_view delimiters) : text_(text), delimiters_(delimiters) {}
+Tokenizer::Tokenizer(std::string_view text, std::string_view delimiters) : text_(text) {
+    setDelimiters(delimiters);
+}
+
+void Tokenizer::setDelimiters(std::string_view delimiters) {
+    delimiters_.reset();
+    for (char c : delimiters) delimiters_.set(static_cast<unsigned char>(c));
+}
 
 int Tokenizer::CountTokens() const {
     int count = 0;
@@ -46,7 +53,7 @@ std::optional<std::string> Tokenizer::NextToken() {
 }
 
 std::optional<std::string> Tokenizer::NextToken(std::string_view delimiters) {
-    delimiters_ = delimiters;
+    setDelimiters(delimiters);
     return NextToken();
 }
 

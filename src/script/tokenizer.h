@@ -1,5 +1,6 @@
 // The byte-string tokenizer every parser uses.
 #pragma once
+#include <bitset>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,10 +31,11 @@ public:
     size_t position() const { return position_; }
 
 private:
-    bool isDelimiter(char c) const { return delimiters_.find(c) != std::string::npos; }
+    bool isDelimiter(char c) const { return delimiters_[static_cast<unsigned char>(c)]; }
+    void setDelimiters(std::string_view delimiters);
 
     std::string text_;
-    std::string delimiters_;
+    std::bitset<256> delimiters_;  // by byte value: parsing tests every byte of a script
     size_t position_ = 0;
 };
 

@@ -298,6 +298,7 @@ public:
         if (!attached) owner_.overlay_.openColumn = -1;
     }
     bool menuBarAttached() const override { return owner_.overlay_.menuBar; }
+    bool menuOpen() const override { return owner_.overlay_.openColumn >= 0; }
     std::optional<MenuItem> trackPopup(PointerPosition at) override { return owner_.trackPopup(at); }
     void openDocument(const std::string& path) override {
         owner_.documentsOpened_.push_back(path);

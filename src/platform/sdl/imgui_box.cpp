@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "platform/sdl/imgui_glyphs.h"
+
 namespace morv {
 
 namespace {
@@ -21,7 +23,7 @@ void beginBox(const std::string& caption) {
     ImGui::SetNextWindowPos(ImVec2(io.DisplaySize.x * 0.5f, io.DisplaySize.y * 0.5f), ImGuiCond_Always,
                             ImVec2(0.5f, 0.5f));
     ImGui::SetNextWindowFocus();
-    std::string id = (caption.empty() ? std::string("MORV") : caption) + "###morv-box";
+    std::string id = (caption.empty() ? std::string("MORV") : withGlyphs(caption)) + "###morv-box";
     ImGui::Begin(id.c_str(), nullptr,
                  ImGuiWindowFlags_NoResize | ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoCollapse |
                      ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoSavedSettings);
@@ -32,7 +34,7 @@ float boxContentLimit() { return std::min(kMaxTextWidth, ImGui::GetIO().DisplayS
 float boxText(const std::string& text) {
     float wrap = boxContentLimit();
     ImGui::PushTextWrapPos(ImGui::GetCursorPosX() + wrap);
-    ImGui::TextUnformatted(text.c_str(), text.c_str() + text.size());
+    ImGui::TextUnformatted(withGlyphs(text).c_str(), text.c_str() + text.size());
     ImGui::PopTextWrapPos();
     ImGui::Spacing();
     return ImGui::CalcTextSize(text.c_str(), text.c_str() + text.size(), false, wrap).x;
@@ -43,10 +45,10 @@ void boxButtons(bool withCancel, float contentWidth, BoxInput& input) {
     const ImGuiStyle& style = ImGui::GetStyle();
     float rowWidth = withCancel ? kButtonWidth * 2 + style.ItemSpacing.x : kButtonWidth;
     if (contentWidth > rowWidth) ImGui::SetCursorPosX(ImGui::GetCursorPosX() + contentWidth - rowWidth);
-    input.okClicked = ImGui::Button(kOkLabel, ImVec2(kButtonWidth, 0));
+    input.okClicked = ImGui::Button(withGlyphs(kOkLabel), ImVec2(kButtonWidth, 0));
     if (withCancel) {
         ImGui::SameLine();
-        input.cancelClicked = ImGui::Button(kCancelLabel, ImVec2(kButtonWidth, 0));
+        input.cancelClicked = ImGui::Button(withGlyphs(kCancelLabel), ImVec2(kButtonWidth, 0));
     }
 }
 
@@ -56,7 +58,7 @@ void drawBoxView(const BoxView& box) {
     float width = 0.0f;
     if (box.kind == BoxKind::Input) {
         width = boxContentLimit();
-        std::string text = box.text;
+        std::string text = withGlyphs(box.text);
         ImGui::SetNextItemWidth(width);
         ImGui::InputText("##text", text.data(), text.size() + 1, ImGuiInputTextFlags_ReadOnly);
         ImGui::Spacing();

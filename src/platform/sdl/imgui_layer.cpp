@@ -26,8 +26,10 @@ ImGuiLayer::ImGuiLayer(SDL_Window* window, SDL_Renderer* renderer)
     io.LogFilename = nullptr;
     ImGui::StyleColorsLight();
     if (window_ != nullptr) ImGui_ImplSDL2_InitForSDLRenderer(window_);
-    loadFont();
-    renderer_->createFontTexture();
+    io.UserData = &glyphs_;
+    fontFile_ = koreanFontFile();
+    if (fontFile_.empty()) std::fprintf(stderr, "morv: no Korean font found; Hangul in boxes will not show\n");
+    buildFont();
 }
 
 ImGuiLayer::~ImGuiLayer() {
@@ -37,17 +39,18 @@ ImGuiLayer::~ImGuiLayer() {
     ImGui::DestroyContext(context_);
 }
 
-void ImGuiLayer::loadFont() {
-    ImGuiIO& io = ImGui::GetIO();
-    std::string file = koreanFontFile();
-    ImFont* font = nullptr;
-    if (!file.empty()) {
-        font = io.Fonts->AddFontFromFileTTF(file.c_str(), kFontPixels, nullptr, io.Fonts->GetGlyphRangesKorean());
+void ImGuiLayer::buildFont() {
+    ImFontAtlas& fonts = *ImGui::GetIO().Fonts;
+    fonts.Clear();
+    const ImWchar* ranges = glyphs_.takeRanges();
+    if (fontFile_.empty() || fonts.AddFontFromFileTTF(fontFile_.c_str(), kFontPixels, nullptr, ranges) == nullptr) {
+        fonts.AddFontDefault();
     }
-    if (font == nullptr) {
-        std::fprintf(stderr, "morv: no Korean font found; Hangul in boxes will not show\n");
-        io.Fonts->AddFontDefault();
-    }
+    fonts.Build();
+    renderer_->createFontTexture();
+    // The renderer's texture holds the pixels now; the next build reads the face again.
+    fonts.ClearInputData();
+    fonts.ClearTexData();
 }
 
 void ImGuiLayer::processEvent(const SDL_Event& event) {
@@ -57,6 +60,7 @@ void ImGuiLayer::processEvent(const SDL_Event& event) {
 
 void ImGuiLayer::beginFrame() {
     ImGui::SetCurrentContext(context_);
+    if (glyphs_.changed()) buildFont();
     if (window_ != nullptr) {
         ImGui_ImplSDL2_NewFrame();
     } else {

@@ -1,6 +1,9 @@
 // Dear ImGui over the game window.
 #pragma once
 #include <memory>
+#include <string>
+
+#include "platform/sdl/imgui_glyphs.h"
 
 struct ImGuiContext;
 struct SDL_Renderer;
@@ -25,17 +28,24 @@ public:
     ImGuiLayer& operator=(const ImGuiLayer&) = delete;
 
     void processEvent(const SDL_Event& event);
+    // Builds the font again first when a text drawn since needs more characters.
     void beginFrame();
     // Draws the frame's widgets into the renderer's back buffer; the caller presents.
     void endFrame();
+    // True when the frame just drawn showed characters the font lacked: the next frame
+    // shows them, so the caller draws it at once.
+    bool needsRedraw() const { return glyphs_.changed(); }
 
 private:
-    void loadFont();
+    // Builds the font with the characters in use and uploads it; only the texture stays in memory.
+    void buildFont();
 
     SDL_Window* window_;
     SDL_Renderer* sdlRenderer_;
     ImGuiContext* context_;
     std::unique_ptr<ImGuiSdlRenderer> renderer_;
+    std::string fontFile_;
+    FontGlyphs glyphs_;
 };
 
 }  // namespace morv

@@ -44,7 +44,7 @@ FrameImage ImGuiSnapshotPainter::paint(const FrameImage& frame, const OverlayVie
     {
         // A fresh context each time: nothing of an earlier snapshot (hover, sizes) carries over.
         ImGuiLayer layer(nullptr, renderer.get());
-        for (int i = 0; i < kSettlingFrames; ++i) {
+        for (int i = 0; i < kSettlingFrames || (layer.needsRedraw() && i < kSettlingFrames + 1); ++i) {
             SDL_SetRenderDrawColor(renderer.get(), 255, 255, 255, 255);
             SDL_RenderClear(renderer.get());
             SDL_RenderCopy(renderer.get(), picture.get(), nullptr, &place);

@@ -47,13 +47,13 @@ void runModal(SdlWindow& window, SdlDisplay& display, const std::function<bool(c
     SDL_Cursor* gameCursor = SDL_GetCursor();
     int cursorShown = SDL_ShowCursor(SDL_QUERY);
     bool done = false;
-    bool first = true;
+    bool drawAtOnce = true;
     while (!done) {
         ModalInput input;
         SDL_Event event;
         // The first pass draws at once; later ones wait for input or the caret's next blink.
-        bool waiting = first ? SDL_PollEvent(&event) != 0 : SDL_WaitEventTimeout(&event, kIdleWaitMs) != 0;
-        first = false;
+        bool waiting = drawAtOnce ? SDL_PollEvent(&event) != 0 : SDL_WaitEventTimeout(&event, kIdleWaitMs) != 0;
+        drawAtOnce = false;
         while (waiting) {
             noteInput(event, input, display);
             layer.processEvent(event);
@@ -65,6 +65,8 @@ void runModal(SdlWindow& window, SdlDisplay& display, const std::function<bool(c
         done = pass(input);
         layer.endFrame();
         SDL_RenderPresent(window.renderer());
+        // Characters first seen in this pass show in the next one, drawn without waiting.
+        drawAtOnce = layer.needsRedraw();
     }
     SDL_SetCursor(gameCursor);
     SDL_ShowCursor(cursorShown);

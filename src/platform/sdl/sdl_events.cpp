@@ -6,6 +6,7 @@
 #include "platform/sdl/imgui_layer.h"
 #include "platform/sdl/sdl_display.h"
 #include "platform/sdl/sdl_window.h"
+#include "platform/sdl/x11_window.h"
 
 namespace morv {
 
@@ -61,12 +62,19 @@ bool SdlEvents::pollPlatform(WindowEvent& event) {
     display_.showPendingFrame();
     SDL_Event sdl;
     while (SDL_PollEvent(&sdl) != 0) {
+        if (!destroyReported_ && windowDestroyedFromOutside(&sdl)) break;
         if (window_.exists() && window_.menuBarTop() > 0) window_.overlay().processEvent(sdl);
         if (forMenus(sdl, event)) {
             if (event.kind == WindowEvent::Kind::MenuBarMove) return true;
             continue;
         }
         if (translate(sdl, event)) return true;
+    }
+    if (!destroyReported_ && windowDestroyedFromOutside()) {
+        destroyReported_ = true;
+        event = WindowEvent{};
+        event.kind = WindowEvent::Kind::WindowDestroyed;
+        return true;
     }
     // The menus' clicks are seen by the ImGui frames drawn with each repaint.
     if (window_.wantsMenuFrames()) display_.repaint();

@@ -35,6 +35,7 @@ private:
     SdlWindow& window_;
     uint32_t mediaEventType_ = 0;
     bool altAlone_ = false;  // Alt is down and no other key came since
+    bool destroyReported_ = false;
 };
 
 }  // namespace morv

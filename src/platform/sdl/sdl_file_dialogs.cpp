@@ -11,6 +11,7 @@
 
 #include "platform/save_file_dialog.h"
 #include "platform/sdl/imgui_box.h"
+#include "platform/sdl/imgui_glyphs.h"
 #include "platform/sdl/modal_loop.h"
 #include "platform/sdl/sdl_message_boxes.h"
 #include "platform/sdl/sdl_window.h"
@@ -61,12 +62,12 @@ std::optional<int> SdlMessageBoxes::chooseSlot(const std::string& title) {
         ImGui::BeginChild("##slots", ImVec2(kListWidth * 0.5f, kListHeight), true);
         for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
             std::string label = "슬롯 " + std::to_string(slot);
-            if (ImGui::Selectable(label.c_str())) chosen = slot;
+            if (ImGui::Selectable(withGlyphs(label).c_str())) chosen = slot;
         }
         ImGui::EndChild();
         ImGui::Spacing();
         // Only a cancel button: a slot is chosen by clicking it.
-        input.cancelClicked = ImGui::Button("취소", ImVec2(80.0f, 0.0f));
+        input.cancelClicked = ImGui::Button(withGlyphs("취소"), ImVec2(80.0f, 0.0f));
         ImGui::End();
         return chosen.has_value() || input.cancelClicked || modal.cancel || modal.closeRequested;
     });
@@ -91,28 +92,29 @@ std::optional<std::string> SdlMessageBoxes::saveFileName(const std::string& defa
         runModal(window_, display_, [&](const ModalInput& modal) {
             window_.drawMenusStill();
             beginBox("다른 이름으로 저장");
-            ImGui::TextUnformatted(directory.string().c_str());
+            ImGui::TextUnformatted(withGlyphs(directory.string()).c_str());
             ImGui::BeginChild("##files", ImVec2(kListWidth, kListHeight), true);
             if (directory.has_parent_path() && directory != directory.root_path() && ImGui::Selectable("[..]")) {
                 directory = directory.parent_path();
                 relist = true;
             }
             for (const std::string& entry : listing.directories) {
-                if (ImGui::Selectable(("[" + entry + "]").c_str())) {
+                if (ImGui::Selectable(("[" + withGlyphs(entry) + "]").c_str())) {
                     directory /= entry;
                     relist = true;
                 }
             }
             for (const std::string& entry : listing.files) {
-                if (ImGui::Selectable(entry.c_str(), entry == name)) name = entry;
+                if (ImGui::Selectable(withGlyphs(entry).c_str(), entry == name)) name = entry;
             }
             ImGui::EndChild();
             ImGui::SetNextItemWidth(kListWidth);
+            withGlyphs(name);
             ImGui::InputText("##name", &name);
             ImGui::SetNextItemWidth(kListWidth);
-            if (ImGui::BeginCombo("##filter", filters[static_cast<size_t>(filterIndex)].label.c_str())) {
+            if (ImGui::BeginCombo("##filter", withGlyphs(filters[static_cast<size_t>(filterIndex)].label).c_str())) {
                 for (size_t i = 0; i < filters.size(); ++i) {
-                    if (ImGui::Selectable(filters[i].label.c_str(), static_cast<int>(i) == filterIndex)) {
+                    if (ImGui::Selectable(withGlyphs(filters[i].label).c_str(), static_cast<int>(i) == filterIndex)) {
                         filterIndex = static_cast<int>(i);
                         relist = true;
                     }

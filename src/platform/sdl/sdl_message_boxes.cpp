@@ -10,6 +10,7 @@
 
 #include "platform/box_answer.h"
 #include "platform/sdl/imgui_box.h"
+#include "platform/sdl/imgui_glyphs.h"
 #include "platform/sdl/modal_loop.h"
 #include "platform/sdl/sdl_window.h"
 
@@ -79,6 +80,7 @@ std::string SdlMessageBoxes::input(const std::string& title) {
         ImGui::SetNextItemWidth(width);
         // Escape makes the field throw its edit away; the box keeps what was typed.
         std::string typed = text;
+        withGlyphs(text);
         ImGui::InputText("##text", &text);
         if (input.escape || input.closeRequested) text = typed;
         ImGui::Spacing();

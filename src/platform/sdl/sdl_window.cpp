@@ -44,6 +44,7 @@ bool SdlWindow::create(int width, int height, const std::string& titleUtf8) {
         return false;
     }
     setUtf8Title(window_, titleUtf8);
+    watchForOutsideDestruction(window_);
     // Typed text is wanted only by input boxes; outside them an input method
     // must not take the game's keys.
     SDL_StopTextInput();

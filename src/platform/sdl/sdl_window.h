@@ -33,6 +33,7 @@ public:
     void setMenuRefresh(std::function<MenuStates()> refresh) override { refresh_ = std::move(refresh); }
     void setMenuBarAttached(bool attached) override;
     bool menuBarAttached() const override { return menus_.menuBar; }
+    bool menuOpen() const override { return menus_.openColumn >= 0; }
     std::optional<MenuItem> trackPopup(PointerPosition at) override;
     void openDocument(const std::string& path) override;
 
