@@ -176,5 +176,36 @@ TEST(RippleFrameTest, BlendsEachChannelByTheWeights) {
     EXPECT_EQ(blend16(0xFFFF, 0x0000, {0, 256}), 0);
 }
 
+// The displaced sample's offset is v * d / d2 truncated; the quick division must
+// agree with the integer one everywhere the disk can reach (|v| < 2^31, |d| <= 1023,
+// d2 < 2^21), above all next to exact multiples and at the extremes.
+TEST(RippleFrameTest, QuickDivisionAgreesWithIntegerDivision) {
+    auto check = [](int64_t a, int64_t b) {
+        ASSERT_EQ(dividedTowardZero(a, b, 1.0 / static_cast<double>(b)), a / b) << a << " / " << b;
+    };
+    const int64_t big = (int64_t{1} << 31) * 1023;
+    for (int64_t b : {int64_t{3}, int64_t{4}, int64_t{7}, int64_t{1000003}, int64_t{2093058}, (int64_t{1} << 21) - 1}) {
+        for (int64_t q : {int64_t{0}, int64_t{1}, int64_t{12345}, big / b}) {
+            for (int64_t step : {int64_t{-1}, int64_t{0}, int64_t{1}}) {
+                const int64_t a = q * b + step;
+                if (a > big || a < -big) continue;
+                check(a, b);
+                check(-a, b);
+            }
+        }
+        check(big, b);
+        check(-big, b);
+    }
+    uint64_t seed = 88172645463325252ull;
+    for (int i = 0; i < 200000; ++i) {
+        seed ^= seed << 13;
+        seed ^= seed >> 7;
+        seed ^= seed << 17;
+        const int64_t b = 3 + static_cast<int64_t>(seed % (int64_t{1} << 21));
+        const int64_t a = static_cast<int64_t>((seed >> 11) % static_cast<uint64_t>(2 * big + 1)) - big;
+        check(a, b);
+    }
+}
+
 }  // namespace
 }  // namespace morv::ripple

@@ -59,6 +59,30 @@ TEST_P(EffectsReferenceTest, MosaicFramesMatchTheBlockRules) {
     }
 }
 
+// White is the largest sum a block can have: the packed channel sums of large
+// blocks must not run into one another.
+TEST_P(EffectsReferenceTest, WhiteMosaicBlocksOfEverySizeKeepTheirChannelsApart) {
+    const int w = 600, h = 300;
+    const uint32_t white = GetParam() == 16 ? 0xFFFF : 0xFFFFFF;
+    auto scene = randomSurface(w, h, 6), stage = randomSurface(w, h, 7), frame = randomSurface(w, h, 8);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) setPixel(*stage, x, y, white);
+    for (int f = 9; f <= 16; ++f) {
+        SCOPED_TRACE(f);
+        mosaicFrame(*frame, *scene, *stage, f);
+        const int size = 1 << (17 - f);
+        for (int by = 0; by < h; by += size) {
+            for (int bx = 0; bx < w; bx += size) {
+                const auto covered = static_cast<uint32_t>((std::min(bx + size, w) - bx) * (std::min(by + size, h) - by));
+                std::array<uint32_t, 3> expected = channels(white);
+                for (auto& v : expected) v = v * covered / static_cast<uint32_t>(size * size);
+                ASSERT_EQ(pixelAt(*frame, bx, by), pixel(expected)) << bx << "," << by;
+                ASSERT_EQ(pixelAt(*frame, std::min(bx + size, w) - 1, std::min(by + size, h) - 1), pixel(expected));
+            }
+        }
+    }
+}
+
 TEST_P(EffectsReferenceTest, RotatedFramesMatchTheSamplingRule) {
     for (auto [w, h] : {std::pair{23, 17}, {17, 24}, {64, 41}}) {
         auto scene = randomSurface(w, h, 4), frame = randomSurface(w, h, 5);

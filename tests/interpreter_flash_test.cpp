@@ -56,9 +56,9 @@ TEST_F(FlashCommand, DrawsIntoItsRectangleAndGivesTheSceneBack) {
     start();
     ASSERT_TRUE(tickUntil([this] { return state() == EngineState::kFlash; }));
     runner_->Tick();
-    const FrameImage& frame = platform_->frame();
-    ASSERT_EQ(frame.width, 64);
-    auto red = [&frame](int x, int y) {
+    ASSERT_EQ(platform_->frame().width, 64);
+    auto red = [this](int x, int y) {
+        const FrameImage& frame = platform_->frame();
         const uint8_t* p = &frame.rgb[(static_cast<size_t>(y) * frame.width + x) * 3];
         return p[0] == 255 && p[1] == 0 && p[2] == 0;
     };

@@ -15,6 +15,11 @@ namespace {
 class QueuedEvents : public EventSource {
 public:
     std::deque<WindowEvent> input;
+    int waits = 0;
+    void waitForEvent(uint32_t ms) override {
+        EXPECT_EQ(ms, MainLoop::kIdleTurnMs);
+        ++waits;
+    }
 
 protected:
     bool pollPlatform(WindowEvent& event) override {
@@ -36,7 +41,9 @@ public:
         return ++count_ >= costs_.size();
     }
     bool busy() const override { return busy_; }
+    bool waitsForInput() const override { return waiting; }
     std::vector<uint64_t> starts;
+    bool waiting = false;
 
 private:
     VirtualClock& clock_;
@@ -90,6 +97,20 @@ TEST(MainLoop, ABusyEngineIsNeverPaced) {
     ScriptedEngine engine(run.clock, {0, 0, 0, 0, 0}, true);
     run.run(engine);
     EXPECT_LE(engine.starts.back() - engine.starts.front(), 20u);
+}
+
+// A busy engine that only waits for the player lets the platform wait for input
+// after each turn; one that works, or an idle one (paced by the clock), does not.
+TEST(MainLoop, ABusyEngineWaitingForThePlayerLetsThePlatformWait) {
+    for (bool busy : {true, false}) {
+        for (bool waiting : {true, false}) {
+            LoopRun run;
+            ScriptedEngine engine(run.clock, {0, 0, 0}, busy);
+            engine.waiting = waiting;
+            run.run(engine);
+            EXPECT_EQ(run.events.waits, busy && waiting ? 3 : 0) << busy << waiting;
+        }
+    }
 }
 
 TEST(MainLoop, EventsComeBeforeTicksAndTheEndClosesTheWindow) {

@@ -46,6 +46,54 @@ TEST(FrameMailbox, KeepsOnlyTheNewestFrameAndHandsItOverOnce) {
     EXPECT_EQ(frame.width, 2);  // a failed take leaves the last frame alone
 }
 
+// Frames whose changed rows alone are copied, whether the frame handed over
+// before went out whole (by swapping storage) or row by row: the taker always ends
+// up with the whole newest frame and learns which rows changed.
+TEST(FrameMailbox, ChangedRowsKeepTheTakersFrameWhole) {
+    constexpr int kWidth = 3, kHeight = 5;
+    std::vector<uint32_t> pixels(kWidth * kHeight);
+    auto paint = [&](int top, int bottom, uint32_t value) {
+        for (int y = top; y < bottom; ++y)
+            for (int x = 0; x < kWidth; ++x) pixels[static_cast<size_t>(y * kWidth + x)] = value + static_cast<uint32_t>(y);
+    };
+    auto taken = [&](const FrameCopy& frame) {
+        const auto* p = reinterpret_cast<const uint32_t*>(frame.pixels.data());
+        return std::vector<uint32_t>(p, p + kWidth * kHeight);
+    };
+    FrameMailbox box;
+    FrameCopy frame;
+    paint(0, kHeight, 100);
+    box.put(pixels.data(), kWidth * 4, kWidth, kHeight, PixelFormat::Xrgb8888);
+    EXPECT_EQ(box.take(frame), (RowSpan{0, kHeight}));
+    EXPECT_EQ(taken(frame), pixels);
+
+    // After a whole frame the mailbox's own copy is stale, yet only rows 1 to 2 changed.
+    paint(1, 3, 200);
+    box.putRows(pixels.data(), kWidth * 4, kWidth, kHeight, PixelFormat::Xrgb8888, 1, 3);
+    EXPECT_EQ(box.take(frame), (RowSpan{1, 3}));
+    EXPECT_EQ(taken(frame), pixels);
+
+    // Two puts before a take: the taker hears of both changes.
+    paint(4, 5, 300);
+    box.putRows(pixels.data(), kWidth * 4, kWidth, kHeight, PixelFormat::Xrgb8888, 4, 5);
+    paint(0, 1, 400);
+    box.putRows(pixels.data(), kWidth * 4, kWidth, kHeight, PixelFormat::Xrgb8888, 0, 1);
+    EXPECT_EQ(box.take(frame), (RowSpan{0, 5}));
+    EXPECT_EQ(taken(frame), pixels);
+
+    paint(2, 3, 500);
+    box.putRows(pixels.data(), kWidth * 4, kWidth, kHeight, PixelFormat::Xrgb8888, 2, 3);
+    EXPECT_EQ(box.take(frame), (RowSpan{2, 3}));
+    EXPECT_EQ(taken(frame), pixels);
+
+    // A frame of another size is whole, whatever rows were named.
+    std::vector<uint32_t> wide(8 * 2, 7);
+    box.putRows(wide.data(), 8 * 4, 8, 2, PixelFormat::Xrgb8888, 1, 2);
+    EXPECT_EQ(box.take(frame), (RowSpan{0, 2}));
+    EXPECT_EQ(frame.width, 8);
+    EXPECT_EQ(reinterpret_cast<const uint32_t*>(frame.pixels.data())[0], 7u);
+}
+
 TEST(FrameMailbox, IgnoresEmptyFrames) {
     FrameMailbox box;
     uint32_t pixel = 0;

@@ -43,6 +43,7 @@ public:
     RunnerTurns(ScenarioRunner& runner, const WindowSystem& window) : runner_(runner), window_(window) {}
     bool Tick() override { return !window_.menuOpen() && runner_.Tick(); }
     bool busy() const override { return !window_.menuOpen() && runner_.busy(); }
+    bool waitsForInput() const override { return runner_.waitsForInput(); }
 
 private:
     ScenarioRunner& runner_;

@@ -24,7 +24,10 @@ int MainLoop::run(LoopEngine& engine) {
             close.kind = WindowEvent::Kind::CloseWindow;
             events_.post(close);
         }
-        if (engine.busy()) continue;
+        if (engine.busy()) {
+            if (engine.waitsForInput()) events_.waitForEvent(kIdleTurnMs);
+            continue;
+        }
         uint32_t now = clock_.ticks();
         uint32_t elapsed = now - last;  // wraps correctly with the 32-bit counter
         uint32_t rest = elapsed < kIdleTurnMs ? kIdleTurnMs - elapsed : 0;

@@ -17,6 +17,9 @@ public:
     virtual bool Tick() = 0;
     // While set the loop does not pace itself.
     virtual bool busy() const = 0;
+    // True while a busy engine only waits for the player: between its turns the
+    // loop lets the platform wait for input instead of spinning.
+    virtual bool waitsForInput() const { return false; }
 };
 
 // The single-threaded main loop: a waiting event is always handled first; with

@@ -35,20 +35,23 @@ MORV_PIXEL_LOOP void crossfade565(const PixelRows& out, const PixelRows& oldRows
     }
 }
 
-// Byte by byte: blue, green and red are weighed alike; the spare byte is then cleared.
-MORV_PIXEL_LOOP void crossfade8888(const PixelRows& out, const PixelRows& oldRows, const PixelRows& newRows, int width, int height,
-                   uint16_t weight) {
-    const uint16_t oldWeight = static_cast<uint16_t>(32 - weight);
-    const int bytes = 4 * width;
+// Blue, green and red are weighed alike, (v x weight) >> 5 per channel: red and
+// blue share one product (each field stays below 2^13, so neither reaches the
+// other), green has its own, and the masks drop the bits shifted in from the next
+// field and the spare byte.
+MORV_PIXEL_LOOP void crossfade8888(const PixelRows& out, const PixelRows& oldRows, const PixelRows& newRows, int width,
+                                   int height, uint16_t weight) {
+    constexpr uint32_t kRedBlue = 0xFF00FF, kGreen = 0xFF00;
+    const uint32_t newWeight = weight;
+    const uint32_t oldWeight = 32u - weight;
+    const auto part = [](uint32_t p, uint32_t w) {
+        return (((p & kRedBlue) * w >> 5) & kRedBlue) | (((p & kGreen) * w >> 5) & kGreen);
+    };
     for (int y = 0; y < height; ++y) {
-        const uint8_t* a = oldRows.row(y);
-        const uint8_t* b = newRows.row(y);
-        uint8_t* o = out.row(y);
-        for (int i = 0; i < bytes; ++i) {
-            o[i] = static_cast<uint8_t>(((a[i] * oldWeight) >> 5) + ((b[i] * weight) >> 5));
-        }
-        uint32_t* pixels = out.rowAs<uint32_t>(y);
-        for (int x = 0; x < width; ++x) pixels[x] &= 0xFFFFFF;
+        const uint32_t* a = oldRows.rowAs<const uint32_t>(y);
+        const uint32_t* b = newRows.rowAs<const uint32_t>(y);
+        uint32_t* o = out.rowAs<uint32_t>(y);
+        for (int x = 0; x < width; ++x) o[x] = part(a[x], oldWeight) + part(b[x], newWeight);
     }
 }
 

@@ -22,6 +22,13 @@ struct Rect {
         return {std::max(left, other.left), std::max(top, other.top), std::min(right, other.right),
                 std::min(bottom, other.bottom)};
     }
+    // The smallest rectangle holding both; an empty one adds nothing.
+    Rect united(const Rect& other) const {
+        if (other.empty()) return *this;
+        if (empty()) return other;
+        return {std::min(left, other.left), std::min(top, other.top), std::max(right, other.right),
+                std::max(bottom, other.bottom)};
+    }
     bool operator==(const Rect&) const = default;
 };
 

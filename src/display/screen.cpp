@@ -142,8 +142,13 @@ EffectCanvas Screen::workerCanvas() {
 
 void Screen::showWorkerFrame() {
     if (!platform_.display().presentsFromAnyThread()) workerTurns_.grant(effectBusy_);
-    if (!workerFrames_.take(workerFrame_)) return;
-    if (effectBusy_.load(std::memory_order_acquire) == 0) return;
+    const bool taken = static_cast<bool>(workerFrames_.take(workerFrame_));
+    if (effectBusy_.load(std::memory_order_acquire) == 0) {
+        // The worker is done with the frame: the next presentation shows its final picture whole.
+        markAllDirty();
+        return;
+    }
+    if (!taken) return;
     platform_.display().present(workerFrame_.pixels.data(), workerFrame_.pitch(), workerFrame_.width,
                                 workerFrame_.height, workerFrame_.format);
 }
@@ -168,12 +173,18 @@ void Screen::updatePresentRect(bool windowHasMenuBar) {
 }
 
 void Screen::present() {
-    const Surface& frame = surface(SurfaceRole::FrameSurface);
+    Surface& frame = surface(SurfaceRole::FrameSurface);
     if (!frame.valid()) return;
-    platform_.display().present(frame.row(0), frame.pitch(), frame.width(), frame.height(), format_);
+    const Rect changed = frame.takeChanged();
+    if (changed.empty()) return;
+    platform_.display().presentRows(frame.row(0), frame.pitch(), frame.width(), frame.height(), format_, changed.top,
+                                    changed.bottom);
 }
 
-void Screen::restore() { present(); }
+void Screen::restore() {
+    markAllDirty();
+    present();
+}
 
 void Screen::destroy(bool keepSurfaces) {
     if (!keepSurfaces) releaseSurfaces();

@@ -63,9 +63,17 @@ public:
     int toggleDisplayMode();
     // Recomputes where the frame goes after the window moved or its menu bar changed.
     void updatePresentRect(bool windowHasMenuBar);
-    // Shows FrameSurface.
+    // Shows what changed on FrameSurface since the last presentation (rows of it,
+    // to displays that keep a copy); nothing at all when nothing changed.
     void present();
-    // Shows the frame again after the platform lost the display.
+    // Drawing on FrameSurface through its own operations marks what it touched;
+    // whatever writes the frame's rows directly (a plug-in, a movie) marks the part
+    // it changed, and the next present shows it.
+    void markDirty(const Rect& rect) { surface(SurfaceRole::FrameSurface).markChanged(rect); }
+    void markAllDirty() { surface(SurfaceRole::FrameSurface).markAllChanged(); }
+    // The part of the frame the next present shows.
+    Rect dirtyRect() const { return surface(SurfaceRole::FrameSurface).changed(); }
+    // Shows the whole frame again after the platform lost the display.
     void restore();
     // Releases the surfaces (unless keepSurfaces) and the display connection.
     void destroy(bool keepSurfaces);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <new>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "display/image_source.h"
@@ -127,6 +128,7 @@ int Surface::create(int width, int height) {
     width_ = width;
     height_ = height;
     pitch_ = static_cast<int>(pitch);
+    markAllChanged();
     return kOk;
 }
 
@@ -176,6 +178,7 @@ int Surface::loadImage(std::string_view name) {
 }
 
 void Surface::stretchImage(const DecodedImage& image) {
+    markAllChanged();
     if (format_ == PixelFormat::Rgb565) {
         stretchImageRows<uint16_t>(image, *this);
     } else {
@@ -193,6 +196,7 @@ int Surface::fillRect(const Rect& rect, uint32_t screenColor) {
     } else {
         fillRows<uint32_t>(*this, rect, screenColor & 0xFFFFFF);
     }
+    markChanged(rect);
     return kOk;
 }
 
@@ -212,6 +216,7 @@ int Surface::setColorKey(int64_t value) {
 
 void Surface::blit(const Surface& source, const Rect& sourceRect, const Rect& destRect, bool keyed) {
     keyed = keyed && source.hasColorKey_;
+    markChanged(destRect);
     if (format_ == PixelFormat::Rgb565) {
         blitRows<uint16_t>(source, sourceRect, *this, destRect, keyed, source.colorKey_, 0xFFFF);
     } else {
@@ -254,7 +259,12 @@ int Surface::stretchInto(const Rect& rect, const Surface& source) {
 
 PixelRows Surface::lock() {
     if (!valid()) return {};
+    markAllChanged();
     return {pixels_.get(), pitch_, width_, height_, format_};
 }
+
+void Surface::markChanged(const Rect& rect) { changed_ = changed_.united(rect.intersected(bounds())); }
+
+Rect Surface::takeChanged() { return std::exchange(changed_, Rect{}); }
 
 }  // namespace morv

@@ -87,7 +87,8 @@ public:
     int drawWithMask(int x, int y, const Surface& source, std::string_view fileName, const Rect* clip,
                      bool usePngAlpha, int percent);
 
-    // Raw rows for direct pixel work; empty when the surface has no storage.
+    // Raw rows for direct pixel work; empty when the surface has no storage. The
+    // whole surface counts as changed, since raw rows may be written anywhere.
     PixelRows lock();
     // Surfaces live in system memory and never move, so there is nothing to release.
     void unlock() {}
@@ -106,7 +107,17 @@ public:
     Rect bounds() const { return {0, 0, width_, height_}; }
 
     const uint8_t* row(int y) const { return pixels_.get() + static_cast<ptrdiff_t>(y) * pitch_; }
+    // Writing through row() is not tracked: the writer marks what it changed.
     uint8_t* row(int y) { return pixels_.get() + static_cast<ptrdiff_t>(y) * pitch_; }
+
+    // The part changed since the last takeChanged(): every operation above that
+    // draws adds the rectangle it drew into.
+    const Rect& changed() const { return changed_; }
+    // Adds a rectangle (cut to the surface) to the changed part.
+    void markChanged(const Rect& rect);
+    void markAllChanged() { changed_ = bounds(); }
+    // The changed part, which is empty afterwards.
+    Rect takeChanged();
 
 private:
     int decodeInto(std::string_view name, DecodedImage& image, OnFailure onFailure);
@@ -123,6 +134,7 @@ private:
     bool hasColorKey_ = false;
     uint32_t colorKey_ = 0;
     bool fromPng_ = false;
+    Rect changed_;
 };
 
 }  // namespace morv

@@ -39,6 +39,7 @@ int Surface::drawWithMask(int x, int y, const Surface& source, std::string_view 
                                              source.height_);
     }
 
+    markChanged(dest);
     const int bytes = bytesPerPixel(format_);
     const int sx = dest.left - x;
     const int sy = dest.top - y;

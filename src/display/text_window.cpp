@@ -1,6 +1,8 @@
 // Drawing the text window, its carets and its background.
 #include "display/text_window.h"
 
+#include <utility>
+
 #include "display/window_blend.h"
 #include "platform/cp949.h"
 #include "platform/message_boxes.h"
@@ -118,10 +120,7 @@ void TextWindow::caretTick(WindowCanvas& canvas, bool keepDrawing, bool pageWait
                            uint32_t now) {
     if (now - lastCaretToggle_ > kCaretBlinkMs) {
         if (caretShown_) {
-            if (!keepDrawing) {
-                compose(canvas, false, false);
-                canvas.frame.drawAt(0, 0, canvas.textLayer);
-            }
+            if (!keepDrawing) hideCaret(canvas);
             caretShown_ = false;
         } else {
             if (!keepDrawing) drawCaret(canvas, pageWait, anchor);
@@ -132,11 +131,25 @@ void TextWindow::caretTick(WindowCanvas& canvas, bool keepDrawing, bool pageWait
     if (keepDrawing && caretShown_) drawCaret(canvas, pageWait, anchor);
 }
 
+void TextWindow::hideCaret(WindowCanvas& canvas) {
+    const Rect place = std::exchange(caretPlace_, Rect{}).intersected(canvas.frame.bounds());
+    if (canvas.sceneChanged) {
+        compose(canvas, false, false);
+        canvas.frame.drawAt(0, 0, canvas.textLayer);
+        return;
+    }
+    // The window and its text as they are under the caret: only the caret's place changes.
+    if (place.empty()) return;
+    canvas.frame.copyRect(canvas.window, place, place, false);
+    canvas.frame.copyRect(canvas.textLayer, place, place, true);
+}
+
 void TextWindow::drawCaret(WindowCanvas& canvas, bool pageWait, const CaretAnchor& anchor) {
     const Surface& caret = pageWait ? canvas.pageCaret : canvas.caret;
     const std::string& file = pageWait ? config_.pageCaretFile : config_.caretFile;
     int x = rect_.left + anchor.cursorX + 5 + anchor.fontWidth;
     int y = rect_.top + anchor.cursorY - anchor.fontHeight;
+    caretPlace_ = caretPlace_.united({x, y, x + caret.width(), y + caret.height()});
     if (isPngName(file))
         canvas.frame.drawWithMask(x, y, caret, file, nullptr, true, 100);
     else

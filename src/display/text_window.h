@@ -81,6 +81,8 @@ private:
     void drawFrame(WindowCanvas& canvas, Surface& target);
     void drawSkin(WindowCanvas& canvas, Surface& target);
     void drawCaret(WindowCanvas& canvas, bool pageWait, const CaretAnchor& anchor);
+    // Puts back what the caret covered.
+    void hideCaret(WindowCanvas& canvas);
 
     const GameConfig& config_;
     const int depth_;
@@ -94,6 +96,8 @@ private:
     bool fullScreenText_ = false;
     bool caretShown_ = false;
     uint32_t lastCaretToggle_ = 0;
+    // Where carets were drawn since the last hiding, the place that hiding puts back.
+    Rect caretPlace_;
 };
 
 }  // namespace morv

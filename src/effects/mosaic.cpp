@@ -15,8 +15,8 @@ constexpr int kGrowingFrames = 8;
 
 // Channel sums are kept packed in one integer, each channel with room above it.
 // 565: the pixel spread over a word as 00000GGGGGG00000RRRRR000000BBBBB, room
-// for sums of 32 pixels. 8888: blue, green and red 21 bits apart in 64 bits,
-// room for sums of 8192 pixels.
+// for sums of 32 pixels. 8888: blue and red in 16-bit fields of the low half,
+// green in the high half, room for sums of 256 pixels.
 struct Rgb565 {
     using Pixel = uint16_t;
     using Sum = uint32_t;
@@ -27,6 +27,11 @@ struct Rgb565 {
     static uint32_t greenSum(Sum s) { return s >> 21; }
     static uint32_t blueSum(Sum s) { return s & 0x7FF; }
     static Pixel make(uint32_t r, uint32_t g, uint32_t b) { return static_cast<Pixel>(r << 11 | g << 5 | b); }
+    static Sum sumOf(const Pixel* row, int from, int to) {
+        Sum sum = 0;
+        for (int x = from; x < to; ++x) sum += spread(row[x]);
+        return sum;
+    }
     // A quarter of the sum of four pixels, channel by channel.
     static Pixel quarter(Pixel a, Pixel b, Pixel c, Pixel d) {
         return fold((spread(a) + spread(b) + spread(c) + spread(d)) >> 2);
@@ -37,23 +42,30 @@ struct Rgb565 {
 struct Xrgb8888 {
     using Pixel = uint32_t;
     using Sum = uint64_t;
-    static Sum spread(Pixel p) {
-        return (p & 0xFF) | uint64_t{(p >> 8) & 0xFF} << 21 | uint64_t{(p >> 16) & 0xFF} << 42;
-    }
+    static Sum spread(Pixel p) { return (p & 0xFF00FF) | uint64_t{p & 0xFF00} << 24; }
     static Pixel fold(Sum s) {
-        return static_cast<Pixel>((s & 0xFF) | ((s >> 21) & 0xFF) << 8 | ((s >> 42) & 0xFF) << 16);
+        return static_cast<Pixel>((s & 0xFF) | ((s >> 16) & 0xFF) << 16 | ((s >> 32) & 0xFF) << 8);
     }
-    static uint32_t redSum(Sum s) { return static_cast<uint32_t>(s >> 42); }
-    static uint32_t greenSum(Sum s) { return static_cast<uint32_t>((s >> 21) & 0x1FFFFF); }
-    static uint32_t blueSum(Sum s) { return static_cast<uint32_t>(s & 0x1FFFFF); }
+    static uint32_t redSum(Sum s) { return static_cast<uint32_t>((s >> 16) & 0xFFFF); }
+    static uint32_t greenSum(Sum s) { return static_cast<uint32_t>(s >> 32); }
+    static uint32_t blueSum(Sum s) { return static_cast<uint32_t>(s & 0xFFFF); }
     static Pixel make(uint32_t r, uint32_t g, uint32_t b) { return r << 16 | g << 8 | b; }
+    // The two halves of the packed sum added apart, in 32-bit lanes.
+    static Sum sumOf(const Pixel* row, int from, int to) {
+        uint32_t redBlue = 0, green = 0;
+        for (int x = from; x < to; ++x) {
+            redBlue += row[x] & 0xFF00FF;
+            green += row[x] & 0xFF00;
+        }
+        return redBlue | Sum{green} << 24;
+    }
     // Four pixels fit in 32 bits with red and blue summed together, green apart.
     static Pixel quarter(Pixel a, Pixel b, Pixel c, Pixel d) {
         const uint32_t redBlue = (a & 0xFF00FF) + (b & 0xFF00FF) + (c & 0xFF00FF) + (d & 0xFF00FF);
         const uint32_t green = (a & 0xFF00) + (b & 0xFF00) + (c & 0xFF00) + (d & 0xFF00);
         return ((redBlue >> 2) & 0xFF00FF) | ((green >> 2) & 0xFF00);
     }
-    static constexpr int kLargestPackedSum = 8192;
+    static constexpr int kLargestPackedSum = 256;
 };
 
 // Paints rows [top, bottom) with one color per block of 2^shift columns: the
@@ -117,11 +129,8 @@ template <typename Format>
                 const int right = std::min(left + size, w);
                 for (int from = left; from < right; from += piece) {
                     const int to = std::min(from + piece, right);
-                    typename Format::Sum sum = 0;
-                    for (int x = from; x < to; ++x) sum += Format::spread(row[x]);
-                    if (next) {
-                        for (int x = from; x < to; ++x) sum += Format::spread(next[x]);
-                    }
+                    typename Format::Sum sum = Format::sumOf(row, from, to);
+                    if (next) sum += Format::sumOf(next, from, to);
                     red[block] += Format::redSum(sum);
                     green[block] += Format::greenSum(sum);
                     blue[block] += Format::blueSum(sum);
@@ -151,10 +160,7 @@ template <typename Format>
         const Pixel* lower = in.rowAs<const Pixel>(y2);
         return Format::quarter(upper[left], upper[x2], lower[left], lower[x2]);
     }
-    for (int y = top; y < bottom; ++y) {
-        const Pixel* row = in.rowAs<const Pixel>(y);
-        for (int x = left; x < right; ++x) sum += Format::spread(row[x]);
-    }
+    for (int y = top; y < bottom; ++y) sum += Format::sumOf(in.rowAs<const Pixel>(y), left, right);
     return Format::fold(sum >> (2 * shift));
 }
 

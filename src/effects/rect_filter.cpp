@@ -33,6 +33,7 @@ uint32_t blend8888(uint32_t p, uint32_t term) { return ((p >> 1) & 0x7F7F7F) + t
 
 template <typename Pixel, typename Op>
 void eachPixel(Surface& surface, int left, int top, int right, int bottom, Op op) {
+    surface.markChanged({left, top, right + 1, bottom + 1});
     for (int y = top; y <= bottom; ++y) {
         Pixel* row = reinterpret_cast<Pixel*>(surface.row(y));
         for (int x = left; x <= right; ++x) row[x] = op(row[x]);

@@ -39,6 +39,7 @@ void stretchRows(Surface& frame, const Surface& picture, const Rect& r) {
     }
     constexpr int kLongRun = 16;
     const bool longRuns = static_cast<int64_t>(runs.size()) * kLongRun <= dw;
+    frame.markChanged(r);
     for (int y = 0; y < dh; ++y) {
         const Pixel* in = reinterpret_cast<const Pixel*>(picture.row(static_cast<int>(y * sh / dh)));
         Pixel* out = reinterpret_cast<Pixel*>(frame.row(r.top + y)) + r.left;

@@ -7,27 +7,9 @@
 
 namespace morv::ripple {
 
-uint32_t blend32(uint32_t o, uint32_t n, BlendWeights w) {
-    const uint32_t wo = static_cast<uint32_t>(w.oldWeight);
-    const uint32_t wn = static_cast<uint32_t>(w.newWeight);
-    const uint32_t blue = ((o & 0xFF) * wo + (n & 0xFF) * wn) >> 8;
-    const uint32_t green = (((o >> 8) & 0xFF) * wo + ((n >> 8) & 0xFF) * wn) >> 8;
-    const uint32_t red = (((o >> 16) & 0xFF) * wo + ((n >> 16) & 0xFF) * wn) >> 8;
-    return (red << 16) | (green << 8) | blue;
-}
-
-uint16_t blend16(uint16_t o, uint16_t n, BlendWeights w) {
-    const uint32_t wo = static_cast<uint32_t>(w.oldWeight);
-    const uint32_t wn = static_cast<uint32_t>(w.newWeight);
-    const uint32_t blue = ((o & 0x1Fu) * wo + (n & 0x1Fu) * wn) >> 8;
-    const uint32_t green = (((o >> 5) & 0x3Fu) * wo + ((n >> 5) & 0x3Fu) * wn) >> 8;
-    const uint32_t red = (((o >> 11) & 0x1Fu) * wo + ((n >> 11) & 0x1Fu) * wn) >> 8;
-    return static_cast<uint16_t>((red << 11) | (green << 5) | blue);
-}
-
 namespace {
 
-template <typename Pixel, Pixel (*Blend)(Pixel, Pixel, BlendWeights)>
+template <typename Pixel>
 void drawDisk(const RippleCanvas& c, const RippleSettings& s, const DisplacementTables& tables, BlendWeights w) {
     const int64_t radius = s.radius;
     const int64_t cx = s.centreX;
@@ -45,16 +27,21 @@ void drawDisk(const RippleCanvas& c, const RippleSettings& s, const Displacement
         for (int64_t dx = firstDx; dx < endDx; ++dx) {
             const int64_t d2 = dx * dx + dy * dy + 3;
             const int64_t v = tables.at(d2);
+            const double inverse = 1.0 / static_cast<double>(d2);
             // Division truncates toward zero; the shift rounds toward minus infinity.
-            const int64_t sx = cx + dx + ((v * dx) / d2 >> 2);
-            const int64_t sy = cy + dy + ((v * dy) / d2 >> 2);
+            const int64_t sx = cx + dx + (dividedTowardZero(v * dx, d2, inverse) >> 2);
+            const int64_t sy = cy + dy + (dividedTowardZero(v * dy, d2, inverse) >> 2);
             if (sx < 0 || sx >= width || sy < 0 || sy >= height) continue;
             const ptrdiff_t at = sy * c.pitch + sx * static_cast<ptrdiff_t>(sizeof(Pixel));
             Pixel oldPixel;
             Pixel newPixel;
             std::memcpy(&oldPixel, c.scene + at, sizeof(Pixel));
             std::memcpy(&newPixel, c.stage + at, sizeof(Pixel));
-            out[cx + dx] = Blend(oldPixel, newPixel, w);
+            if constexpr (sizeof(Pixel) == 2) {
+                out[cx + dx] = blend16(oldPixel, newPixel, w);
+            } else {
+                out[cx + dx] = blend32(oldPixel, newPixel, w);
+            }
         }
     }
 }
@@ -64,9 +51,9 @@ void drawDisk(const RippleCanvas& c, const RippleSettings& s, const Displacement
 void drawRippleFrame(const RippleCanvas& canvas, const RippleSettings& settings, const DisplacementTables& tables,
                      BlendWeights weights) {
     if (canvas.sixteenBit) {
-        drawDisk<uint16_t, blend16>(canvas, settings, tables, weights);
+        drawDisk<uint16_t>(canvas, settings, tables, weights);
     } else {
-        drawDisk<uint32_t, blend32>(canvas, settings, tables, weights);
+        drawDisk<uint32_t>(canvas, settings, tables, weights);
     }
 }
 

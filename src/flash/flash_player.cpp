@@ -66,6 +66,7 @@ void FlashPlayer::drawStage() {
 void FlashPlayer::copyInto(Surface& target) const {
     const Rect visible = rect_.intersected(target.bounds());
     if (visible.empty()) return;
+    target.markChanged(visible);
     const unsigned char* data = cairo_image_surface_get_data(canvas_);
     const int stride = cairo_image_surface_get_stride(canvas_);
     for (int y = visible.top; y < visible.bottom; ++y) {

@@ -88,6 +88,9 @@ public:
 
     // While set, the main loop does not pace itself.
     bool busy() const { return status_.run; }
+    // True in the states whose ticks only wait for the player (menus, the review,
+    // a gallery picture, choices) while no plug-in animation runs.
+    bool waitsForInput() const;
     // True when the engine waits for the player and nothing runs by itself.
     bool idle() const;
 

@@ -74,6 +74,21 @@ bool ScenarioRunner::Tick() {
     }
 }
 
+bool ScenarioRunner::waitsForInput() const {
+    const EngineState state = status_.state();
+    if (state.pluginRunning()) return false;
+    switch (state.base()) {
+        case EngineState::kMenu:
+        case EngineState::kReview:
+        case EngineState::kGalleryImage:
+        case EngineState::kChoices:
+        case EngineState::kChoices + EngineState::kReview:
+            return true;
+        default:
+            return false;
+    }
+}
+
 bool ScenarioRunner::tickTyping() {
     screen_->present();
     if (!status_.pageWait) {

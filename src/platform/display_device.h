@@ -17,6 +17,12 @@ public:
     // Shows one frame. Called from a worker thread only when presentsFromAnyThread();
     // the platform then hands the frame to its main thread.
     virtual void present(const void* pixels, int pitch, int width, int height, PixelFormat format) = 0;
+    // Shows one frame of which only the rows from top to bottom (exclusive) changed
+    // since the frame presented before; displays that keep a copy take only those.
+    virtual void presentRows(const void* pixels, int pitch, int width, int height, PixelFormat format,
+                             int /*top*/, int /*bottom*/) {
+        present(pixels, pitch, width, height, format);
+    }
     virtual bool presentsFromAnyThread() const { return false; }
     // Gives the desktop its own display mode back.
     virtual void restoreDesktop() = 0;

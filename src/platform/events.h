@@ -1,5 +1,6 @@
 // The window events the platform reports to the engine.
 #pragma once
+#include <cstdint>
 #include <deque>
 
 namespace morv {
@@ -51,6 +52,9 @@ public:
         return pollPlatform(event);
     }
     void post(const WindowEvent& event) { posted_.push_back(event); }
+    // Returns once an event may be waiting or `ms` have passed. Sources on a virtual
+    // clock return at once: their time moves only when it is read.
+    virtual void waitForEvent(uint32_t /*ms*/) {}
 
 protected:
     virtual bool pollPlatform(WindowEvent& event) = 0;

@@ -21,6 +21,29 @@ FrameImage FrameImage::filled(int width, int height, uint8_t r, uint8_t g, uint8
     return frame;
 }
 
+void toRgb(const FrameCopy& pixels, FrameImage& out) {
+    out.width = pixels.width;
+    out.height = pixels.height;
+    const size_t count = static_cast<size_t>(pixels.width) * static_cast<size_t>(pixels.height);
+    out.rgb.resize(count * 3);
+    uint8_t* rgb = out.rgb.data();
+    if (pixels.format == PixelFormat::Rgb565) {
+        const auto* p = reinterpret_cast<const uint16_t*>(pixels.pixels.data());
+        for (size_t i = 0; i < count; ++i, rgb += 3) {
+            rgb[0] = static_cast<uint8_t>((p[i] >> 11) << 3);
+            rgb[1] = static_cast<uint8_t>(((p[i] >> 5) & 0x3F) << 2);
+            rgb[2] = static_cast<uint8_t>((p[i] & 0x1F) << 3);
+        }
+    } else {
+        const auto* p = reinterpret_cast<const uint32_t*>(pixels.pixels.data());
+        for (size_t i = 0; i < count; ++i, rgb += 3) {
+            rgb[0] = static_cast<uint8_t>(p[i] >> 16);
+            rgb[1] = static_cast<uint8_t>(p[i] >> 8);
+            rgb[2] = static_cast<uint8_t>(p[i]);
+        }
+    }
+}
+
 bool writePng(const FrameImage& frame, const std::string& path) {
     if (frame.width <= 0 || frame.height <= 0) return false;
     std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);

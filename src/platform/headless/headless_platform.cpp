@@ -1,8 +1,10 @@
 // The headless platform: virtual time, scripted events and recorded output.
 #include "platform/headless/headless_platform.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -296,6 +298,7 @@ public:
         owner_.windowOpen_ = true;
         owner_.overlay_.menuBar = true;
         owner_.frame_ = FrameImage::filled(width, height, 255, 255, 255);
+        owner_.frameStale_ = false;
         return true;
     }
     void setTitle(const std::string& titleUtf8) override { owner_.windowTitle_ = titleUtf8; }
@@ -332,7 +335,8 @@ private:
     HeadlessPlatform& owner_;
 };
 
-// Keeps the last presented frame as red, green, blue bytes.
+// Keeps a copy of the last presented frame's pixels; the red, green, blue picture
+// is made from it only when someone looks (a snapshot or a test).
 class HeadlessPlatform::Display : public DisplayDevice {
 public:
     explicit Display(HeadlessPlatform& owner) : owner_(owner) {}
@@ -342,29 +346,25 @@ public:
         return true;
     }
     void present(const void* pixels, int pitch, int width, int height, PixelFormat format) override {
-        FrameImage& frame = owner_.frame_;
-        frame.width = width;
-        frame.height = height;
-        frame.rgb.resize(static_cast<size_t>(width) * height * 3);
-        uint8_t* out = frame.rgb.data();
-        for (int y = 0; y < height; ++y) {
-            const uint8_t* row = static_cast<const uint8_t*>(pixels) + static_cast<size_t>(y) * pitch;
-            if (format == PixelFormat::Rgb565) {
-                const uint16_t* p = reinterpret_cast<const uint16_t*>(row);
-                for (int x = 0; x < width; ++x, out += 3) {
-                    out[0] = static_cast<uint8_t>((p[x] >> 11) << 3);
-                    out[1] = static_cast<uint8_t>(((p[x] >> 5) & 0x3F) << 2);
-                    out[2] = static_cast<uint8_t>((p[x] & 0x1F) << 3);
-                }
-            } else {
-                const uint32_t* p = reinterpret_cast<const uint32_t*>(row);
-                for (int x = 0; x < width; ++x, out += 3) {
-                    out[0] = static_cast<uint8_t>(p[x] >> 16);
-                    out[1] = static_cast<uint8_t>(p[x] >> 8);
-                    out[2] = static_cast<uint8_t>(p[x]);
-                }
-            }
+        presentRows(pixels, pitch, width, height, format, 0, height);
+    }
+    void presentRows(const void* pixels, int pitch, int width, int height, PixelFormat format, int top,
+                     int bottom) override {
+        FrameCopy& shown = owner_.presented_;
+        if (shown.width != width || shown.height != height || shown.format != format) {
+            shown.width = width;
+            shown.height = height;
+            shown.format = format;
+            shown.pixels.resize(static_cast<size_t>(shown.pitch()) * static_cast<size_t>(height));
+            top = 0;
+            bottom = height;
         }
+        const size_t rowBytes = static_cast<size_t>(shown.pitch());
+        for (int y = std::max(top, 0); y < std::min(bottom, height); ++y) {
+            std::memcpy(shown.pixels.data() + rowBytes * static_cast<size_t>(y),
+                        static_cast<const uint8_t*>(pixels) + static_cast<ptrdiff_t>(y) * pitch, rowBytes);
+        }
+        owner_.frameStale_ = true;
         ++owner_.presentCount_;
         if (owner_.options_.tracePresents) owner_.writeTrace("present " + std::to_string(owner_.presentCount_));
         owner_.takeDueSnapshots();
@@ -436,6 +436,14 @@ void HeadlessPlatform::postMediaNotify(int code) {
     events_->post(event);
 }
 
+const FrameImage& HeadlessPlatform::frame() const {
+    if (frameStale_) {
+        toRgb(presented_, frame_);
+        frameStale_ = false;
+    }
+    return frame_;
+}
+
 void HeadlessPlatform::writeTrace(const std::string& line) {
     std::string stamped = "[";
     stamped.append(std::to_string(clock_.elapsed())).append("] ").append(line);
@@ -445,8 +453,8 @@ void HeadlessPlatform::writeTrace(const std::string& line) {
 
 void HeadlessPlatform::writeSnapshot(const std::string& name) {
     const std::string path = (options_.outDir / (name + ".png")).string();
-    bool written = painter_ && overlay_.anythingOpen() ? writePng(painter_->paint(frame_, overlay_), path)
-                                                       : writePng(frame_, path);
+    bool written = painter_ && overlay_.anythingOpen() ? writePng(painter_->paint(frame(), overlay_), path)
+                                                       : writePng(frame(), path);
     writeTrace("snapshot " + traceQuote(name) + (written ? "" : " failed"));
 }
 

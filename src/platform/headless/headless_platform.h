@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/headless/event_script.h"
+#include "platform/frame_mailbox.h"
 #include "platform/headless/frame_image.h"
 #include "platform/overlay_painter.h"
 #include "platform/headless/recording_audio.h"
@@ -61,8 +62,9 @@ public:
     const std::vector<std::string>& documentsOpened() const { return documentsOpened_; }
     // Tells the event script when the engine waits for the player.
     void setIdleProbe(std::function<bool()> probe) { idleProbe_ = std::move(probe); }
-    // The last presented frame (white until something is presented).
-    const FrameImage& frame() const { return frame_; }
+    // The last presented frame (white until something is presented), as of this
+    // call: a later present shows in the next call's answer.
+    const FrameImage& frame() const;
     int presentCount() const { return presentCount_; }
     // Every trace line written so far, with its time prefix.
     const std::vector<std::string>& traceLines() const { return traceLines_; }
@@ -118,7 +120,10 @@ private:
     std::function<MenuStates()> menuRefresh_;
     std::vector<std::string> documentsOpened_;
     std::function<bool()> idleProbe_;
-    FrameImage frame_;
+    FrameCopy presented_;
+    // The presented frame as red, green, blue; made again from presented_ when stale.
+    mutable FrameImage frame_;
+    mutable bool frameStale_ = false;
     HeadlessAudio audio_;
     int presentCount_ = 0;
     struct TimedSnapshot {

@@ -57,7 +57,12 @@ bool SdlDisplay::setMode(int width, int height, PixelFormat, bool fullScreen) {
 }
 
 void SdlDisplay::present(const void* pixels, int pitch, int width, int height, PixelFormat format) {
-    mailbox_.put(pixels, pitch, width, height, format);
+    presentRows(pixels, pitch, width, height, format, 0, height);
+}
+
+void SdlDisplay::presentRows(const void* pixels, int pitch, int width, int height, PixelFormat format, int top,
+                             int bottom) {
+    mailbox_.putRows(pixels, pitch, width, height, format, top, bottom);
     if (std::this_thread::get_id() == mainThread_) showPendingFrame();
 }
 
@@ -71,8 +76,9 @@ void SdlDisplay::showPendingFrame() {
 }
 
 bool SdlDisplay::takePendingFrame() {
-    if (!mailbox_.take(shown_)) return false;
-    textureCurrent_ = false;
+    const RowSpan changed = mailbox_.take(shown_);
+    if (!changed) return false;
+    staleRows_ = staleRows_.united(changed);
     return true;
 }
 
@@ -91,7 +97,6 @@ void SdlDisplay::repaint() {
 void SdlDisplay::forgetTexture() {
     if (texture_ != nullptr) SDL_DestroyTexture(texture_);
     texture_ = nullptr;
-    textureCurrent_ = false;
 }
 
 PresentRect SdlDisplay::presentRect(int outputWidth, int outputHeight) const {
@@ -156,10 +161,14 @@ bool SdlDisplay::uploadShownFrame() {
         textureWidth_ = shown_.width;
         textureHeight_ = shown_.height;
         textureFormat_ = shown_.format;
+        staleRows_ = {0, shown_.height};
     }
-    if (!textureCurrent_) {
-        if (SDL_UpdateTexture(texture_, nullptr, shown_.pixels.data(), shown_.pitch()) != 0) return false;
-        textureCurrent_ = true;
+    // Only the rows that changed since the last upload go to the texture.
+    if (staleRows_) {
+        const SDL_Rect rows{0, staleRows_.top, shown_.width, staleRows_.bottom - staleRows_.top};
+        const uint8_t* first = shown_.pixels.data() + static_cast<size_t>(staleRows_.top) * shown_.pitch();
+        if (SDL_UpdateTexture(texture_, &rows, first, shown_.pitch()) != 0) return false;
+        staleRows_ = {};
     }
     return true;
 }

@@ -24,6 +24,8 @@ public:
 
     bool setMode(int width, int height, PixelFormat format, bool fullScreen) override;
     void present(const void* pixels, int pitch, int width, int height, PixelFormat format) override;
+    void presentRows(const void* pixels, int pitch, int width, int height, PixelFormat format, int top,
+                     int bottom) override;
     bool presentsFromAnyThread() const override { return true; }
     void restoreDesktop() override;
     PointerPosition pointer() override;
@@ -59,7 +61,7 @@ private:
     int textureWidth_ = 0;
     int textureHeight_ = 0;
     PixelFormat textureFormat_ = PixelFormat::Xrgb8888;
-    bool textureCurrent_ = false;
+    RowSpan staleRows_;  // rows of shown_ that the texture does not have yet
     bool fullScreen_ = false;
     int modeWidth_ = 0;
     int modeHeight_ = 0;

@@ -87,6 +87,11 @@ bool SdlEvents::pollPlatform(WindowEvent& event) {
     return false;
 }
 
+void SdlEvents::waitForEvent(uint32_t ms) {
+    if (window_.wantsMenuFrames()) return;
+    SDL_WaitEventTimeout(nullptr, static_cast<int>(ms));
+}
+
 bool SdlEvents::forMenus(const SDL_Event& sdl, WindowEvent& event) {
     event = WindowEvent{};
     switch (sdl.type) {

@@ -19,6 +19,8 @@ public:
     SdlEvents(SdlDisplay& display, SdlWindow& window) : display_(display), window_(window) {}
     // The SDL event type that carries the audio players' notifications in its code.
     void setMediaEventType(uint32_t type) { mediaEventType_ = type; }
+    // Sleeps in SDL until input (or any other event) arrives, unless the menus want frames.
+    void waitForEvent(uint32_t ms) override;
 
 protected:
     bool pollPlatform(WindowEvent& event) override;
