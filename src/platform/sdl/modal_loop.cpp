@@ -39,6 +39,14 @@ void noteInput(const SDL_Event& event, ModalInput& input, SdlDisplay& display) {
 
 }  // namespace
 
+BoxInput boxInputFrom(const ModalInput& modal) {
+    BoxInput input;
+    input.enter = modal.accept;
+    input.escape = modal.cancel;
+    input.closeRequested = modal.closeRequested;
+    return input;
+}
+
 void runModal(SdlWindow& window, SdlDisplay& display, const std::function<bool(const ModalInput&)>& pass) {
     if (!window.exists()) return;
     SdlWindow::Reveal reveal(window);

@@ -2,6 +2,8 @@
 #pragma once
 #include <functional>
 
+#include "platform/box_answer.h"
+
 namespace morv {
 
 class SdlDisplay;
@@ -14,6 +16,9 @@ struct ModalInput {
     bool closeRequested = false;  // the window's close box
     bool pressed = false;         // a mouse button went down
 };
+
+// The keys and close box of a pass as a box's buttons read them.
+BoxInput boxInputFrom(const ModalInput& modal);
 
 // Runs a modal loop over the last presented frame: every window event goes to
 // Dear ImGui and `pass` draws its widgets each turn, until it returns true.

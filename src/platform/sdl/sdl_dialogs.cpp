@@ -69,10 +69,7 @@ std::optional<uint32_t> SdlMessageBoxes::chooseColor(uint32_t initial, CustomCol
     BoxAnswer answer = BoxAnswer::Pending;
     const std::string caption = window_.title();
     runModal(window_, display_, [&](const ModalInput& modal) {
-        BoxInput input;
-        input.escape = modal.cancel;
-        input.closeRequested = modal.closeRequested;
-        input.enter = modal.accept;
+        BoxInput input = boxInputFrom(modal);
         window_.drawMenusStill();
         beginBox(caption);
         ImGui::ColorPicker3("##color", color,
@@ -115,10 +112,7 @@ std::optional<std::string> SdlMessageBoxes::askName(const std::string& prompt) {
     BoxAnswer answer = BoxAnswer::Pending;
     SDL_StartTextInput();
     runModal(window_, display_, [&](const ModalInput& modal) {
-        BoxInput input;
-        input.escape = modal.cancel;
-        input.closeRequested = modal.closeRequested;
-        input.enter = modal.accept;
+        BoxInput input = boxInputFrom(modal);
         window_.drawMenusStill();
         beginBox(prompt);
         if (focusField) ImGui::SetKeyboardFocusHere();

@@ -16,18 +16,6 @@
 
 namespace morv {
 
-namespace {
-
-BoxInput boxInputFrom(const ModalInput& modal) {
-    BoxInput input;
-    input.enter = modal.accept;
-    input.escape = modal.cancel;
-    input.closeRequested = modal.closeRequested;
-    return input;
-}
-
-}  // namespace
-
 void SdlMessageBoxes::error(const std::string& text) {
     if (!window_.exists()) {
         std::fprintf(stderr, "%s\n", text.c_str());
