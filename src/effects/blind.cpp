@@ -1,5 +1,6 @@
 // BLIND and BLINDSHOW: stripes of the new picture revealed line by line.
 #include <algorithm>
+#include <cstring>
 
 #include "effects/effect_frames.h"
 #include "effects/effect_run.h"
@@ -10,19 +11,46 @@ namespace {
 
 bool startsAtFarEdge(int dir) { return dir == direction::kLeft || dir == direction::kUp; }
 
-// Copies line `line` of the stage into the frame: a whole row, a column, or the
-// 16-bit pixel pair (one 32-bit word) that holds the column.
-void copyLine(Surface& frame, const Surface& stage, int dir, bool pairs, int line) {
+// Lines first, first + step, ... (count of them) of the stage copied into the
+// frame: whole rows, columns, or the 16-bit pixel pairs (one 32-bit word each)
+// that hold the columns. Columns are copied row by row, so that both pictures
+// are read in the order they lie in memory.
+template <typename Pixel>
+void copyLineSeries(Surface& frame, const Surface& stage, int dir, bool pairs, int first, int step, int count) {
     const int w = frame.width(), h = frame.height();
-    Rect r;
+    const int last = first + (count - 1) * step;
     if (!isHorizontal(dir)) {
-        r = {0, line, w, line + 1};
-    } else if (pairs) {
-        r = {line & ~1, 0, std::min((line & ~1) + 2, w), h};
-    } else {
-        r = {line, 0, line + 1, h};
+        for (int k = 0, line = first; k < count; ++k, line += step) {
+            std::memmove(frame.row(line), stage.row(line), static_cast<size_t>(w) * sizeof(Pixel));
+        }
+        frame.markChanged({0, std::min(first, last), w, std::max(first, last) + 1});
+        return;
     }
-    frame.copyRect(stage, r, r, false);
+    const int columnMask = pairs ? ~1 : ~0;
+    for (int y = 0; y < h; ++y) {
+        Pixel* out = reinterpret_cast<Pixel*>(frame.row(y));
+        const Pixel* in = reinterpret_cast<const Pixel*>(stage.row(y));
+        for (int k = 0, line = first; k < count; ++k, line += step) {
+            const int x = line & columnMask;
+            out[x] = in[x];
+            // An odd last column has no pair.
+            if (pairs && x + 1 < w) out[x + 1] = in[x + 1];
+        }
+    }
+    const int columns = pairs ? 2 : 1;
+    frame.markChanged({std::min(first, last) & columnMask, 0, std::min((std::max(first, last) & columnMask) + columns, w), h});
+}
+
+void copyLines(Surface& frame, const Surface& stage, int dir, bool pairs, int first, int step, int count) {
+    if (count < 1 || !frame.valid() || !stage.valid() || stage.format() != frame.format() ||
+        stage.width() < frame.width() || stage.height() < frame.height()) {
+        return;
+    }
+    if (frame.format() == PixelFormat::Rgb565) {
+        copyLineSeries<uint16_t>(frame, stage, dir, pairs, first, step, count);
+    } else {
+        copyLineSeries<uint32_t>(frame, stage, dir, pairs, first, step, count);
+    }
 }
 
 bool pairColumns(const Surface& frame, int dir) {
@@ -44,11 +72,12 @@ void blindStep(Surface& frame, const Surface& stage, int dir, int stripe, int n)
     const int period = pairs ? std::max(stripe / 2, 1) : stripe;
     if (period < 1) return;
     const bool backward = startsAtFarEdge(dir);
-    for (int64_t line = backward ? lines - 1 - n : n; line >= 0 && line < lines;
-         line += backward ? -period : period) {
-        const int at = static_cast<int>(line);
-        copyLine(frame, stage, dir, pairs, pairs ? 2 * at : at);
-    }
+    const int64_t first = backward ? int64_t{lines} - 1 - n : n;
+    if (first < 0 || first >= lines) return;
+    const int64_t count = backward ? first / period + 1 : (lines - 1 - first) / period + 1;
+    const int scale = pairs ? 2 : 1;
+    copyLines(frame, stage, dir, pairs, static_cast<int>(first) * scale, (backward ? -period : period) * scale,
+              static_cast<int>(count));
 }
 
 void blindShowStep(Surface& frame, const Surface& stage, int dir, int stripe, int k) {
@@ -58,12 +87,13 @@ void blindShowStep(Surface& frame, const Surface& stage, int dir, int stripe, in
     const bool backward = startsAtFarEdge(dir);
     // Stripe j opens at step j and takes `stripe` steps; its line at step k lies
     // k - j into it, at k + j (stripe - 1), which grows with j.
-    for (int64_t j = std::max(0, k - stripe + 1); j <= k; ++j) {
-        const int64_t position = k + j * (stripe - 1);
-        if (position >= length) break;
-        const int at = static_cast<int>(backward ? length - 1 - position : position);
-        copyLine(frame, stage, dir, pairs, at);
-    }
+    const int64_t firstStripe = std::max(0, k - stripe + 1);
+    const int64_t firstPosition = k + firstStripe * (stripe - 1);
+    if (k < 0 || firstPosition >= length) return;
+    int64_t count = k - firstStripe + 1;
+    if (stripe > 1) count = std::min(count, (length - 1 - firstPosition) / (stripe - 1) + 1);
+    const auto at = static_cast<int>(backward ? length - 1 - firstPosition : firstPosition);
+    copyLines(frame, stage, dir, pairs, at, backward ? 1 - stripe : stripe - 1, static_cast<int>(count));
 }
 
 void runBlind(const EffectRun& run) {
