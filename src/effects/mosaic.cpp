@@ -1,5 +1,6 @@
 // The mosaic transition: the picture in blocks of averaged pixels.
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "effects/effect_frames.h"
@@ -35,6 +36,36 @@ struct Rgb565 {
     // A quarter of the sum of four pixels, channel by channel.
     static Pixel quarter(Pixel a, Pixel b, Pixel c, Pixel d) {
         return fold((spread(a) + spread(b) + spread(c) + spread(d)) >> 2);
+    }
+    // The block colors of two rows of pixel pairs, a 2 x 2 block in each 32-bit
+    // word, written back as words of the color twice. Red and blue are summed
+    // together and green apart, one lane per word, so many words go at once.
+    static void quarterPairs(const Pixel* top, const Pixel* low, Pixel* out0, Pixel* out1, int pairs) {
+        constexpr uint32_t kRedBlue = 0xF81F, kGreen = 0x07E0;
+        for (int k = 0; k < pairs; ++k) {
+            uint32_t t, l;
+            std::memcpy(&t, top + 2 * k, sizeof t);
+            std::memcpy(&l, low + 2 * k, sizeof l);
+            const uint32_t redBlue = (t & kRedBlue) + (t >> 16 & kRedBlue) + (l & kRedBlue) + (l >> 16 & kRedBlue);
+            const uint32_t green = (t & kGreen) + (t >> 16 & kGreen) + (l & kGreen) + (l >> 16 & kGreen);
+            const uint32_t c = ((redBlue >> 2) & kRedBlue) | ((green >> 2) & kGreen);
+            const uint32_t both = c | c << 16;
+            std::memcpy(out0 + 2 * k, &both, sizeof both);
+            std::memcpy(out1 + 2 * k, &both, sizeof both);
+        }
+    }
+    // Adds the channels of the pixels [from, to) of a row, at most 1024 of them,
+    // summed apart in 16-bit lanes.
+    static void addChannels(const Pixel* row, int from, int to, uint32_t& red, uint32_t& green, uint32_t& blue) {
+        uint16_t r = 0, g = 0, b = 0;
+        for (int x = from; x < to; ++x) {
+            r = static_cast<uint16_t>(r + (row[x] >> 11));
+            g = static_cast<uint16_t>(g + ((row[x] >> 5) & 63));
+            b = static_cast<uint16_t>(b + (row[x] & 31));
+        }
+        red += r;
+        green += g;
+        blue += b;
     }
     static constexpr int kLargestPackedSum = 32;
 };
@@ -112,28 +143,39 @@ template <typename Format>
     const size_t blocks = static_cast<size_t>((w + size - 1) >> shift);
     std::vector<uint32_t> red(blocks), green(blocks), blue(blocks);
     std::vector<Pixel> colors(blocks);
+    constexpr bool channelsApart = requires(const Pixel* row, uint32_t& v) { Format::addChannels(row, 0, 0, v, v, v); };
     for (int top = 0; top < h; top += size) {
         const int bottom = std::min(top + size, h);
         std::fill(red.begin(), red.end(), 0);
         std::fill(green.begin(), green.end(), 0);
         std::fill(blue.begin(), blue.end(), 0);
-        // Packed sums over pieces of a block's row, two rows at once when blocks are
-        // small, each piece small enough for the packed channels not to overflow.
-        const int rowsAtOnce = 2 * size <= Format::kLargestPackedSum ? 2 : 1;
-        const int piece = std::min(size, Format::kLargestPackedSum / rowsAtOnce);
-        for (int y = top; y < bottom; y += rowsAtOnce) {
-            const Pixel* row = in.rowAs<const Pixel>(y);
-            const Pixel* next = rowsAtOnce == 2 && y + 1 < bottom ? in.rowAs<const Pixel>(y + 1) : nullptr;
-            for (size_t block = 0; block < blocks; ++block) {
-                const int left = static_cast<int>(block) << shift;
-                const int right = std::min(left + size, w);
-                for (int from = left; from < right; from += piece) {
-                    const int to = std::min(from + piece, right);
-                    typename Format::Sum sum = Format::sumOf(row, from, to);
-                    if (next) sum += Format::sumOf(next, from, to);
-                    red[block] += Format::redSum(sum);
-                    green[block] += Format::greenSum(sum);
-                    blue[block] += Format::blueSum(sum);
+        if constexpr (channelsApart) {
+            for (int y = top; y < bottom; ++y) {
+                const Pixel* row = in.rowAs<const Pixel>(y);
+                for (size_t block = 0; block < blocks; ++block) {
+                    const int left = static_cast<int>(block) << shift;
+                    Format::addChannels(row, left, std::min(left + size, w), red[block], green[block], blue[block]);
+                }
+            }
+        } else {
+            // Packed sums over pieces of a block's row, two rows at once when blocks
+            // are small, each piece small enough for the packed channels not to overflow.
+            const int rowsAtOnce = 2 * size <= Format::kLargestPackedSum ? 2 : 1;
+            const int piece = std::min(size, Format::kLargestPackedSum / rowsAtOnce);
+            for (int y = top; y < bottom; y += rowsAtOnce) {
+                const Pixel* row = in.rowAs<const Pixel>(y);
+                const Pixel* next = rowsAtOnce == 2 && y + 1 < bottom ? in.rowAs<const Pixel>(y + 1) : nullptr;
+                for (size_t block = 0; block < blocks; ++block) {
+                    const int left = static_cast<int>(block) << shift;
+                    const int right = std::min(left + size, w);
+                    for (int from = left; from < right; from += piece) {
+                        const int to = std::min(from + piece, right);
+                        typename Format::Sum sum = Format::sumOf(row, from, to);
+                        if (next) sum += Format::sumOf(next, from, to);
+                        red[block] += Format::redSum(sum);
+                        green[block] += Format::greenSum(sum);
+                        blue[block] += Format::blueSum(sum);
+                    }
                 }
             }
         }
@@ -178,12 +220,16 @@ template <typename Format>
             const Pixel* top = in.rowAs<const Pixel>(y);
             const Pixel* low = in.rowAs<const Pixel>(y + 1);
             Pixel* o1 = out.rowAs<Pixel>(y + 1);
-            for (int k = 0; k < pairs; ++k) {
-                const Pixel c = Format::quarter(top[2 * k], top[2 * k + 1], low[2 * k], low[2 * k + 1]);
-                o0[2 * k] = c;
-                o0[2 * k + 1] = c;
-                o1[2 * k] = c;
-                o1[2 * k + 1] = c;
+            if constexpr (requires { Format::quarterPairs(top, low, o0, o1, pairs); }) {
+                Format::quarterPairs(top, low, o0, o1, pairs);
+            } else {
+                for (int k = 0; k < pairs; ++k) {
+                    const Pixel c = Format::quarter(top[2 * k], top[2 * k + 1], low[2 * k], low[2 * k + 1]);
+                    o0[2 * k] = c;
+                    o0[2 * k + 1] = c;
+                    o1[2 * k] = c;
+                    o1[2 * k + 1] = c;
+                }
             }
             if (w % 2) {
                 const Pixel c = blockColor<Format>(in, w - 1, y, w, y + 2, 1, averaged);
