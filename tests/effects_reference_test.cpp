@@ -4,6 +4,7 @@
 #include <random>
 
 #include "effects/effect_frames.h"
+#include "effects/effect_values.h"
 #include "effects_test_fixture.h"
 
 namespace morv::test {
@@ -31,29 +32,31 @@ protected:
 };
 
 TEST_P(EffectsReferenceTest, MosaicFramesMatchTheBlockRules) {
-    const int w = 37, h = 23;
-    auto scene = randomSurface(w, h, 1), stage = randomSurface(w, h, 2), frame = randomSurface(w, h, 3);
-    for (int f = 1; f <= 16; ++f) {
-        SCOPED_TRACE(f);
-        mosaicFrame(*frame, *scene, *stage, f);
-        const int size = f <= 8 ? 1 << f : 1 << (17 - f);
-        for (int by = 0; by < h; by += size) {
-            for (int bx = 0; bx < w; bx += size) {
-                std::array<uint32_t, 3> sum{};
-                if (f <= 8) {
-                    const int x2 = std::min(bx + size / 2, w - 1), y2 = std::min(by + size / 2, h - 1);
-                    for (auto [x, y] : {std::pair{bx, by}, {x2, by}, {bx, y2}, {x2, y2}})
-                        for (int c = 0; c < 3; ++c) sum[c] += channels(pixelAt(*scene, x, y))[c];
-                    for (auto& v : sum) v >>= 2;
-                } else {
+    // Odd sizes, and one that holds a whole block of 256.
+    for (auto [w, h] : {std::pair{37, 23}, {300, 270}}) {
+        auto scene = randomSurface(w, h, 1), stage = randomSurface(w, h, 2), frame = randomSurface(w, h, 3);
+        for (int f = 1; f <= 16; ++f) {
+            SCOPED_TRACE(::testing::Message() << w << "x" << h << " frame " << f);
+            mosaicFrame(*frame, *scene, *stage, f);
+            const int size = f <= 8 ? 1 << f : 1 << (17 - f);
+            for (int by = 0; by < h; by += size) {
+                for (int bx = 0; bx < w; bx += size) {
+                    std::array<uint32_t, 3> sum{};
+                    if (f <= 8) {
+                        const int x2 = std::min(bx + size / 2, w - 1), y2 = std::min(by + size / 2, h - 1);
+                        for (auto [x, y] : {std::pair{bx, by}, {x2, by}, {bx, y2}, {x2, y2}})
+                            for (int c = 0; c < 3; ++c) sum[c] += channels(pixelAt(*scene, x, y))[c];
+                        for (auto& v : sum) v >>= 2;
+                    } else {
+                        for (int y = by; y < std::min(by + size, h); ++y)
+                            for (int x = bx; x < std::min(bx + size, w); ++x)
+                                for (int c = 0; c < 3; ++c) sum[c] += channels(pixelAt(*stage, x, y))[c];
+                        for (auto& v : sum) v /= static_cast<uint32_t>(size * size);
+                    }
                     for (int y = by; y < std::min(by + size, h); ++y)
                         for (int x = bx; x < std::min(bx + size, w); ++x)
-                            for (int c = 0; c < 3; ++c) sum[c] += channels(pixelAt(*stage, x, y))[c];
-                    for (auto& v : sum) v /= static_cast<uint32_t>(size * size);
+                            ASSERT_EQ(pixelAt(*frame, x, y), pixel(sum)) << x << "," << y;
                 }
-                for (int y = by; y < std::min(by + size, h); ++y)
-                    for (int x = bx; x < std::min(bx + size, w); ++x)
-                        ASSERT_EQ(pixelAt(*frame, x, y), pixel(sum)) << x << "," << y;
             }
         }
     }
@@ -84,7 +87,7 @@ TEST_P(EffectsReferenceTest, WhiteMosaicBlocksOfEverySizeKeepTheirChannelsApart)
 }
 
 TEST_P(EffectsReferenceTest, RotatedFramesMatchTheSamplingRule) {
-    for (auto [w, h] : {std::pair{23, 17}, {17, 24}, {64, 41}}) {
+    for (auto [w, h] : {std::pair{23, 17}, {17, 24}, {64, 41}, {150, 97}}) {
         auto scene = randomSurface(w, h, 4), frame = randomSurface(w, h, 5);
         RotateTables tables(w, h);
         for (int dir : {3, 4}) {
@@ -123,6 +126,56 @@ TEST_P(EffectsReferenceTest, ZoomFramesMatchTheSurfaceStretch) {
             expected->copy(dir == 1 ? *scene : *stage, false);
             expected->copyRect(moving, moving.bounds(), zoomRect(dir, n, w, h), false);
             ASSERT_EQ(pixelsOf(*frame), pixelsOf(*expected)) << dir << " " << n;
+        }
+    }
+}
+
+// BLIND and BLINDSHOW steps against copying their lines one by one, as whole
+// rows, single columns, or the column pairs of 16-bit horizontal blinds; the
+// changed part is the span of the copied lines.
+TEST_P(EffectsReferenceTest, BlindStepsCopyTheirLinesOfTheStage) {
+    const int w = 37, h = 23;
+    auto stage = randomSurface(w, h, 10);
+    for (int dir = 1; dir <= 4; ++dir) {
+        const bool horizontal = isHorizontal(dir);
+        const bool pairs = horizontal && GetParam() == 16;
+        const int length = horizontal ? w : h;
+        for (int stripe : {1, 2, 3, 5, 8, 40}) {
+            for (bool show : {false, true}) {
+                for (int step = 0; step < 45; step += 2) {
+                    SCOPED_TRACE(::testing::Message() << "dir " << dir << " stripe " << stripe << " show " << show
+                                                      << " step " << step);
+                    auto frame = randomSurface(w, h, 11), expected = randomSurface(w, h, 11);
+                    frame->takeChanged();
+                    // The pixel lines (columns or rows) the step opens.
+                    std::vector<int> lines;
+                    const bool backward = dir == direction::kLeft || dir == direction::kUp;
+                    if (show) {
+                        for (int j = std::max(0, step - stripe + 1); j <= step; ++j) {
+                            const int position = step + j * (stripe - 1);
+                            if (position < length) lines.push_back(backward ? length - 1 - position : position);
+                        }
+                        blindShowStep(*frame, *stage, dir, stripe, step);
+                    } else {
+                        const int count = pairs ? w / 2 : length;
+                        const int period = pairs ? std::max(stripe / 2, 1) : stripe;
+                        for (int line = step; line < count; line += period) {
+                            const int at = backward ? count - 1 - line : line;
+                            lines.push_back(pairs ? 2 * at : at);
+                        }
+                        blindStep(*frame, *stage, dir, stripe, step);
+                    }
+                    Rect changed;
+                    for (int line : lines) {
+                        Rect r = horizontal ? Rect{line, 0, line + 1, h} : Rect{0, line, w, line + 1};
+                        if (pairs) r = {line & ~1, 0, std::min((line & ~1) + 2, w), h};
+                        expected->copyRect(*stage, r, r, false);
+                        changed = changed.united(r);
+                    }
+                    ASSERT_EQ(pixelsOf(*frame), pixelsOf(*expected));
+                    EXPECT_EQ(frame->changed(), changed);
+                }
+            }
         }
     }
 }
