@@ -180,6 +180,36 @@ TEST_P(EffectsReferenceTest, BlindStepsCopyTheirLinesOfTheStage) {
     }
 }
 
+// Every QUAKE frame is the scene shifted by the frame's offset on black (its
+// senses are pinned by the family tests), for shifts small, as large as the
+// frame and larger.
+TEST_P(EffectsReferenceTest, QuakeFramesAreTheShiftedSceneOnBlack) {
+    const int w = 29, h = 19;
+    auto scene = randomSurface(w, h, 12);
+    const auto shifted = [&](int dx, int dy) {
+        auto s = randomSurface(w, h, 14);
+        s->fill(0);
+        for (int y = std::max(0, dy); y < std::min(h, h + dy); ++y)
+            for (int x = std::max(0, dx); x < std::min(w, w + dx); ++x) setPixel(*s, x, y, pixelAt(*scene, x - dx, y - dy));
+        return pixelsOf(*s);
+    };
+    for (int dir = 1; dir <= 4; ++dir) {
+        for (int amplitude : {0, 3, 19, 29, 40}) {
+            for (int i = 0; i < 32; i += 3) {
+                SCOPED_TRACE(::testing::Message() << "dir " << dir << " amplitude " << amplitude << " frame " << i);
+                auto frame = randomSurface(w, h, 13);
+                quakeFrame(*frame, *scene, dir, amplitude, i);
+                const int d = quakeOffset(amplitude, i);
+                bool matches = false;
+                for (int sx = -1; sx <= 1 && !matches; ++sx)
+                    for (int sy = -1; sy <= 1 && !matches; ++sy)
+                        if ((sx || sy) && pixelsOf(*frame) == shifted(sx * d, sy * d)) matches = true;
+                EXPECT_TRUE(matches);
+            }
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Depths, EffectsReferenceTest, ::testing::Values(16, 32), depthName);
 
 }  // namespace

@@ -48,12 +48,23 @@ int quakeOffset(int amplitude, int i) {
 }
 
 void quakeFrame(Surface& frame, const Surface& scene, int dir, int amplitude, int i) {
-    frame.fill(0);
     const Shift shift = quakeShift(dir, i);
     const int64_t d = quakeOffset(amplitude, i);
-    const Spans x = spans(shift.x, d, frame.width());
-    const Spans y = spans(shift.y, d, frame.height());
-    frame.copyRect(scene, rectOf(x.from0, y.from0, x.from1, y.from1), rectOf(x.to0, y.to0, x.to1, y.to1), false);
+    const int w = frame.width(), h = frame.height();
+    const Spans x = spans(shift.x, d, w);
+    const Spans y = spans(shift.y, d, h);
+    const Rect to = rectOf(x.to0, y.to0, x.to1, y.to1);
+    if (frame.copyRect(scene, rectOf(x.from0, y.from0, x.from1, y.from1), to, false) != Surface::kOk) {
+        frame.fill(0);
+        return;
+    }
+    // Only what the shifted scene leaves uncovered is painted black.
+    for (const Rect& around : {Rect{0, 0, w, to.top}, Rect{0, to.bottom, w, h}, Rect{0, to.top, to.left, to.bottom},
+                               Rect{to.right, to.top, w, to.bottom}}) {
+        if (!around.empty()) frame.fillRect(around, 0);
+    }
+    // The frame is drawn whole.
+    frame.markAllChanged();
 }
 
 void runQuake(const EffectRun& run) {

@@ -73,6 +73,10 @@ private:
     std::vector<int> below_;
 };
 
+// Frame columns per tile; the column offsets are padded by as many entries, for
+// reading one tile ahead.
+constexpr int kTileColumns = 64;
+
 // o[x] = origin[offset[x]] for the columns [from, end) of a frame row. 16-bit
 // pixels are read eight at a time before they are written with one store;
 // 32-bit pixels are faster written one by one.
@@ -96,8 +100,6 @@ template <typename Pixel>
 // where rowX and rowY depend on the row only. Both coordinates move monotonically
 // along a row, so the pixels that sample inside the scene form one run of
 // columns; the rest of the row is black.
-constexpr int kTileColumns = 64;
-
 template <typename Pixel>
 [[gnu::always_inline]] inline void rotateRows(const PixelRows& out, const PixelRows& in, int dir,
                                               RotateTables& tables, std::vector<int>& offsets) {
