@@ -19,47 +19,69 @@ struct RowOffsets {
     std::array<int32_t, kMaxRadius + 1> leftX;   // dx = -a
     std::array<int32_t, kMaxRadius + 1> belowY;  // dy = +b
     std::array<int32_t, kMaxRadius + 1> aboveY;  // dy = -b
+    std::array<bool, kMaxRadius + 1> still;      // all four pixels sample their own place
 
     void compute(const DisplacementTables& tables, int64_t b, int64_t firstA, int64_t endA) {
         for (int64_t a = firstA; a < endA; ++a) {
             const int64_t d2 = a * a + b * b + 3;
             const int64_t v = tables.at(d2);
+            const auto i = static_cast<size_t>(a);
+            if (v == 0) {
+                rightX[i] = leftX[i] = belowY[i] = aboveY[i] = 0;
+                still[i] = true;
+                continue;
+            }
             const double inverse = 1.0 / static_cast<double>(d2);
             const int64_t qx = dividedTowardZero(v * a, d2, inverse);
             const int64_t qy = dividedTowardZero(v * b, d2, inverse);
-            const auto i = static_cast<size_t>(a);
             rightX[i] = static_cast<int32_t>(qx >> 2);
             leftX[i] = static_cast<int32_t>(-qx >> 2);
             belowY[i] = static_cast<int32_t>(qy >> 2);
             aboveY[i] = static_cast<int32_t>(-qy >> 2);
+            still[i] = qx == 0 && qy == 0;
         }
     }
 };
 
+template <typename Pixel>
+Pixel blend(Pixel oldPixel, Pixel newPixel, BlendWeights w) {
+    if constexpr (sizeof(Pixel) == 2) {
+        return blend16(oldPixel, newPixel, w);
+    } else {
+        return blend32(oldPixel, newPixel, w);
+    }
+}
+
 // One row's pixels x in [firstX, endX), all on one side of the centre column;
-// `offsetX` and `offsetY` are indexed by the distance |x - cx|, read leftward
-// (step -1) or rightward (step +1).
+// `offsetX`, `offsetY` and `still` are indexed by the distance |x - cx|, read
+// leftward (step -1) or rightward (step +1).
 template <typename Pixel>
 void drawRun(const RippleCanvas& c, int64_t y, int64_t firstX, int64_t endX, int64_t cx, int step,
-             const int32_t* offsetX, const int32_t* offsetY, BlendWeights w) {
+             const int32_t* offsetX, const int32_t* offsetY, const bool* still, BlendWeights w) {
     auto* out = reinterpret_cast<Pixel*>(c.frame + y * c.pitch);
+    const auto* sceneRow = reinterpret_cast<const Pixel*>(c.scene + y * c.pitch);
+    const auto* stageRow = reinterpret_cast<const Pixel*>(c.stage + y * c.pitch);
     const auto width = static_cast<uint64_t>(c.width);
     const auto height = static_cast<uint64_t>(c.height);
-    for (int64_t x = firstX; x < endX; ++x) {
-        const auto a = static_cast<size_t>((x - cx) * step);
-        const int64_t sx = x + offsetX[a];
-        const int64_t sy = y + offsetY[a];
-        // A sample outside the picture leaves the frame pixel as it was.
-        if (static_cast<uint64_t>(sx) >= width || static_cast<uint64_t>(sy) >= height) continue;
-        const ptrdiff_t at = sy * c.pitch + sx * static_cast<ptrdiff_t>(sizeof(Pixel));
-        Pixel oldPixel;
-        Pixel newPixel;
-        std::memcpy(&oldPixel, c.scene + at, sizeof(Pixel));
-        std::memcpy(&newPixel, c.stage + at, sizeof(Pixel));
-        if constexpr (sizeof(Pixel) == 2) {
-            out[x] = blend16(oldPixel, newPixel, w);
-        } else {
-            out[x] = blend32(oldPixel, newPixel, w);
+    auto distance = [&](int64_t x) { return static_cast<size_t>((x - cx) * step); };
+    int64_t x = firstX;
+    while (x < endX) {
+        // Pixels that sample their own place, a plain cross-fade of the row.
+        const int64_t stillFrom = x;
+        while (x < endX && still[distance(x)]) ++x;
+        for (int64_t i = stillFrom; i < x; ++i) out[i] = blend<Pixel>(sceneRow[i], stageRow[i], w);
+        for (; x < endX && !still[distance(x)]; ++x) {
+            const size_t a = distance(x);
+            const int64_t sx = x + offsetX[a];
+            const int64_t sy = y + offsetY[a];
+            // A sample outside the picture leaves the frame pixel as it was.
+            if (static_cast<uint64_t>(sx) >= width || static_cast<uint64_t>(sy) >= height) continue;
+            const ptrdiff_t at = sy * c.pitch + sx * static_cast<ptrdiff_t>(sizeof(Pixel));
+            Pixel oldPixel;
+            Pixel newPixel;
+            std::memcpy(&oldPixel, c.scene + at, sizeof(Pixel));
+            std::memcpy(&newPixel, c.stage + at, sizeof(Pixel));
+            out[x] = blend<Pixel>(oldPixel, newPixel, w);
         }
     }
 }
@@ -68,8 +90,10 @@ void drawRun(const RippleCanvas& c, int64_t y, int64_t firstX, int64_t endX, int
 template <typename Pixel>
 void drawRow(const RippleCanvas& c, const RowOffsets& o, int64_t cx, int64_t y, const int32_t* offsetY,
              int64_t firstDx, int64_t endDx, BlendWeights w) {
-    drawRun<Pixel>(c, y, cx + firstDx, cx + std::min<int64_t>(endDx, 0), cx, -1, o.leftX.data(), offsetY, w);
-    drawRun<Pixel>(c, y, cx + std::max<int64_t>(firstDx, 0), cx + endDx, cx, 1, o.rightX.data(), offsetY, w);
+    drawRun<Pixel>(c, y, cx + firstDx, cx + std::min<int64_t>(endDx, 0), cx, -1, o.leftX.data(), offsetY,
+                   o.still.data(), w);
+    drawRun<Pixel>(c, y, cx + std::max<int64_t>(firstDx, 0), cx + endDx, cx, 1, o.rightX.data(), offsetY,
+                   o.still.data(), w);
 }
 
 template <typename Pixel>
