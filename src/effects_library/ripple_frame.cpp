@@ -19,18 +19,16 @@ struct RowOffsets {
     std::array<int32_t, kMaxRadius + 1> leftX;   // dx = -a
     std::array<int32_t, kMaxRadius + 1> belowY;  // dy = +b
     std::array<int32_t, kMaxRadius + 1> aboveY;  // dy = -b
-    std::array<bool, kMaxRadius + 1> still;      // all four pixels sample their own place
+    std::array<bool, kMaxRadius + 1> still;      // the four pixels sample their own places
 
     void compute(const DisplacementTables& tables, int64_t b, int64_t firstA, int64_t endA) {
         for (int64_t a = firstA; a < endA; ++a) {
             const int64_t d2 = a * a + b * b + 3;
             const int64_t v = tables.at(d2);
             const auto i = static_cast<size_t>(a);
-            if (v == 0) {
-                rightX[i] = leftX[i] = belowY[i] = aboveY[i] = 0;
-                still[i] = true;
-                continue;
-            }
+            // Still pixels never read their offsets.
+            still[i] = v == 0;
+            if (v == 0) continue;
             const double inverse = 1.0 / static_cast<double>(d2);
             const int64_t qx = dividedTowardZero(v * a, d2, inverse);
             const int64_t qy = dividedTowardZero(v * b, d2, inverse);
