@@ -1,6 +1,8 @@
 // Reading a script whole, cutting it into lines and walking its commands.
 #include "script/script_file.h"
 
+#include <algorithm>
+
 #include "platform/cp949.h"
 #include "platform/file_resolver.h"
 #include "platform/message_boxes.h"
@@ -19,11 +21,12 @@ bool ScriptFile::Load(const std::string& name, ScriptKind kind) {
     lineCounter_ = 0;
     if (!readText(name, kind)) return false;
     lineFeeds_.clear();
-    for (size_t i = 0; i < text_.size(); ++i) {
-        if (text_[i] == '\n') lineFeeds_.push_back(i);
+    lineFeeds_.reserve(static_cast<size_t>(std::count(text_.begin(), text_.end(), '\n')));
+    for (size_t i = text_.find('\n'); i != std::string::npos; i = text_.find('\n', i + 1)) {
+        lineFeeds_.push_back(static_cast<uint32_t>(i));
     }
-    // About one command a line: room made at once spares long scripts most of the
-    // list's regrowth, each of which moves every record made so far.
+    // Room for about two records and two arguments a line, made at once, spares long
+    // scripts most of the lists' regrowth, each of which moves everything made so far.
     commands_.reserve(2 * lineFeeds_.size() + 1);
     arguments_.reserve(2 * lineFeeds_.size() + 1);
     Parse();

@@ -1,5 +1,6 @@
 // A loaded script: its lines, its parsed commands and the cursor over them.
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -80,7 +81,7 @@ private:
     std::string text_;
     ArgumentBuffer arguments_{text_};  // the records' arguments: slices of text_, or its arena
     std::vector<CommandRecord> commands_;
-    std::vector<size_t> lineFeeds_;  // offsets of every line feed of the text
+    std::vector<uint32_t> lineFeeds_;  // offsets of every line feed of the text (it fits in 32 bits)
     size_t cursor_ = 0;
     int lineCounter_ = 0;
     bool skippable_ = false;
