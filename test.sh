@@ -8,7 +8,7 @@ cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMORV_SANITIZE=ON >/
 cmake --build build/test
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-# The tests that start the effect worker, first under ThreadSanitizer (its output only
+# The tests that start the effect worker or the movie decoder, first under ThreadSanitizer (its output only
 # when it fails), then every test.
 if ! scripts/tsan.sh >build/tsan.log 2>&1; then
   cat build/tsan.log

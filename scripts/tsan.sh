@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the tests that start the effect worker with ThreadSanitizer in build/tsan
+# Builds the tests that start the effect worker or the movie decoder with ThreadSanitizer in build/tsan
 # and runs them; any data race it reports fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."

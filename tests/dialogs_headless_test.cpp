@@ -3,12 +3,10 @@
 // dialog drawn over the frame against its golden picture.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "image/image_decoders.h"
+#include "support/golden_frame.h"
 #include "support/headless_run.h"
 #include "support/image_files.h"
 #include "support/temp_dir.h"
@@ -17,13 +15,6 @@ namespace morv::testing {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 std::optional<DecodedImage> snapshot(const TempDir& out, const std::string& name) {
     std::string error;
@@ -71,20 +62,7 @@ TEST(DialogsHeadless, ABgmSliderMovedAndCancelledPutsTheVolumeBackOnThePlayer) {
 // The save dialog with two filled slots over the pages game's first page,
 // against tests/golden/dialog_save.png (MORV_UPDATE_GOLDEN=1 replaces it).
 TEST(DialogsHeadless, TheSaveDialogWithTwoFilledSlotsMatchesItsGoldenPicture) {
-    const fs::path golden = fs::path(MORV_TEST_GAMES).parent_path() / "golden";
-    TempDir out;
-    auto run = runHeadless(testGame("pages"), readFile(golden / "dialog_save.events"), out.path());
-    ASSERT_EQ(run.exitCode, 0);
-    if (std::getenv("MORV_UPDATE_GOLDEN") != nullptr) {
-        fs::copy_file(out.path() / "golden.png", golden / "dialog_save.png", fs::copy_options::overwrite_existing);
-    }
-    std::string error;
-    auto expected = readPng(readFile(golden / "dialog_save.png"), nullptr, error);
-    auto actual = readPng(out.read("golden.png"), nullptr, error);
-    ASSERT_TRUE(expected && actual) << error;
-    ASSERT_EQ(actual->width, expected->width);
-    ASSERT_EQ(actual->height, expected->height);
-    EXPECT_LE(pixelsDifferingBeyond(*expected, *actual, 24), 40);
+    expectMatchesGolden("pages", "dialog_save", "dialog_save");
 }
 
 }  // namespace

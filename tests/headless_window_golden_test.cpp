@@ -2,12 +2,8 @@
 // them into snapshots, against golden pictures (tests/golden/README.md).
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "image/image_decoders.h"
+#include "support/golden_frame.h"
 #include "support/headless_run.h"
 #include "support/image_files.h"
 #include "support/temp_dir.h"
@@ -15,33 +11,8 @@
 namespace morv::testing {
 namespace {
 
-namespace fs = std::filesystem;
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-// Plays tests/golden/NAME.events on the Korean test game and compares its
-// snapshot "golden" with tests/golden/NAME.png (MORV_UPDATE_GOLDEN=1 replaces it).
-void expectGolden(const std::string& name) {
-    const fs::path golden = fs::path(MORV_TEST_GAMES).parent_path() / "golden";
-    TempDir out;
-    auto run = runHeadless(testGame("korean_text"), readFile(golden / (name + ".events")), out.path());
-    ASSERT_EQ(run.exitCode, 0);
-    if (std::getenv("MORV_UPDATE_GOLDEN") != nullptr) {
-        fs::copy_file(out.path() / "golden.png", golden / (name + ".png"), fs::copy_options::overwrite_existing);
-    }
-    std::string error;
-    auto expected = readPng(readFile(golden / (name + ".png")), nullptr, error);
-    auto actual = readPng(out.read("golden.png"), nullptr, error);
-    ASSERT_TRUE(expected && actual) << error;
-    ASSERT_EQ(actual->width, expected->width);
-    ASSERT_EQ(actual->height, expected->height);
-    EXPECT_LE(pixelsDifferingBeyond(*expected, *actual, 24), 40) << name;
-}
+// Plays tests/golden/NAME.events on the Korean test game against tests/golden/NAME.png.
+void expectGolden(const std::string& name) { expectMatchesGolden("korean_text", name, name); }
 
 TEST(WindowGolden, TheOpenSettingsMenuShowsItsTicksAndTheDisabledVoiceItem) { expectGolden("window_menu_bar"); }
 

@@ -7,15 +7,13 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 #include "app/game_app.h"
 #include "interpreter/scenario_runner.h"
 #include "platform/sdl/sdl_platform.h"
 #include "platform/sdl/sdl_window.h"
-#include "support/headless_run.h"
-#include "support/temp_dir.h"
+#include "support/real_window_game.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
@@ -81,12 +79,7 @@ TEST(SdlGameWindowOnX11, AWindowDestroyedByAnotherClientEndsTheGameCleanly) {
     __lsan_disable();
 #endif
     setenv("DISPLAY", server.display().c_str(), 1);
-    setenv("SDL_VIDEODRIVER", "x11", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    setenv("SDL_RENDER_DRIVER", "software", 1);
-    TempDir game;
-    std::filesystem::copy(testGame("korean_text"), game.path(), std::filesystem::copy_options::recursive);
-    CurrentDirectory inGame(game.path());
+    RealWindowGame game("x11");
     SdlPlatform platform;
     ASSERT_TRUE(platform.ready());
     GameApp app(platform);

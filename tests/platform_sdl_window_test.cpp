@@ -12,8 +12,7 @@
 #include "platform/sdl/sdl_display.h"
 #include "platform/sdl/sdl_platform.h"
 #include "platform/sdl/sdl_window.h"
-#include "support/headless_run.h"
-#include "support/temp_dir.h"
+#include "support/real_window_game.h"
 
 namespace morv::testing {
 namespace {
@@ -38,12 +37,7 @@ private:
 };
 
 TEST(SdlGameWindow, TheMenuBarShowsAboveAClientAreaFilledByTheFrame) {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    setenv("SDL_RENDER_DRIVER", "software", 1);
-    TempDir game;
-    std::filesystem::copy(testGame("korean_text"), game.path(), std::filesystem::copy_options::recursive);
-    CurrentDirectory inGame(game.path());
+    RealWindowGame game("dummy");
     SdlPlatform platform;
     ASSERT_TRUE(platform.ready());
     {

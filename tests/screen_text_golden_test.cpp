@@ -30,10 +30,7 @@ namespace fs = std::filesystem;
 
 fs::path goldenPath() { return fs::path(MORV_TEST_GAMES) / ".." / "golden" / "korean_text_window.png"; }
 
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using testing::readFile;
 
 // The text of the scenario's one "text" line (CP949).
 std::string scenarioLine(const fs::path& game) {

@@ -4,7 +4,6 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 #include "support/headless_run.h"
 #include "support/temp_dir.h"
@@ -14,6 +13,7 @@ namespace fs = std::filesystem;
 namespace morv {
 namespace {
 
+using testing::readFile;
 using testing::TempDir;
 
 int runTool(const std::string& command) {
@@ -22,13 +22,6 @@ int runTool(const std::string& command) {
 }
 
 std::string quote(const fs::path& path) { return "'" + path.string() + "'"; }
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 // The demo's files below `root` whose extension is one of `extensions`, as relative paths.
 std::vector<fs::path> demoFiles(const std::vector<std::string>& extensions) {

@@ -29,18 +29,20 @@ fs::path TempDir::write(const std::string& relative, std::string_view bytes) con
     return file;
 }
 
-std::string TempDir::read(const std::string& relative) const {
-    std::ifstream in(path_ / relative, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+std::string TempDir::read(const std::string& relative) const { return readFile(path_ / relative); }
 
 CurrentDirectory::CurrentDirectory(const fs::path& path) : previous_(fs::current_path()) { fs::current_path(path); }
 
 CurrentDirectory::~CurrentDirectory() {
     std::error_code ec;
     fs::current_path(previous_, ec);
+}
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
 }
 
 std::string cp949(std::string_view utf8) { return morv::cp949::fromUtf8(utf8); }

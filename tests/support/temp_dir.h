@@ -33,6 +33,9 @@ private:
     std::filesystem::path previous_;
 };
 
+// The whole content of a file; empty when it cannot be read.
+std::string readFile(const std::filesystem::path& path);
+
 // UTF-8 source text as CP949 bytes, for writing game files in tests.
 std::string cp949(std::string_view utf8);
 
