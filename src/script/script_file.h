@@ -38,7 +38,7 @@ public:
     bool Load(const std::string& name, ScriptKind kind);
 
     // Line n (1-based), comments removed and trimmed; lines past the end read as "end".
-    // A slice of the script's text, valid while the script lives.
+    // A view that stays valid while the script lives.
     std::string_view ReadLine(int n) const;
     // The next line of the parser's walk.
     std::string_view NextLine();
