@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <utility>
 #include <vector>
 
 #include "effects_library/ripple_frame.h"
@@ -174,6 +176,83 @@ TEST(RippleFrameTest, BlendsEachChannelByTheWeights) {
     // RGB565: full red and full green halve to 15 and 31.
     EXPECT_EQ(blend16(0xF800, 0x07E0, {128, 128}), static_cast<uint16_t>((15 << 11) | (31 << 5)));
     EXPECT_EQ(blend16(0xFFFF, 0x0000, {0, 256}), 0);
+}
+
+// The disk as its formula reads, one pixel at a time with plain integer division and
+// channel by channel blending.
+void drawPlainDisk(const RippleCanvas& c, const RippleSettings& s, const DisplacementTables& tables, BlendWeights w) {
+    const int64_t radius = s.radius;
+    const int bpp = c.sixteenBit ? 2 : 4;
+    auto read = [&](const uint8_t* picture, int64_t x, int64_t y) {
+        uint32_t p = 0;
+        std::memcpy(&p, picture + y * c.pitch + x * bpp, static_cast<size_t>(bpp));
+        return p;
+    };
+    // Fields of each format as (shift, bits).
+    const std::vector<std::pair<int, int>> fields =
+        c.sixteenBit ? std::vector<std::pair<int, int>>{{0, 5}, {5, 6}, {11, 5}}
+                     : std::vector<std::pair<int, int>>{{0, 8}, {8, 8}, {16, 8}};
+    for (int64_t y = 0; y < c.height; ++y) {
+        for (int64_t x = 0; x < c.width; ++x) {
+            const int64_t dx = x - s.centreX;
+            const int64_t dy = y - s.centreY;
+            if (dy < -radius || dy >= radius) continue;
+            const auto halfWidth = static_cast<int64_t>(std::sqrt(static_cast<double>(radius * radius - dy * dy)));
+            if (dx < -halfWidth || dx >= halfWidth) continue;
+            const int64_t d2 = dx * dx + dy * dy + 3;
+            const int64_t v = tables.at(d2);
+            const int64_t sx = x + ((v * dx / d2) >> 2);
+            const int64_t sy = y + ((v * dy / d2) >> 2);
+            if (sx < 0 || sx >= c.width || sy < 0 || sy >= c.height) continue;
+            const uint32_t o = read(c.scene, sx, sy);
+            const uint32_t n = read(c.stage, sx, sy);
+            uint32_t out = 0;
+            for (auto [shift, bits] : fields) {
+                const uint32_t mask = (1u << bits) - 1;
+                const uint32_t channel = (((o >> shift) & mask) * static_cast<uint32_t>(w.oldWeight) +
+                                          ((n >> shift) & mask) * static_cast<uint32_t>(w.newWeight)) >> 8;
+                out |= channel << shift;
+            }
+            std::memcpy(c.frame + y * c.pitch + x * bpp, &out, static_cast<size_t>(bpp));
+        }
+    }
+}
+
+// The drawn disk equals its plain formula for disks inside the screen, cut by its edges
+// or centred off it, with small and huge displacements, through the whole run of t.
+TEST(RippleFrameTest, MatchesThePlainFormulaPixelForPixel) {
+    struct Case {
+        uint32_t duration;
+        uint32_t parameter;
+    };
+    const Case cases[] = {
+        {10520060, 1080060},    // the demo's shape, smaller, moving on
+        {30520100, 20010},      // cut by the top and left edges
+        {20910070, 150060},     // centre on the right edge
+        {4294961023u, 200050},  // radius 1023, largest amplitude, centre past the right edge
+        {1234560097, 45060},    // large amplitude: samples far outside the picture
+    };
+    for (bool sixteen : {false, true}) {
+        RawCanvas fast(150, 120, sixteen);
+        uint64_t seed = 0x9E3779B97F4A7C15ull;
+        for (size_t i = 0; i < fast.scene.size(); ++i) {
+            seed = seed * 6364136223846793005ull + 1442695040888963407ull;
+            fast.scene[i] = static_cast<uint8_t>(seed >> 56);
+            fast.stage[i] = static_cast<uint8_t>(seed >> 48);
+        }
+        RawCanvas plain = fast;
+        for (const Case& k : cases) {
+            const RippleSettings s = decodeSettings(k.duration, k.parameter);
+            DisplacementTables tables;
+            for (double t : {0.05, 0.3, 0.55, 0.8, 0.97}) {
+                tables.build(s, t, frontOffset(s, t));
+                drawRippleFrame(fast.canvas(), s, tables, blendWeights(t));
+                drawPlainDisk(plain.canvas(), s, tables, blendWeights(t));
+                ASSERT_EQ(fast.frame, plain.frame) << k.duration << " " << k.parameter << " t " << t
+                                                   << (sixteen ? " 16-bit" : " 32-bit");
+            }
+        }
+    }
 }
 
 // The displaced sample's offset is v * d / d2 truncated; the quick division must

@@ -40,22 +40,25 @@ void drawRippleFrame(const RippleCanvas& canvas, const RippleSettings& settings,
     return q;
 }
 
-// One pixel of each format blended by weights summing to 256.
+// One pixel of each format blended by weights summing to 256. The channels are
+// spaced so that no product reaches the next one: each is blended exactly as if
+// alone. The byte above red is dropped.
 inline uint32_t blend32(uint32_t o, uint32_t n, BlendWeights w) {
-    const uint32_t wo = static_cast<uint32_t>(w.oldWeight);
-    const uint32_t wn = static_cast<uint32_t>(w.newWeight);
-    const uint32_t blue = ((o & 0xFF) * wo + (n & 0xFF) * wn) >> 8;
-    const uint32_t green = (((o >> 8) & 0xFF) * wo + ((n >> 8) & 0xFF) * wn) >> 8;
-    const uint32_t red = (((o >> 16) & 0xFF) * wo + ((n >> 16) & 0xFF) * wn) >> 8;
-    return (red << 16) | (green << 8) | blue;
+    const auto wo = static_cast<uint32_t>(w.oldWeight);
+    const auto wn = static_cast<uint32_t>(w.newWeight);
+    const uint32_t redBlue = (((o & 0xFF00FFu) * wo + (n & 0xFF00FFu) * wn) >> 8) & 0xFF00FFu;
+    const uint32_t green = (((o & 0xFF00u) * wo + (n & 0xFF00u) * wn) >> 8) & 0xFF00u;
+    return redBlue | green;
 }
 
 inline uint16_t blend16(uint16_t o, uint16_t n, BlendWeights w) {
-    const uint32_t wo = static_cast<uint32_t>(w.oldWeight);
-    const uint32_t wn = static_cast<uint32_t>(w.newWeight);
-    const uint32_t blue = ((o & 0x1Fu) * wo + (n & 0x1Fu) * wn) >> 8;
-    const uint32_t green = (((o >> 5) & 0x3Fu) * wo + ((n >> 5) & 0x3Fu) * wn) >> 8;
-    const uint32_t red = (((o >> 11) & 0x1Fu) * wo + ((n >> 11) & 0x1Fu) * wn) >> 8;
+    // Blue at bit 0, green at bit 16, red at bit 33.
+    auto spread = [](uint64_t p) { return (p & 0x1Fu) | ((p & 0x7E0u) << 11) | ((p & 0xF800u) << 22); };
+    const uint64_t sum =
+        spread(o) * static_cast<uint64_t>(w.oldWeight) + spread(n) * static_cast<uint64_t>(w.newWeight);
+    const auto blue = static_cast<uint32_t>((sum >> 8) & 0x1Fu);
+    const auto green = static_cast<uint32_t>((sum >> 24) & 0x3Fu);
+    const auto red = static_cast<uint32_t>((sum >> 41) & 0x1Fu);
     return static_cast<uint16_t>((red << 11) | (green << 5) | blue);
 }
 

@@ -36,7 +36,9 @@ int32_t DisplacementTables::displacement(const RippleSettings& s, double t, doub
     const double k1 = 4.0 / (radius * radius);
     const double k2 = 4.0 * (s.amplitude * 1000.0) / (radius * radius);
     const double inRing = r - front;
-    const double envelope = (inRing >= 0.0 && inRing <= radius) ? k1 * (radius - r - front) * inRing : 0.0;
+    // Outside the ring nothing moves, and the wave need not be evaluated.
+    if (inRing < 0.0 || inRing > radius) return 0;
+    const double envelope = k1 * (radius - r - front) * inRing;
     const double wave = std::sin(kTurn * (s.waves * r / radius - s.waves * t)) - 1.0;
     return truncated(k2 * wave * (radius - r) * envelope * r);
 }

@@ -58,13 +58,19 @@ bool writePng(const FrameImage& frame, const std::string& path) {
     png_init_io(png, file.get());
     png_set_IHDR(png, info, frame.width, frame.height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    // Snapshots are written often and compared by their pixels: unfiltered rows at the
+    // fastest deflate level cost a quarter of the default's time for files about 40 %
+    // larger (screens are mostly flat areas and text).
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+    png_set_compression_level(png, 1);
     png_write_info(png, info);
     for (int y = 0; y < frame.height; ++y) {
         png_write_row(png, frame.rgb.data() + static_cast<size_t>(y) * frame.width * 3);
     }
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
-    return true;
+    // The last bytes reach the file only when it is closed: a full disk shows there.
+    return std::fclose(file.release()) == 0;
 }
 
 }  // namespace morv
