@@ -37,7 +37,7 @@ protected:
         ASSERT_EQ(commands.size(), expected.size());
         for (size_t i = 0; i < expected.size(); ++i) {
             SCOPED_TRACE("record " + std::to_string(i));
-            const ScenarioCommand& actual = commands[i];
+            const CommandRecord& actual = commands[i];
             EXPECT_EQ(actual.id, expected[i].id);
             for (size_t a = 0; a < actual.args.size(); ++a) {
                 std::string want = a < expected[i].args.size() ? cp949(expected[i].args[a]) : "";

@@ -40,27 +40,35 @@ TEST(Tokenizer, NewSetTakesEffectAndEmptySetReturnsTheRestWithItsDelimiter) {
     EXPECT_FALSE(empty.HasMoreTokens());
 }
 
-TEST(Tokenizer, KeepsPrivateCopies) {
-    std::string text = "one two";
+// Records keep their arguments as slices of the script's text, so tokens must be
+// slices of the caller's text, not copies; the delimiter set is the tokenizer's own.
+TEST(Tokenizer, TokensAreSlicesOfTheTextAndTheSetIsACopy) {
+    const std::string text = "one two";
     std::string set = " ";
     Tokenizer tokens(text, set);
-    text.assign("xxxxxxx");
     set.assign("o");
-    EXPECT_EQ(tokens.NextToken(), "one");
-    EXPECT_EQ(tokens.NextToken(), "two");
+    const auto one = tokens.NextToken();
+    ASSERT_TRUE(one);
+    EXPECT_EQ(*one, "one");
+    EXPECT_EQ(one->data(), text.data());
+    const auto rest = tokens.NextToken("");
+    ASSERT_TRUE(rest);
+    EXPECT_EQ(rest->data(), text.data() + 3);
 }
 
 TEST(Tokenizer, CutsOverLongTokensAtACharacterBoundary) {
     std::string longWord(1022, 'a');
     longWord += "\xB0\xA1";  // a double-byte character straddling the limit
     longWord += "bbb";
-    Tokenizer tokens(longWord + " next", " ");
+    const std::string text = longWord + " next";
+    Tokenizer tokens(text, " ");
     auto token = tokens.NextToken();
     ASSERT_TRUE(token);
     EXPECT_EQ(*token, std::string(1022, 'a'));
     EXPECT_EQ(tokens.NextToken(), "next");  // the rest of the long token is consumed
 
-    Tokenizer exact(std::string(1023, 'x'), " ");
+    const std::string exactWord(1023, 'x');
+    Tokenizer exact(exactWord, " ");
     EXPECT_EQ(exact.NextToken()->size(), 1023u);
 }
 

@@ -3,6 +3,7 @@
 #include "config/game_config.h"
 #include "fuzz_targets.h"
 #include "platform/headless/headless_platform.h"
+#include "script/scenario_command.h"
 #include "script/script_factory.h"
 #include "targets/readers.h"
 #include "targets/scratch_file.h"
@@ -32,9 +33,12 @@ void readScript(std::string_view bytes, ScriptKind kind) {
     require(script != nullptr || bytes.empty(), "a readable script opens");
     if (!script) return;
     int previous = 0;
-    for (const ScenarioCommand& command : script->commands()) {
+    for (const CommandRecord& command : script->commands()) {
         require(command.line >= previous && command.line <= script->LineCount(), "commands keep their line order");
         require(command.argCount >= 0, "argument counts are never negative");
+        // Copying every argument reads each of its bytes where the record says they lie.
+        const ScenarioCommand copy(command);
+        for (size_t i = 0; i < command.args.size(); ++i) require(copy.args[i] == command.args[i], "arguments read whole");
         previous = command.line;
     }
     // Walking and jumping over every command stays inside the list.

@@ -24,10 +24,10 @@ std::string quotedValue(Tokenizer& tokens, std::string_view separators) {
 // Comment lines arrive empty: the line reader cuts everything from "//".
 void ConfigurationScript::Parse() {
     for (;;) {
-        std::string text = NextLine();
+        const std::string_view text = NextLine();
         if (text.empty()) continue;
         Tokenizer tokens(text, kSeparators);
-        std::string word = tokens.NextToken().value_or("");
+        const std::string_view word = tokens.NextToken().value_or("");
         if (cp949::equalsIgnoreCase(word, "end")) return;
         ConfigEntry entry;
         entry.line = lineCounter();
@@ -39,13 +39,13 @@ void ConfigurationScript::Parse() {
                 break;
             case ConfigKey::CharColor:
                 entry.args.emplace_back(cp949::trimRight(quotedValue(tokens, "=\",")));
-                for (int i = 0; i < 3; ++i) entry.args.push_back(tokens.NextToken(kSeparators).value_or(""));
+                for (int i = 0; i < 3; ++i) entry.args.emplace_back(tokens.NextToken(kSeparators).value_or(""));
                 break;
             case ConfigKey::Invalid:
                 reportInvalidCommand(word);
                 break;
             default:
-                while (auto token = tokens.NextToken()) entry.args.push_back(std::move(*token));
+                while (auto token = tokens.NextToken()) entry.args.emplace_back(*token);
                 break;
         }
         entries_.push_back(std::move(entry));

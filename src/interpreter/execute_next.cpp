@@ -20,11 +20,11 @@ bool ScenarioRunner::ExecuteNext() {
     // is nothing left to play: the game ends.
     ScriptFile* script = scripts_->running();
     if (!script) return true;
-    const ScenarioCommand* next = script->Next();
+    const CommandRecord* next = script->Next();
     // Past the last command the script reads as "end".
     ScenarioCommand command;
     if (next) {
-        command = *next;
+        command = ScenarioCommand(*next);
     } else {
         command.id = CommandId::End;
         command.line = script->LineCount() + 1;

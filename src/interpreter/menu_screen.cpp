@@ -74,9 +74,9 @@ void MenuScreen::addButton(ScenarioCommand& command) {
 bool MenuScreen::build() {
     c_.state.menuButtons.clear();
     while (ScriptFile* script = c_.scripts.running()) {
-        const ScenarioCommand* next = script->Next();
+        const CommandRecord* next = script->Next();
         if (!next || next->id == CommandId::End) break;
-        ScenarioCommand command = *next;
+        ScenarioCommand command(*next);
         auto& args = command.args;
         switch (command.id) {
             case CommandId::Button:

@@ -33,28 +33,24 @@ bool ButtonScript::parseCommand(CommandLine& line) {
 
 // "textbutton action [target] x y text".
 void ButtonScript::appendTextButton(CommandLine& line) {
-    ScenarioCommand command = record(CommandId::TextButton);
-    command.args.slot(0) = line.tokens.NextToken().value_or("");
-    if (!isUntargeted(command.args[0])) command.args.slot(1) = line.tokens.NextToken().value_or("");
-    command.args.slot(2) = line.tokens.NextToken().value_or("");
-    command.args.slot(3) = line.tokens.NextToken().value_or("");
-    command.args.slot(4) = restOf(line.tokens);
+    RecordDraft command = record(CommandId::TextButton);
+    command.set(0, line.tokens.NextToken().value_or(""));
+    if (!isUntargeted(command[0])) command.set(1, line.tokens.NextToken().value_or(""));
+    command.set(2, line.tokens.NextToken().value_or(""));
+    command.set(3, line.tokens.NextToken().value_or(""));
+    command.set(4, restOf(line.tokens));
     command.argCount = 5;
-    append(std::move(command));
+    append(command);
 }
 
 // Every button keeps its target in argument 1: for the untargeted actions the
 // arguments after the action move up one place.
 void ButtonScript::appendButton(CommandLine& line) {
-    ScenarioCommand command = genericRecord(CommandId::Button, line);
-    if (isUntargeted(command.args[0])) {
-        for (int i = 8; i >= 2; --i) {
-            std::string moved = std::move(command.args.slot(i - 1));
-            command.args.slot(i) = std::move(moved);
-        }
-        command.args.slot(1).clear();
+    RecordDraft command = genericRecord(CommandId::Button, line);
+    if (isUntargeted(command[0])) {
+        for (size_t i = 8; i >= 2; --i) command.move(i - 1, i);
     }
-    append(std::move(command));
+    append(command);
 }
 
 }  // namespace morv

@@ -21,10 +21,10 @@ std::string_view firstWord(std::string_view text) {
 }  // namespace
 
 void CommandScript::Parse() {
-    dittoWord_.clear();
-    continuedWord_.clear();
+    dittoWord_ = {};
+    continuedWord_ = {};
     for (;;) {
-        std::string text = NextLine();
+        const std::string_view text = NextLine();
         if (!text.empty()) {
             CommandLine line = readCommandLine(text);
             if (cp949::equalsIgnoreCase(line.word, "end")) {
@@ -37,8 +37,8 @@ void CommandScript::Parse() {
     }
 }
 
-CommandLine CommandScript::readCommandLine(const std::string& text) const {
-    CommandLine line{"", Tokenizer(text, kLineDelimiters), 0};
+CommandLine CommandScript::readCommandLine(std::string_view text) const {
+    CommandLine line{{}, Tokenizer(text, kLineDelimiters), 0};
     line.tokenCount = line.tokens.CountTokens();
     line.word = line.tokens.NextToken().value_or("");
     // A ditto line takes the word of the nearest line above that is not itself a
@@ -47,53 +47,44 @@ CommandLine CommandScript::readCommandLine(const std::string& text) const {
     return line;
 }
 
-void CommandScript::rememberWord(const std::string& text) {
+void CommandScript::rememberWord(std::string_view text) {
     const std::string_view word = firstWord(text);
     if (word == kDitto) return;
     dittoWord_ = word;
     if (word != kContinuation) continuedWord_ = word;
 }
 
-std::string CommandScript::firstWordOf(int n) const { return std::string(firstWord(ReadLine(n))); }
+std::string_view CommandScript::firstWordOf(int n) const { return firstWord(ReadLine(n)); }
 
-std::string CommandScript::restOf(Tokenizer& tokens) {
-    return std::string(cp949::trimLeft(tokens.NextToken("").value_or("")));
-}
-
-ScenarioCommand CommandScript::record(CommandId id) const {
-    ScenarioCommand command;
-    command.id = id;
-    command.line = lineCounter();
-    return command;
-}
+std::string_view CommandScript::restOf(Tokenizer& tokens) { return cp949::trimLeft(tokens.NextToken("").value_or("")); }
 
 // Every kind keeps at most ten arguments and counts the rest, so an over-long show
 // or button line cannot reach past the argument slots.
-ScenarioCommand CommandScript::genericRecord(CommandId id, CommandLine& line) const {
-    ScenarioCommand command = record(id);
+RecordDraft CommandScript::genericRecord(CommandId id, CommandLine& line) {
+    RecordDraft command = record(id);
     command.argCount = std::max(line.tokenCount - 1, 0);
-    int kept = std::min(command.argCount, ScenarioCommand::kMaxArguments);
-    for (int i = 0; i < kept; ++i) command.args.slot(i) = line.tokens.NextToken().value_or("");
+    const size_t kept = std::min(static_cast<size_t>(command.argCount), RecordDraft::kSlots);
+    for (size_t i = 0; i < kept; ++i) command.set(i, line.tokens.NextToken().value_or(""));
     return command;
 }
 
 void CommandScript::appendCommonForm(const CommandEntry& entry, CommandLine& line) {
     if (entry.form == CommandForm::DrawText) {
-        ScenarioCommand command = record(entry.id);
-        command.args.slot(0) = line.tokens.NextToken().value_or("");
-        command.args.slot(1) = line.tokens.NextToken().value_or("");
-        command.args.slot(2) = restOf(line.tokens);
+        RecordDraft command = record(entry.id);
+        command.set(0, line.tokens.NextToken().value_or(""));
+        command.set(1, line.tokens.NextToken().value_or(""));
+        command.set(2, restOf(line.tokens));
         command.argCount = 3;
-        append(std::move(command));
+        append(command);
         return;
     }
-    ScenarioCommand command = genericRecord(entry.id, line);
+    RecordDraft command = genericRecord(entry.id, line);
     if (entry.form == CommandForm::EffectName) translateEffectName(command);
     if (entry.form == CommandForm::FilterName) translateFilterName(command);
-    append(std::move(command));
+    append(command);
 }
 
-void CommandScript::appendInvalid(const std::string& word) {
+void CommandScript::appendInvalid(std::string_view word) {
     reportInvalidCommand(word);
     append(record(CommandId::Invalid));
 }

@@ -1,6 +1,6 @@
 // The common parser of the command script kinds.
 #pragma once
-#include <string>
+#include <string_view>
 
 #include "script/command_table.h"
 #include "script/script_file.h"
@@ -11,7 +11,7 @@ namespace morv {
 // One non-empty script line as the parsers see it: the word that selects the
 // command and the tokenizer standing just after the word on the line.
 struct CommandLine {
-    std::string word;
+    std::string_view word;
     Tokenizer tokens;
     int tokenCount = 0;  // the word's token included
 };
@@ -30,29 +30,28 @@ protected:
     // Appends the records of one line; false when the word is no command of this kind.
     virtual bool parseCommand(CommandLine& line) = 0;
 
-    // An empty record of the line being parsed.
-    ScenarioCommand record(CommandId id) const;
     // The forms every kind shares: generic arguments, effect and filter names, drawtext.
     void appendCommonForm(const CommandEntry& entry, CommandLine& line);
     // Generic arguments: the first ten tokens after the word; the count keeps every token.
-    ScenarioCommand genericRecord(CommandId id, CommandLine& line) const;
+    RecordDraft genericRecord(CommandId id, CommandLine& line);
     // The first word of line n: the part before its first blank, empty without one.
-    std::string firstWordOf(int n) const;
+    std::string_view firstWordOf(int n) const;
     // The first word of the nearest line above that is neither a ditto nor a "+"
     // line; empty when an empty line or the start of the file comes first.
-    const std::string& continuedWord() const { return continuedWord_; }
+    std::string_view continuedWord() const { return continuedWord_; }
     // Everything after the last token read, leading white space removed.
-    static std::string restOf(Tokenizer& tokens);
+    static std::string_view restOf(Tokenizer& tokens);
 
 private:
-    CommandLine readCommandLine(const std::string& text) const;
+    CommandLine readCommandLine(std::string_view text) const;
     // Notes the first word of the line just parsed for the lines below it, so that
     // the upward searches of ditto and "+" lines never read the file again.
-    void rememberWord(const std::string& text);
-    void appendInvalid(const std::string& word);
+    void rememberWord(std::string_view text);
+    void appendInvalid(std::string_view word);
 
-    std::string dittoWord_;      // the word a ditto line on the next line stands for
-    std::string continuedWord_;
+    // Both are slices of the script's text.
+    std::string_view dittoWord_;  // the word a ditto line on the next line stands for
+    std::string_view continuedWord_;
 };
 
 }  // namespace morv

@@ -2,6 +2,7 @@
 #include "script/effect_names.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "platform/cp949.h"
@@ -31,27 +32,24 @@ int effectNumber(std::string_view word) {
 
 }  // namespace
 
-void translateEffectName(ScenarioCommand& command) {
-    int effect = effectNumber(command.args[0]);
+void translateEffectName(RecordDraft& command) {
+    int effect = effectNumber(command[0]);
     if (effect < 0) {
-        std::string library = std::move(command.args.slot(0));
-        command.args.slot(9) = std::move(library);
-        command.args.slot(0) = "-1";
+        command.move(0, 9);
+        command.set(0, "-1");
         return;
     }
-    command.args.slot(0) = std::to_string(effect);
+    command.set(0, std::to_string(effect));
     if (takesNoPicture(effect)) {
-        std::string parameter = std::move(command.args.slot(2));
-        command.args.slot(3) = std::move(parameter);
-        command.args.slot(2).clear();
+        command.move(2, 3);
         ++command.argCount;
     }
 }
 
-void translateFilterName(ScenarioCommand& command) {
+void translateFilterName(RecordDraft& command) {
     for (size_t i = 0; i < kFilterNames.size(); ++i) {
-        if (cp949::equalsIgnoreCase(command.args[0], kFilterNames[i])) {
-            command.args.slot(0) = std::to_string(i);
+        if (cp949::equalsIgnoreCase(command[0], kFilterNames[i])) {
+            command.set(0, std::to_string(i));
             return;
         }
     }

@@ -1,15 +1,15 @@
-// One parsed command record.
+// One command as the interpreter performs it.
 #pragma once
 #include <string>
 #include <vector>
 
 #include "script/command_id.h"
+#include "script/command_record.h"
 
 namespace morv {
 
 // The ten argument slots of a command. Only the slots written take memory: most
-// commands have one to three arguments, and a long scenario holds hundreds of
-// thousands of records. A slot never written reads as empty. Reading never moves
+// commands have one to three arguments. A slot never written reads as empty. Reading never moves
 // anything; writing a slot past the last one written may move the others, so no
 // reference to a slot is held across `slot`.
 class CommandArguments {
@@ -33,10 +33,16 @@ private:
     std::vector<std::string> written_;
 };
 
-// One parsed command: its id, up to ten arguments, how many tokens the line had
-// (it may exceed ten) and the line it came from.
+// One command to perform: a record with its own copies of the arguments, so that
+// variables can be substituted into them and they outlive the record's script
+// (a command may replace the running script before it reads its last argument).
 struct ScenarioCommand {
     static constexpr int kMaxArguments = static_cast<int>(CommandArguments::kSlots);
+
+    ScenarioCommand() = default;
+    explicit ScenarioCommand(const CommandRecord& record) : id(record.id), argCount(record.argCount), line(record.line) {
+        for (size_t i = record.args.written(); i > 0; --i) args.slot(i - 1) = record.args[i - 1];
+    }
 
     CommandId id = CommandId::Unset;
     CommandArguments args;

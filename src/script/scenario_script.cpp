@@ -58,19 +58,19 @@ bool ScenarioScript::parseCommand(CommandLine& line) {
             appendIf(line);
             break;
         case CommandForm::SetString: {
-            ScenarioCommand command = record(CommandId::SetString);
-            command.args.slot(0) = line.tokens.NextToken().value_or("");
-            command.args.slot(1) = restOf(line.tokens);
+            RecordDraft command = record(CommandId::SetString);
+            command.set(0, line.tokens.NextToken().value_or(""));
+            command.set(1, restOf(line.tokens));
             command.argCount = 2;
-            append(std::move(command));
+            append(command);
             break;
         }
         case CommandForm::CgEffect2: {
-            ScenarioCommand command = record(CommandId::CgEffect2);
-            command.args.slot(0) = line.tokens.NextToken().value_or("");
-            command.args.slot(1) = restOf(line.tokens);
+            RecordDraft command = record(CommandId::CgEffect2);
+            command.set(0, line.tokens.NextToken().value_or(""));
+            command.set(1, restOf(line.tokens));
             command.argCount = std::max(line.tokenCount - 1, 0);
-            append(std::move(command));
+            append(command);
             break;
         }
         default:
@@ -80,11 +80,11 @@ bool ScenarioScript::parseCommand(CommandLine& line) {
     return true;
 }
 
-ScenarioCommand ScenarioScript::textRecord(CommandLine& line) const {
-    std::string text = restOf(line.tokens);
-    if (text.starts_with("[+]")) text.erase(0, 3);
-    ScenarioCommand command = record(CommandId::Text);
-    command.args.slot(0) = std::move(text);
+RecordDraft ScenarioScript::textRecord(CommandLine& line) {
+    std::string_view text = restOf(line.tokens);
+    if (text.starts_with("[+]")) text.remove_prefix(3);
+    RecordDraft command = record(CommandId::Text);
+    command.set(0, text);
     command.argCount = 1;
     return command;
 }
@@ -100,22 +100,22 @@ void ScenarioScript::appendText(CommandLine& line, CommandId opening) {
 void ScenarioScript::appendChoice(CommandLine& line, CommandId opening, bool startsList) {
     append(record(opening));
     if (startsList) append(record(CommandId::StartChoices));
-    ScenarioCommand choice = record(CommandId::Choice);
-    choice.args.slot(0) = line.tokens.NextToken().value_or("");
-    choice.args.slot(1) = restOf(line.tokens);
+    RecordDraft choice = record(CommandId::Choice);
+    choice.set(0, line.tokens.NextToken().value_or(""));
+    choice.set(1, restOf(line.tokens));
     choice.argCount = 2;
-    ScenarioCommand text = record(CommandId::Text);
-    text.args.slot(0) = choice.args[1];
+    RecordDraft text = record(CommandId::Text);
+    text.set(0, choice[1]);
     text.argCount = 1;
-    append(std::move(choice));
-    append(std::move(text));
+    append(choice);
+    append(text);
     if (!continues()) append(record(CommandId::EndChoices));
 }
 
 // A "+" line continues the nearest text or choice line above it; ditto and other
 // "+" lines are looked through, an empty or comment line ends the look.
 void ScenarioScript::appendContinuation(CommandLine& line) {
-    const std::string& word = continuedWord();
+    const std::string_view word = continuedWord();
     if (cp949::equalsIgnoreCase(word, "text")) {
         appendText(line, CommandId::NextLine);
     } else if (cp949::equalsIgnoreCase(word, "select") || cp949::equalsIgnoreCase(word, "ncselect")) {
@@ -124,60 +124,59 @@ void ScenarioScript::appendContinuation(CommandLine& line) {
 }
 
 void ScenarioScript::appendRest(CommandLine& line, CommandId id) {
-    ScenarioCommand command = record(id);
-    command.args.slot(0) = restOf(line.tokens);
+    RecordDraft command = record(id);
+    command.set(0, restOf(line.tokens));
     command.argCount = 1;
-    append(std::move(command));
+    append(command);
 }
 
 // "set name op= value [random]": the operator is the byte just before "=", a blank
 // when the line assigns.
 void ScenarioScript::appendSet(CommandLine& line) {
-    ScenarioCommand command = record(CommandId::Set);
-    std::string left = line.tokens.NextToken("=").value_or("");
-    if (!left.empty()) command.args.slot(2) = left.substr(left.size() - 1);
-    command.args.slot(0) = std::string(trimOperator(cp949::trimLeft(left)));
-    command.args.slot(1) = line.tokens.NextToken("= ").value_or("");
-    command.args.slot(3) = line.tokens.NextToken().value_or("");
-    command.argCount = cp949::equalsIgnoreCase(command.args[3], "random") ? 4 : 3;
-    append(std::move(command));
+    RecordDraft command = record(CommandId::Set);
+    const std::string_view left = line.tokens.NextToken("=").value_or("");
+    if (!left.empty()) command.set(2, left.substr(left.size() - 1));
+    command.set(0, trimOperator(cp949::trimLeft(left)));
+    command.set(1, line.tokens.NextToken("= ").value_or(""));
+    command.set(3, line.tokens.NextToken().value_or(""));
+    command.argCount = cp949::equalsIgnoreCase(command[3], "random") ? 4 : 3;
+    append(command);
 }
 
 // "init name [=] value [random]".
 void ScenarioScript::appendInit(CommandLine& line) {
-    ScenarioCommand command = record(CommandId::Init);
-    command.args.slot(0) = line.tokens.NextToken("= ").value_or("");
+    RecordDraft command = record(CommandId::Init);
+    command.set(0, line.tokens.NextToken("= ").value_or(""));
     command.argCount = 1;
-    for (int i = 1; i <= 2; ++i) {
+    for (size_t i = 1; i <= 2; ++i) {
         auto token = line.tokens.NextToken();
         if (!token) break;
-        command.args.slot(i) = std::move(*token);
+        command.set(i, *token);
         ++command.argCount;
     }
-    append(std::move(command));
+    append(command);
 }
 
 // "if (name op value) then [else]". The blank between "if" and "(" is read as a
 // token and dropped; written without it, the condition becomes the dropped token
 // and the targets are read as the condition.
 void ScenarioScript::appendIf(CommandLine& line) {
-    ScenarioCommand command = record(CommandId::If);
+    RecordDraft command = record(CommandId::If);
     line.tokens.NextToken("()");
-    std::string condition = line.tokens.NextToken().value_or("");
-    command.args.slot(3) = line.tokens.NextToken(") ").value_or("");
+    const std::string_view condition = line.tokens.NextToken().value_or("");
+    command.set(3, line.tokens.NextToken(") ").value_or(""));
     auto elseTarget = line.tokens.NextToken();
     command.argCount = elseTarget ? 5 : 4;
-    if (elseTarget) command.args.slot(4) = std::move(*elseTarget);
+    if (elseTarget) command.set(4, *elseTarget);
 
     Tokenizer parts(condition, " <>=");
-    command.args.slot(0) = parts.NextToken().value_or("");
-    std::string afterName = parts.NextToken("").value_or("");
-    std::string_view rest = cp949::trim(afterName);
+    command.set(0, parts.NextToken().value_or(""));
+    const std::string_view rest = cp949::trim(parts.NextToken("").value_or(""));
     if (!rest.empty()) {
-        command.args.slot(2) = std::string(rest.substr(0, 1));
-        command.args.slot(1) = std::string(cp949::trimLeft(rest.substr(1)));
+        command.set(2, rest.substr(0, 1));
+        command.set(1, cp949::trimLeft(rest.substr(1)));
     }
-    append(std::move(command));
+    append(command);
 }
 
 }  // namespace morv

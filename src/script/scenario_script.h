@@ -22,7 +22,7 @@ private:
     void appendIf(CommandLine& line);
     void appendRest(CommandLine& line, CommandId id);
     // The text record of a text line, without a leading "[+]".
-    ScenarioCommand textRecord(CommandLine& line) const;
+    RecordDraft textRecord(CommandLine& line);
     // True when the next line (even an empty one) is a "+" line.
     bool continues() const;
 };

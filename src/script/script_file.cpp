@@ -1,6 +1,8 @@
 // Reading a script whole, cutting it into lines and walking its commands.
 #include "script/script_file.h"
 
+#include <algorithm>
+
 #include "platform/cp949.h"
 #include "platform/file_resolver.h"
 #include "platform/message_boxes.h"
@@ -15,15 +17,18 @@ ScriptFile::~ScriptFile() = default;
 bool ScriptFile::Load(const std::string& name, ScriptKind kind) {
     fileName_ = name;
     commands_.clear();
+    arguments_.clear();
     lineCounter_ = 0;
     if (!readText(name, kind)) return false;
     lineFeeds_.clear();
-    for (size_t i = 0; i < text_.size(); ++i) {
-        if (text_[i] == '\n') lineFeeds_.push_back(i);
+    lineFeeds_.reserve(static_cast<size_t>(std::count(text_.begin(), text_.end(), '\n')));
+    for (size_t i = text_.find('\n'); i != std::string::npos; i = text_.find('\n', i + 1)) {
+        lineFeeds_.push_back(static_cast<uint32_t>(i));
     }
-    // About one command a line: room made at once spares long scripts most of the
-    // list's regrowth, each of which moves every record made so far.
-    commands_.reserve(lineFeeds_.size() + 1);
+    // Room for about two records and two arguments a line, made at once, spares long
+    // scripts most of the lists' regrowth, each of which moves everything made so far.
+    commands_.reserve(2 * lineFeeds_.size() + 1);
+    arguments_.reserve(2 * lineFeeds_.size() + 1);
     Parse();
     lineCount_ = lineCounter_;
     cursor_ = 0;
@@ -39,17 +44,21 @@ bool ScriptFile::readText(const std::string& name, ScriptKind kind) {
             return false;
         }
         text_ = std::move(*bytes);
-        return true;
+    } else if (!environment_.archive || !environment_.archive->readEntry(name, text_)) {
+        // Without a usable archive every read fails like a missing entry.
+        environment_.messages.error(readError);
+        return false;
     }
-    // Without a usable archive every read fails like a missing entry.
-    if (!environment_.archive || !environment_.archive->readEntry(name, text_)) {
+    // A text too long for the records to address is refused rather than misread.
+    if (text_.size() > ArgumentBuffer::kMaxTextBytes) {
+        text_.clear();
         environment_.messages.error(readError);
         return false;
     }
     return true;
 }
 
-std::string ScriptFile::ReadLine(int n) const {
+std::string_view ScriptFile::ReadLine(int n) const {
     if (n < 1) {
         environment_.messages.error(formatText("%d번째 행을 읽을수는 없습니다.", n));
         return "";
@@ -61,12 +70,12 @@ std::string ScriptFile::ReadLine(int n) const {
     std::string_view line(text_.data() + begin, end - begin);
     // "//" starts a comment anywhere on the line, even inside text.
     if (size_t comment = line.find("//"); comment != std::string_view::npos) line = line.substr(0, comment);
-    return std::string(cp949::trim(line));
+    return cp949::trim(line);
 }
 
-std::string ScriptFile::NextLine() { return ReadLine(++lineCounter_); }
+std::string_view ScriptFile::NextLine() { return ReadLine(++lineCounter_); }
 
-const ScenarioCommand* ScriptFile::Next() {
+const CommandRecord* ScriptFile::Next() {
     if (cursor_ >= commands_.size()) return nullptr;
     return &commands_[cursor_++];
 }
@@ -93,12 +102,10 @@ int ScriptFile::LastPageLine() const {
     return 0;
 }
 
-void ScriptFile::reportInvalidCommand(const std::string& word) const {
+void ScriptFile::reportInvalidCommand(std::string_view word) const {
     environment_.messages.error(formatText("\"%s\"의 %d행의 \"%s\"커맨드는 올바른 커맨드가 아닙니다.",
                                            cp949::toUtf8(fileName_).c_str(), lineCounter_,
                                            cp949::toUtf8(word).c_str()));
 }
-
-void ScriptFile::append(ScenarioCommand command) { commands_.push_back(std::move(command)); }
 
 }  // namespace morv

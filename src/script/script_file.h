@@ -1,10 +1,13 @@
 // A loaded script: its lines, its parsed commands and the cursor over them.
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "script/scenario_command.h"
+#include "script/argument_buffer.h"
+#include "script/command_record.h"
+#include "script/record_draft.h"
 #include "script/script_archive.h"
 #include "script/script_kind.h"
 
@@ -35,12 +38,13 @@ public:
     bool Load(const std::string& name, ScriptKind kind);
 
     // Line n (1-based), comments removed and trimmed; lines past the end read as "end".
-    std::string ReadLine(int n) const;
+    // A view that stays valid while the script lives.
+    std::string_view ReadLine(int n) const;
     // The next line of the parser's walk.
-    std::string NextLine();
+    std::string_view NextLine();
 
     // The command under the cursor, advancing the cursor; null past the end.
-    const ScenarioCommand* Next();
+    const CommandRecord* Next();
     // Line of the command under the cursor; -1 past the end.
     int CurrentLine() const;
     // Puts the cursor on the first command of line n and returns n; -1 with a
@@ -54,7 +58,7 @@ public:
     int LineCount() const { return lineCount_; }
     bool skippable() const { return skippable_; }
     void setSkippable(bool skippable) { skippable_ = skippable; }
-    const std::vector<ScenarioCommand>& commands() const { return commands_; }
+    const std::vector<CommandRecord>& commands() const { return commands_; }
     const std::string& text() const { return text_; }
 
 protected:
@@ -62,19 +66,22 @@ protected:
 
     // For the parsers: the line counter (the line of the last NextLine) and the list.
     int lineCounter() const { return lineCounter_; }
-    void append(ScenarioCommand command);
+    // An empty record of the line being parsed; its arguments go to this script's buffer.
+    RecordDraft record(CommandId id) { return RecordDraft(arguments_, id, lineCounter_); }
+    void append(const RecordDraft& command) { commands_.push_back(command.keep()); }
     MessageBoxes& messages() const { return environment_.messages; }
     // Shows that `word` on the parser's current line is not a command of this kind.
-    void reportInvalidCommand(const std::string& word) const;
+    void reportInvalidCommand(std::string_view word) const;
 
 private:
     bool readText(const std::string& name, ScriptKind kind);
 
     ScriptEnvironment environment_;
-    std::vector<ScenarioCommand> commands_;
     std::string fileName_;
     std::string text_;
-    std::vector<size_t> lineFeeds_;  // offsets of every line feed of the text
+    ArgumentBuffer arguments_{text_};  // the records' arguments: slices of text_, or its arena
+    std::vector<CommandRecord> commands_;
+    std::vector<uint32_t> lineFeeds_;  // offsets of every line feed of the text (it fits in 32 bits)
     size_t cursor_ = 0;
     int lineCounter_ = 0;
     bool skippable_ = false;

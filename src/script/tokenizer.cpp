@@ -34,7 +34,7 @@ bool Tokenizer::HasMoreTokens() const {
     return false;
 }
 
-std::optional<std::string> Tokenizer::NextToken() {
+std::optional<std::string_view> Tokenizer::NextToken() {
     while (position_ < text_.size() && isDelimiter(text_[position_])) ++position_;
     if (position_ >= text_.size()) return std::nullopt;
     size_t begin = position_;
@@ -52,7 +52,7 @@ std::optional<std::string> Tokenizer::NextToken() {
     return text_.substr(begin, length);
 }
 
-std::optional<std::string> Tokenizer::NextToken(std::string_view delimiters) {
+std::optional<std::string_view> Tokenizer::NextToken(std::string_view delimiters) {
     setDelimiters(delimiters);
     return NextToken();
 }

@@ -2,13 +2,13 @@
 #pragma once
 #include <bitset>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace morv {
 
 // Splits a byte string into tokens at any byte of a replaceable delimiter set.
-// Text and set are private copies, so the caller's strings may go away.
+// Tokens are slices of the caller's text, which must outlive the tokenizer and
+// its tokens; the delimiter set is a private copy.
 class Tokenizer {
 public:
     // Tokens longer than this are cut to it (without splitting a double-byte character).
@@ -23,10 +23,10 @@ public:
     bool HasMoreTokens() const;
     // Skips delimiters and returns the bytes up to the next delimiter, leaving the
     // position on that delimiter; none at the end of the text.
-    std::optional<std::string> NextToken();
+    std::optional<std::string_view> NextToken();
     // Replaces the delimiter set first. With an empty set the token is the whole rest
     // of the text, starting with the delimiter that ended the previous token.
-    std::optional<std::string> NextToken(std::string_view delimiters);
+    std::optional<std::string_view> NextToken(std::string_view delimiters);
 
     size_t position() const { return position_; }
 
@@ -34,7 +34,7 @@ private:
     bool isDelimiter(char c) const { return delimiters_[static_cast<unsigned char>(c)]; }
     void setDelimiters(std::string_view delimiters);
 
-    std::string text_;
+    std::string_view text_;
     std::bitset<256> delimiters_;  // by byte value: parsing tests every byte of a script
     size_t position_ = 0;
 };

@@ -7,26 +7,28 @@
 namespace morv::tools {
 namespace {
 
-bool is(const std::string& text, std::string_view word) { return cp949::equalsIgnoreCase(text, word); }
+bool is(std::string_view text, std::string_view word) { return cp949::equalsIgnoreCase(text, word); }
 
 // Background words that name no file.
-bool isPictureWord(const std::string& name) {
+bool isPictureWord(std::string_view name) {
     return name.empty() || is(name, "WHITE") || is(name, "BLACK") || is(name, "PURPLE");
 }
 
-bool startsWithDigit(const std::string& text) { return !text.empty() && text[0] >= '0' && text[0] <= '9'; }
+bool startsWithDigit(std::string_view text) { return !text.empty() && text[0] >= '0' && text[0] <= '9'; }
 
 class ReferenceList {
 public:
-    void file(ReferenceKind kind, const std::string& name) {
-        if (!name.empty()) list.push_back({kind, name});
+    void file(ReferenceKind kind, std::string_view name) {
+        if (!name.empty()) list.push_back({kind, std::string(name)});
     }
-    void script(const std::string& name, ScriptKind kind) {
-        if (!name.empty()) list.push_back({ReferenceKind::Script, name, kind});
+    void script(std::string_view name, ScriptKind kind) {
+        if (!name.empty()) list.push_back({ReferenceKind::Script, std::string(name), kind});
     }
-    void line(const std::string& text) { list.push_back({ReferenceKind::Line, text, ScriptKind::Scenario, decimalValue(text)}); }
+    void line(std::string_view text) {
+        list.push_back({ReferenceKind::Line, std::string(text), ScriptKind::Scenario, decimalValue(text)});
+    }
     // A jump target: a line of this script when `isLine` says so, else a scenario.
-    void target(const std::string& text, bool isLine) {
+    void target(std::string_view text, bool isLine) {
         if (text.empty()) return;
         if (isLine) {
             line(text);
@@ -34,7 +36,7 @@ public:
             script(text, ScriptKind::Scenario);
         }
     }
-    void buttonAction(const std::string& action, const std::string& target) {
+    void buttonAction(std::string_view action, std::string_view target) {
         if (is(action, "LOADSNR")) script(target, ScriptKind::Scenario);
         if (is(action, "MENU")) script(target, ScriptKind::ButtonScript);
         if (is(action, "BGM")) file(ReferenceKind::Music, target);
@@ -45,7 +47,7 @@ public:
 
 }  // namespace
 
-std::vector<Reference> referencesOf(const ScenarioCommand& command, ScriptKind in) {
+std::vector<Reference> referencesOf(const CommandRecord& command, ScriptKind in) {
     ReferenceList refs;
     const auto& a = command.args;
     switch (command.id) {
@@ -58,7 +60,7 @@ std::vector<Reference> referencesOf(const ScenarioCommand& command, ScriptKind i
             break;
         case CommandId::IfFlag:
             // Menus take digit-led targets as lines; scenarios take numeric ones.
-            for (const std::string& target : {a[1], a[2]}) {
+            for (const std::string_view target : {a[1], a[2]}) {
                 refs.target(target, in == ScriptKind::ButtonScript ? startsWithDigit(target) : isNumericText(target));
             }
             break;
@@ -121,7 +123,7 @@ std::vector<Reference> referencesOf(const ScenarioCommand& command, ScriptKind i
     return refs.list;
 }
 
-bool continuesToNext(const ScenarioCommand& command) {
+bool continuesToNext(const CommandRecord& command) {
     switch (command.id) {
         case CommandId::Invalid:
         case CommandId::End:

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "script/scenario_command.h"
+#include "script/command_record.h"
 #include "script/script_kind.h"
 
 namespace morv::tools {
@@ -20,9 +20,9 @@ struct Reference {
 
 // Everything `command` names when it runs in a script of kind `in`. Arguments are
 // taken as written; the caller decides about names that a variable may replace.
-std::vector<Reference> referencesOf(const ScenarioCommand& command, ScriptKind in);
+std::vector<Reference> referencesOf(const CommandRecord& command, ScriptKind in);
 
 // Whether running `command` may continue with the next command of its script.
-bool continuesToNext(const ScenarioCommand& command);
+bool continuesToNext(const CommandRecord& command);
 
 }  // namespace morv::tools

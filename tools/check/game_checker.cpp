@@ -63,7 +63,7 @@ private:
     std::unique_ptr<ImageArchive> openArchive(const std::string& path, ConfigKey key);
     void loadReachableScripts();
     void checkScript(int index);
-    void checkReference(int index, const ScenarioCommand& command, const Reference& ref);
+    void checkReference(int index, const CommandRecord& command, const Reference& ref);
     void checkConfigurationFiles();
     void checkUnreachableScripts();
 
@@ -101,7 +101,7 @@ std::vector<Finding> GameChecker::run() {
     }
     loadReachableScripts();
     for (int i = 0; i < scripts_->size(); ++i) {
-        for (const ScenarioCommand& command : scripts_->at(i).file->commands()) {
+        for (const CommandRecord& command : scripts_->at(i).file->commands()) {
             if (command.id == CommandId::Init) variables_.insert(cp949::foldCase(command.args[0]));
         }
     }
@@ -155,7 +155,7 @@ void GameChecker::loadReachableScripts() {
     // The set grows while it is walked: every script it reaches is walked too.
     for (int i = 0; i < scripts_->size(); ++i) {
         const CheckedScript& script = scripts_->at(i);
-        for (const ScenarioCommand& command : script.file->commands()) {
+        for (const CommandRecord& command : script.file->commands()) {
             for (const Reference& ref : referencesOf(command, script.kind)) {
                 if (ref.kind == ReferenceKind::Script) scripts_->open(ref.name, ref.scriptKind);
             }
@@ -170,7 +170,7 @@ void GameChecker::checkScript(int index) {
     size_t invalidShown = 0;
     size_t choices = 0;
     size_t buttons = 0;
-    for (const ScenarioCommand& command : script.file->commands()) {
+    for (const CommandRecord& command : script.file->commands()) {
         switch (command.id) {
             case CommandId::Invalid:
                 report(file, command.line, "invalid-command",
@@ -195,7 +195,7 @@ void GameChecker::checkScript(int index) {
     }
 }
 
-void GameChecker::checkReference(int index, const ScenarioCommand& command, const Reference& ref) {
+void GameChecker::checkReference(int index, const CommandRecord& command, const Reference& ref) {
     // A variable's value replaces a name that equals it, so such names are not checked.
     if (isVariable(ref.name)) return;
     const std::string file = cp949::toUtf8(scripts_->at(index).name);

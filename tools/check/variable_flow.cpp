@@ -10,16 +10,16 @@
 namespace morv::tools {
 namespace {
 
-// The variable a command reads, or null.
-const std::string* usedVariable(const ScenarioCommand& command) {
+// The variable a command reads; empty for none.
+std::string_view usedVariable(const CommandRecord& command) {
     switch (command.id) {
         case CommandId::Set:
         case CommandId::If:
         case CommandId::SetString:
-        case CommandId::WriteVariable: return &command.args[0];
+        case CommandId::WriteVariable: return command.args[0];
         case CommandId::DrawVariable:
-        case CommandId::BufferDrawVariable: return &command.args[2];
-        default: return nullptr;
+        case CommandId::BufferDrawVariable: return command.args[2];
+        default: return {};
     }
 }
 
@@ -48,10 +48,10 @@ public:
     }
     const std::vector<int>& successors(int n) const { return successors_[static_cast<size_t>(n)]; }
     std::pair<int, int> owner(int n) const { return nodeOwners_[static_cast<size_t>(n)]; }
-    const ScenarioCommand& command(int n) const { return commands(owner(n).first)[static_cast<size_t>(owner(n).second)]; }
+    const CommandRecord& command(int n) const { return commands(owner(n).first)[static_cast<size_t>(owner(n).second)]; }
 
 private:
-    const std::vector<ScenarioCommand>& commands(int i) const { return scripts_.at(i).file->commands(); }
+    const std::vector<CommandRecord>& commands(int i) const { return scripts_.at(i).file->commands(); }
 
     // The node a script is entered at: its command of `line` when asked and
     // present, else its first command.
@@ -66,9 +66,9 @@ private:
     void collectCallSites() {
         for (int i = 0; i < scripts_.size(); ++i) {
             for (size_t j = 0; j < commands(i).size(); ++j) {
-                const ScenarioCommand& command = commands(i)[j];
+                const CommandRecord& command = commands(i)[j];
                 if (command.id != CommandId::FuncSnr || node(i, static_cast<int>(j)) < 0) continue;
-                const int callee = scripts_.find(command.args[0], ScriptKind::Scenario);
+                const int callee = scripts_.find(std::string(command.args[0]), ScriptKind::Scenario);
                 const int back = node(i, static_cast<int>(j) + 1);
                 if (callee >= 0 && back >= 0) returnsTo_[callee].push_back(back);
             }
@@ -80,7 +80,7 @@ private:
         for (int j = 0; j < static_cast<int>(commands(i).size()); ++j) {
             const int n = node(i, j);
             if (n < 0) return;
-            const ScenarioCommand& command = commands(i)[static_cast<size_t>(j)];
+            const CommandRecord& command = commands(i)[static_cast<size_t>(j)];
             auto& next = successors_[static_cast<size_t>(n)];
             auto goOn = [&] {
                 if (node(i, j + 1) >= 0) next.push_back(node(i, j + 1));
@@ -125,13 +125,13 @@ std::vector<Finding> findUninitializedVariables(const ScriptSet& scripts, int en
     if (start < 0) return {};
 
     std::map<std::string, size_t> variableIndex;
-    auto indexOf = [&](const std::string& name) {
+    auto indexOf = [&](std::string_view name) {
         return variableIndex.emplace(cp949::foldCase(name), variableIndex.size()).first->second;
     };
     for (int n = 0; n < graph.size(); ++n) {
-        const ScenarioCommand& command = graph.command(n);
+        const CommandRecord& command = graph.command(n);
         if (command.id == CommandId::Init) indexOf(command.args[0]);
-        if (const std::string* used = usedVariable(command); used && !used->empty()) indexOf(*used);
+        if (const std::string_view used = usedVariable(command); !used.empty()) indexOf(used);
     }
 
     // Declared on every path seen so far into each node; a node is met once it has a state.
@@ -144,7 +144,7 @@ std::vector<Finding> findUninitializedVariables(const ScriptSet& scripts, int en
         const int n = work.front();
         work.pop_front();
         std::vector<bool> out = declared[static_cast<size_t>(n)];
-        const ScenarioCommand& command = graph.command(n);
+        const CommandRecord& command = graph.command(n);
         if (command.id == CommandId::Init) out[indexOf(command.args[0])] = true;
         if (command.id == CommandId::Reset) out.assign(out.size(), false);
         for (int s : graph.successors(n)) {
@@ -165,12 +165,12 @@ std::vector<Finding> findUninitializedVariables(const ScriptSet& scripts, int en
 
     std::vector<Finding> findings;
     for (int n = 0; n < graph.size(); ++n) {
-        const std::string* used = usedVariable(graph.command(n));
-        if (!met[static_cast<size_t>(n)] || !used || used->empty()) continue;
-        if (declared[static_cast<size_t>(n)][indexOf(*used)]) continue;
+        const std::string_view used = usedVariable(graph.command(n));
+        if (!met[static_cast<size_t>(n)] || used.empty()) continue;
+        if (declared[static_cast<size_t>(n)][indexOf(used)]) continue;
         findings.push_back({cp949::toUtf8(scripts.at(graph.owner(n).first).name), graph.command(n).line,
                             "uninitialized-variable",
-                            "\"" + cp949::toUtf8(*used) + "\" is used before any init on a path from the first scenario"});
+                            "\"" + cp949::toUtf8(used) + "\" is used before any init on a path from the first scenario"});
     }
     return findings;
 }
