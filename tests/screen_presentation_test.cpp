@@ -1,42 +1,17 @@
 // Presenting only what changed on the frame, and what the display then shows.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
-#include "config/game_config.h"
 #include "display/pixel_color.h"
-#include "display/screen.h"
-#include "platform/cp949.h"
-#include "platform/headless/headless_platform.h"
-#include "scene_test_fixture.h"
-#include "support/temp_dir.h"
-#include "surface_test_pixels.h"
+#include "screen_text_fixture.h"
 
 namespace morv {
 namespace {
 
-constexpr uint32_t kGreen = 0x00FF00;
-
-// A Screen on the headless platform over a black scene at the parameter's depth,
-// with a green 6 x 8 line caret.
-class ScreenPresentationTest : public ::testing::TestWithParam<int> {
+// The text screen's fixture, with the whole frame compared against the display.
+class ScreenPresentationTest : public ScreenTextFixture {
 protected:
-    void SetUp() override {
-        HeadlessOptions options;
-        options.desktopDepth = GetParam();
-        platform = std::make_unique<HeadlessPlatform>(options);
-        config.debug = true;
-        config.font.faceName = "NanumGothic";
-        config.caretFile = dir.write("caret.bmp", test::keyedBmp(6, 8, kGreen)).string();
-        config.pageCaretFile = config.caretFile;
-        screen = std::make_unique<Screen>(config, *platform);
-        ASSERT_EQ(screen->createDisplay(), 0);
-        screen->setBackground("BLACK");
-        screen->showStage();
-    }
-
-    Surface& frame() { return screen->surface(SurfaceRole::FrameSurface); }
     const Rect whole() const { return {0, 0, 640, 480}; }
 
     // Whether the display shows exactly the frame surface, pixel for pixel.
@@ -50,17 +25,11 @@ protected:
                 if (frame().format() == PixelFormat::Rgb565) {
                     rgb = (raw >> 11) << 19 | ((raw >> 5) & 0x3F) << 10 | (raw & 0x1F) << 3;
                 }
-                const uint8_t* p = shown.rgb.data() + (static_cast<size_t>(y) * shown.width + x) * 3;
-                if ((static_cast<uint32_t>(p[0]) << 16 | static_cast<uint32_t>(p[1]) << 8 | p[2]) != rgb) return false;
+                if (shownAt(x, y) != rgb) return false;
             }
         }
         return true;
     }
-
-    testing::TempDir dir;
-    std::unique_ptr<HeadlessPlatform> platform;
-    GameConfig config;
-    std::unique_ptr<Screen> screen;
 };
 
 TEST_P(ScreenPresentationTest, AFrameThatDidNotChangeIsNotPresented) {
