@@ -48,7 +48,7 @@ constexpr size_t kMostFontFaces = 30;
 // switches through the window's own menu commands.
 class GameWindow::SheetTarget final : public SettingsTarget {
 public:
-    SheetTarget(GameWindow& window, WindowEngine& engine) : window_(window), engine_(engine) {}
+    SheetTarget(GameWindow& window, SettingsApplier& engine) : window_(window), engine_(engine) {}
     void applyTextWindow() override { engine_.applyTextWindow(); }
     void applyTextSettings() override { engine_.applyTextSettings(); }
     void applyFont() override { engine_.applyFont(); }
@@ -62,7 +62,7 @@ public:
 
 private:
     GameWindow& window_;
-    WindowEngine& engine_;
+    SettingsApplier& engine_;
 };
 
 

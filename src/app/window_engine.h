@@ -3,17 +3,18 @@
 #include <optional>
 #include <string>
 
+#include "dialogs/settings_applier.h"
 #include "platform/pointer_position.h"
 
 namespace morv {
 
 struct GameConfig;
 
-// The engine operations that window events and menu commands reach. The game
-// uses the running ScenarioRunner; tests record the calls.
-class WindowEngine {
+// The engine operations that window events and menu commands reach, and those
+// that bring the settings sheet's values into use. The game uses the running
+// ScenarioRunner; tests record the calls.
+class WindowEngine : public SettingsApplier {
 public:
-    virtual ~WindowEngine() = default;
 
     // --- Player input (true when the game has ended) ---
     virtual bool advance(std::optional<PointerPosition> at) = 0;
@@ -39,16 +40,6 @@ public:
     virtual void bgmSwitchChanged() = 0;
     virtual void effectsSwitchChanged() = 0;
     virtual void voiceSwitchChanged() = 0;
-
-    // --- Settings sheet: the configuration changed, its values come into use ---
-    virtual void applyTextWindow() = 0;
-    virtual void applyTextSettings() = 0;
-    // The configured font is made anew, then the text settings apply.
-    virtual void applyFont() = 0;
-    virtual void applyBgmVolume() = 0;
-    virtual void applyEffectVolume() = 0;
-    virtual void applyVoiceVolume() = 0;
-    virtual void switchBgmOutput() = 0;
 
     // --- Saved games and restart ---
     virtual bool save(int slot) = 0;
