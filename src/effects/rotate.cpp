@@ -4,6 +4,9 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "effects/effect_frames.h"
 #include "effects/effect_run.h"
@@ -96,6 +99,73 @@ template <typename Pixel>
     for (; x < end; ++x) o[x] = origin[offset[x]];
 }
 
+// o[k][x] = origin[k][offset[x]] for four frame rows and the columns [from, end):
+// one read of a column's offset serves four pixels.
+template <typename Pixel>
+[[gnu::always_inline]] inline void sampleFourRowsOf(Pixel* const* o, const Pixel* const* origin, const int* offset,
+                                                    int from, int end) {
+    constexpr int kRows = 4;
+    // The next tile's samples of these rows are fetched meanwhile: along a
+    // turned row they do not lie where the processor would look for them.
+    const auto ahead = reinterpret_cast<uintptr_t>(origin[1]);
+    // Two pixels of a row are written with one store.
+    int x = from;
+    for (; x + 2 <= end; x += 2) {
+        const int at0 = offset[x], at1 = offset[x + 1];
+#pragma GCC unroll 4
+        for (int k = 0; k < kRows; ++k) {
+            const Pixel pair[2] = {origin[k][at0], origin[k][at1]};
+            std::memcpy(o[k] + x, pair, sizeof pair);
+        }
+        const auto next = static_cast<ptrdiff_t>(offset[x + kTileColumns]) * ptrdiff_t{sizeof(Pixel)};
+        __builtin_prefetch(reinterpret_cast<const void*>(ahead + static_cast<uintptr_t>(next)));
+    }
+    for (; x < end; ++x) {
+        for (int k = 0; k < kRows; ++k) o[k][x] = origin[k][offset[x]];
+    }
+}
+
+// Built apart from the tile loop, so that the column offsets and the rows'
+// pointers stay in registers.
+MORV_PIXEL_LOOP [[gnu::noinline]] void sampleFourRows(uint16_t* const* o, const uint16_t* const* origin,
+                                                      const int* offset, int from, int end) {
+#if defined(__SSE2__)
+    // Each row's eight pixels are inserted into a vector register one by one
+    // straight from the scene and written with one store.
+    uint16_t *o0 = o[0], *o1 = o[1], *o2 = o[2], *o3 = o[3];
+    const uint16_t *in0 = origin[0], *in1 = origin[1], *in2 = origin[2], *in3 = origin[3];
+    int x = from;
+    for (; x + 8 <= end; x += 8) {
+        const int* at = offset + x;
+        const ptrdiff_t first = at[0];
+        __m128i v0 = _mm_cvtsi32_si128(in0[first]), v1 = _mm_cvtsi32_si128(in1[first]);
+        __m128i v2 = _mm_cvtsi32_si128(in2[first]), v3 = _mm_cvtsi32_si128(in3[first]);
+#define MORV_INSERT_LANE(i)                     \
+    {                                           \
+        const ptrdiff_t a = at[i];              \
+        v0 = _mm_insert_epi16(v0, in0[a], i);   \
+        v1 = _mm_insert_epi16(v1, in1[a], i);   \
+        v2 = _mm_insert_epi16(v2, in2[a], i);   \
+        v3 = _mm_insert_epi16(v3, in3[a], i);   \
+    }
+        MORV_INSERT_LANE(1) MORV_INSERT_LANE(2) MORV_INSERT_LANE(3) MORV_INSERT_LANE(4)
+        MORV_INSERT_LANE(5) MORV_INSERT_LANE(6) MORV_INSERT_LANE(7)
+#undef MORV_INSERT_LANE
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o0 + x), v0);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o1 + x), v1);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o2 + x), v2);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o3 + x), v3);
+    }
+    sampleFourRowsOf(o, origin, offset, x, end);
+#else
+    sampleFourRowsOf(o, origin, offset, from, end);
+#endif
+}
+MORV_PIXEL_LOOP [[gnu::noinline]] void sampleFourRows(uint32_t* const* o, const uint32_t* const* origin,
+                                                      const int* offset, int from, int end) {
+    sampleFourRowsOf(o, origin, offset, from, end);
+}
+
 // Each frame pixel (x, y) samples the scene at (rowX + cos x', rowY + sense sin x'),
 // where rowX and rowY depend on the row only. Both coordinates move monotonically
 // along a row, so the pixels that sample inside the scene form one run of
@@ -134,8 +204,7 @@ template <typename Pixel>
         std::fill(o + last, o + w, Pixel{0});
     }
     // Tiles of the frame read a small region of the scene each, which stays in the
-    // cache. Rows go four at a time through the columns all four sample inside, so
-    // that one read of a column's offset serves four pixels.
+    // cache. Rows go four at a time through the columns all four sample inside.
     constexpr int kTileRows = 16, kRowsAtOnce = 4;
     const int* offset = offsets.data();
     for (int top = 0; top < h; top += kTileRows) {
@@ -159,24 +228,7 @@ template <typename Pixel>
                     sampleRun(o[k], origin[k], offset, std::max(run[k].first, left), std::min(run[k].last, from));
                     sampleRun(o[k], origin[k], offset, std::max(run[k].first, end), std::min(run[k].last, right));
                 }
-                // The next tile's samples of these rows are fetched meanwhile: along a
-                // turned row they do not lie where the processor would look for them.
-                const auto ahead = reinterpret_cast<uintptr_t>(origin[1]);
-                // Two pixels of a row are written with one store.
-                int x = from;
-                for (; x + 2 <= end; x += 2) {
-                    const int at0 = offset[x], at1 = offset[x + 1];
-#pragma GCC unroll 4
-                    for (int k = 0; k < kRowsAtOnce; ++k) {
-                        const Pixel pair[2] = {origin[k][at0], origin[k][at1]};
-                        std::memcpy(o[k] + x, pair, sizeof pair);
-                    }
-                    const auto next = static_cast<ptrdiff_t>(offset[x + kTileColumns]) * ptrdiff_t{sizeof(Pixel)};
-                    __builtin_prefetch(reinterpret_cast<const void*>(ahead + static_cast<uintptr_t>(next)));
-                }
-                for (; x < end; ++x) {
-                    for (int k = 0; k < kRowsAtOnce; ++k) o[k][x] = origin[k][offset[x]];
-                }
+                sampleFourRows(o, origin, offset, from, end);
             }
             for (; y < bottom; ++y) {
                 const RotateTables::RowRun& run = runs[static_cast<size_t>(y)];
