@@ -76,10 +76,6 @@ private:
     std::vector<int> below_;
 };
 
-// Frame columns per tile; the column offsets are padded by as many entries, for
-// reading one tile ahead.
-constexpr int kTileColumns = 64;
-
 // o[x] = origin[offset[x]] for the columns [from, end) of a frame row. 16-bit
 // pixels are read eight at a time before they are written with one store;
 // 32-bit pixels are faster written one by one.
@@ -105,9 +101,6 @@ template <typename Pixel>
 [[gnu::always_inline]] inline void sampleFourRowsOf(Pixel* const* o, const Pixel* const* origin, const int* offset,
                                                     int from, int end) {
     constexpr int kRows = 4;
-    // The next tile's samples of these rows are fetched meanwhile: along a
-    // turned row they do not lie where the processor would look for them.
-    const auto ahead = reinterpret_cast<uintptr_t>(origin[1]);
     // Two pixels of a row are written with one store.
     int x = from;
     for (; x + 2 <= end; x += 2) {
@@ -117,15 +110,13 @@ template <typename Pixel>
             const Pixel pair[2] = {origin[k][at0], origin[k][at1]};
             std::memcpy(o[k] + x, pair, sizeof pair);
         }
-        const auto next = static_cast<ptrdiff_t>(offset[x + kTileColumns]) * ptrdiff_t{sizeof(Pixel)};
-        __builtin_prefetch(reinterpret_cast<const void*>(ahead + static_cast<uintptr_t>(next)));
     }
     for (; x < end; ++x) {
         for (int k = 0; k < kRows; ++k) o[k][x] = origin[k][offset[x]];
     }
 }
 
-// Built apart from the tile loop, so that the column offsets and the rows'
+// Built apart from the row loop, so that the column offsets and the rows'
 // pointers stay in registers.
 MORV_PIXEL_LOOP [[gnu::noinline]] void sampleFourRows(uint16_t* const* o, const uint16_t* const* origin,
                                                       const int* offset, int from, int end) {
@@ -180,7 +171,7 @@ template <typename Pixel>
     // other way: (cx + cos x' - sin y', cy + sin x' + cos y').
     const int sense = dir == kReverse ? 1 : -1;
     const int stride = in.pitch / static_cast<int>(sizeof(Pixel));
-    offsets.assign(static_cast<size_t>(w + kTileColumns), 0);
+    offsets.resize(static_cast<size_t>(w));
     for (int x = 0; x < w; ++x) {
         offsets[static_cast<size_t>(x)] = sense * sine[x - w / 2] * stride + cosine[x - w / 2];
     }
@@ -203,39 +194,33 @@ template <typename Pixel>
         std::fill(o, o + first, Pixel{0});
         std::fill(o + last, o + w, Pixel{0});
     }
-    // Tiles of the frame read a small region of the scene each, which stays in the
-    // cache. Rows go four at a time through the columns all four sample inside.
-    constexpr int kTileRows = 16, kRowsAtOnce = 4;
+    // Rows go four at a time through the columns all four sample inside; the
+    // columns of a row beyond those go on their own. Whole rows at once run faster
+    // than tiles of the frame sized for the cache.
+    constexpr int kRowsAtOnce = 4;
     const int* offset = offsets.data();
-    for (int top = 0; top < h; top += kTileRows) {
-        const int bottom = std::min(top + kTileRows, h);
-        for (int left = 0; left < w; left += kTileColumns) {
-            const int right = std::min(left + kTileColumns, w);
-            int y = top;
-            for (; y + kRowsAtOnce <= bottom; y += kRowsAtOnce) {
-                const RotateTables::RowRun* run = &runs[static_cast<size_t>(y)];
-                int from = left, end = right;
-                for (int k = 0; k < kRowsAtOnce; ++k) {
-                    from = std::max(from, run[k].first);
-                    end = std::min(end, run[k].last);
-                }
-                if (from >= end) from = end = left;
-                Pixel* o[kRowsAtOnce];
-                const Pixel* origin[kRowsAtOnce];
-                for (int k = 0; k < kRowsAtOnce; ++k) {
-                    o[k] = out.rowAs<Pixel>(y + k);
-                    origin[k] = scene + run[k].base;
-                    sampleRun(o[k], origin[k], offset, std::max(run[k].first, left), std::min(run[k].last, from));
-                    sampleRun(o[k], origin[k], offset, std::max(run[k].first, end), std::min(run[k].last, right));
-                }
-                sampleFourRows(o, origin, offset, from, end);
-            }
-            for (; y < bottom; ++y) {
-                const RotateTables::RowRun& run = runs[static_cast<size_t>(y)];
-                Pixel* o = out.rowAs<Pixel>(y);
-                sampleRun(o, scene + run.base, offset, std::max(run.first, left), std::min(run.last, right));
-            }
+    int y = 0;
+    for (; y + kRowsAtOnce <= h; y += kRowsAtOnce) {
+        const RotateTables::RowRun* run = &runs[static_cast<size_t>(y)];
+        int from = 0, end = w;
+        for (int k = 0; k < kRowsAtOnce; ++k) {
+            from = std::max(from, run[k].first);
+            end = std::min(end, run[k].last);
         }
+        if (from >= end) from = end = 0;
+        Pixel* o[kRowsAtOnce];
+        const Pixel* origin[kRowsAtOnce];
+        for (int k = 0; k < kRowsAtOnce; ++k) {
+            o[k] = out.rowAs<Pixel>(y + k);
+            origin[k] = scene + run[k].base;
+            sampleRun(o[k], origin[k], offset, run[k].first, std::min(run[k].last, from));
+            sampleRun(o[k], origin[k], offset, std::max(run[k].first, end), run[k].last);
+        }
+        sampleFourRows(o, origin, offset, from, end);
+    }
+    for (; y < h; ++y) {
+        const RotateTables::RowRun& run = runs[static_cast<size_t>(y)];
+        sampleRun(out.rowAs<Pixel>(y), scene + run.base, offset, run.first, run.last);
     }
 }
 
