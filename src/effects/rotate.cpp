@@ -154,7 +154,29 @@ MORV_PIXEL_LOOP [[gnu::noinline]] void sampleFourRows(uint16_t* const* o, const 
 }
 MORV_PIXEL_LOOP [[gnu::noinline]] void sampleFourRows(uint32_t* const* o, const uint32_t* const* origin,
                                                       const int* offset, int from, int end) {
+#if defined(__SSE2__)
+    // Each row's four pixels are read into vector registers, interleaved into
+    // one and written with one store.
+    uint32_t *o0 = o[0], *o1 = o[1], *o2 = o[2], *o3 = o[3];
+    const uint32_t *in0 = origin[0], *in1 = origin[1], *in2 = origin[2], *in3 = origin[3];
+    int x = from;
+    for (; x + 4 <= end; x += 4) {
+        const ptrdiff_t a0 = offset[x], a1 = offset[x + 1], a2 = offset[x + 2], a3 = offset[x + 3];
+        const auto row = [a0, a1, a2, a3](const uint32_t* in) {
+            const auto read = [](const uint32_t* pixel) { return _mm_cvtsi32_si128(static_cast<int>(*pixel)); };
+            const __m128i low = _mm_unpacklo_epi32(read(in + a0), read(in + a1));
+            const __m128i high = _mm_unpacklo_epi32(read(in + a2), read(in + a3));
+            return _mm_unpacklo_epi64(low, high);
+        };
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o0 + x), row(in0));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o1 + x), row(in1));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o2 + x), row(in2));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o3 + x), row(in3));
+    }
+    sampleFourRowsOf(o, origin, offset, x, end);
+#else
     sampleFourRowsOf(o, origin, offset, from, end);
+#endif
 }
 
 // Each frame pixel (x, y) samples the scene at (rowX + cos x', rowY + sense sin x'),
