@@ -27,6 +27,9 @@ PermuteStretch::PermuteStretch(const std::vector<int>& columns, int sourceWidth,
     // A block picks from one vector of the row, or from two when the row
     // shrinks by more than 1.5: one load and one store per vector of source
     // near full size, two loads per store when many columns are skipped.
+    // Masked loads and stores are slower than whole ones: blocks store whole
+    // vectors, each overwriting what its predecessor stored past its own lanes,
+    // and only the blocks at the row's end keep to their lanes.
     twoVectors_ = 2 * static_cast<int64_t>(sourceWidth) > 3 * static_cast<int64_t>(width);
     const int window = twoVectors_ ? 2 * lanes : lanes;
     for (int x = 0; x < width;) {
@@ -39,7 +42,7 @@ PermuteStretch::PermuteStretch(const std::vector<int>& columns, int sourceWidth,
         // Source lanes past the row's end are neither read nor needed.
         const int inside = std::clamp(sourceWidth - from, 0, 2 * lanes);
         blocks_.push_back({x, from, lowLanes(std::min(inside, lanes)), lowLanes(std::max(inside - lanes, 0)),
-                           lowLanes(count)});
+                           lowLanes(count), inside >= window, x + lanes <= width});
         uint8_t index[kVectorBytes] = {};
         for (int i = 0; i < count; ++i) {
             const auto lane = static_cast<uint32_t>(columns[static_cast<size_t>(x + i)] - from);
@@ -62,12 +65,23 @@ MORV_AVX512 void PermuteStretch::stretch(uint16_t* const* out, const uint16_t* c
         const auto store = static_cast<__mmask32>(b.store);
         for (int i = 0; i < rows; ++i) {
             const uint16_t* source = in[i] + b.from;
-            const __m512i low = _mm512_maskz_loadu_epi16(static_cast<__mmask32>(b.lowLoad), source);
+            __m512i pixels;
             if (twoVectors_) {
-                const __m512i high = _mm512_maskz_loadu_epi16(static_cast<__mmask32>(b.highLoad), source + 32);
-                _mm512_mask_storeu_epi16(out[i] + b.to, store, _mm512_permutex2var_epi16(low, lanes, high));
+                const __m512i low = b.wholeLoads ? _mm512_loadu_si512(source)
+                                                 : _mm512_maskz_loadu_epi16(static_cast<__mmask32>(b.lowLoad), source);
+                const __m512i high = b.wholeLoads
+                                         ? _mm512_loadu_si512(source + 32)
+                                         : _mm512_maskz_loadu_epi16(static_cast<__mmask32>(b.highLoad), source + 32);
+                pixels = _mm512_permutex2var_epi16(low, lanes, high);
             } else {
-                _mm512_mask_storeu_epi16(out[i] + b.to, store, _mm512_permutexvar_epi16(lanes, low));
+                const __m512i low = b.wholeLoads ? _mm512_loadu_si512(source)
+                                                 : _mm512_maskz_loadu_epi16(static_cast<__mmask32>(b.lowLoad), source);
+                pixels = _mm512_permutexvar_epi16(lanes, low);
+            }
+            if (b.wholeStore) {
+                _mm512_storeu_si512(out[i] + b.to, pixels);
+            } else {
+                _mm512_mask_storeu_epi16(out[i] + b.to, store, pixels);
             }
         }
     }
@@ -81,12 +95,23 @@ MORV_AVX512 void PermuteStretch::stretch(uint32_t* const* out, const uint32_t* c
         const auto store = static_cast<__mmask16>(b.store);
         for (int i = 0; i < rows; ++i) {
             const uint32_t* source = in[i] + b.from;
-            const __m512i low = _mm512_maskz_loadu_epi32(static_cast<__mmask16>(b.lowLoad), source);
+            __m512i pixels;
             if (twoVectors_) {
-                const __m512i high = _mm512_maskz_loadu_epi32(static_cast<__mmask16>(b.highLoad), source + 16);
-                _mm512_mask_storeu_epi32(out[i] + b.to, store, _mm512_permutex2var_epi32(low, lanes, high));
+                const __m512i low = b.wholeLoads ? _mm512_loadu_si512(source)
+                                                 : _mm512_maskz_loadu_epi32(static_cast<__mmask16>(b.lowLoad), source);
+                const __m512i high = b.wholeLoads
+                                         ? _mm512_loadu_si512(source + 16)
+                                         : _mm512_maskz_loadu_epi32(static_cast<__mmask16>(b.highLoad), source + 16);
+                pixels = _mm512_permutex2var_epi32(low, lanes, high);
             } else {
-                _mm512_mask_storeu_epi32(out[i] + b.to, store, _mm512_maskz_permutexvar_epi32(store, lanes, low));
+                const __m512i low = b.wholeLoads ? _mm512_loadu_si512(source)
+                                                 : _mm512_maskz_loadu_epi32(static_cast<__mmask16>(b.lowLoad), source);
+                pixels = _mm512_maskz_permutexvar_epi32(0xFFFF, lanes, low);
+            }
+            if (b.wholeStore) {
+                _mm512_storeu_si512(out[i] + b.to, pixels);
+            } else {
+                _mm512_mask_storeu_epi32(out[i] + b.to, store, pixels);
             }
         }
     }

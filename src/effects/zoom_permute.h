@@ -30,6 +30,10 @@ private:
         uint64_t lowLoad;
         uint64_t highLoad;
         uint64_t store;
+        // Whether the loads lie wholly inside the row, and whether the block may
+        // store a whole vector: the lanes past its own are the next blocks'.
+        bool wholeLoads;
+        bool wholeStore;
     };
     bool twoVectors_ = false;
     std::vector<Block> blocks_;
