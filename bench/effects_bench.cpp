@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "display/pixel_loop.h"
 #include "effects/effect_frames.h"
 #include "effects/effect_values.h"
 #include "effects/rect_filter.h"
@@ -55,6 +56,21 @@ void BM_EffectMemcpy(benchmark::State& state) {
         std::memcpy(to.data(), from.data(), bytes);
         benchmark::ClobberMemory();
     }
+}
+
+// The least a frame costs that reads two pictures and writes a third, as FADE
+// does: the bytes of the two are combined into the third with no arithmetic.
+MORV_PIXEL_LOOP void combineRows(Surface& out, const Surface& a, const Surface& b) {
+    const auto bytes = static_cast<size_t>(out.pitch());
+    for (int y = 0; y < out.height(); ++y) {
+        const uint8_t* from = a.row(y);
+        const uint8_t* with = b.row(y);
+        uint8_t* to = out.row(y);
+        for (size_t i = 0; i < bytes; ++i) to[i] = from[i] ^ with[i];
+    }
+}
+void BM_ReadTwoWriteOne(benchmark::State& state) {
+    frameCost(state, [](Pictures& p) { combineRows(*p.frame, *p.scene, *p.stage); });
 }
 
 void BM_Fade(benchmark::State& state) {
@@ -111,6 +127,7 @@ void BM_Move(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_EffectMemcpy)->Apply(morv::bench::screens);
+BENCHMARK(BM_ReadTwoWriteOne)->Apply(morv::bench::screens);
 BENCHMARK(BM_Fade)->Apply(morv::bench::screens);
 BENCHMARK(BM_Scroll)->Apply(morv::bench::screens);
 BENCHMARK(BM_Invert)->Apply(morv::bench::screens);

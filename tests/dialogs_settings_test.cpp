@@ -19,7 +19,7 @@ namespace morv::testing {
 namespace {
 
 // Notes every operation accepting the sheet asks for; the switches flip as the menu flips them.
-class RecordingTarget : public SettingsTarget {
+class RecordingTarget : public SettingsApplier, public SoundSwitches {
 public:
     explicit RecordingTarget(GameConfig& config) : config_(config) {}
     void applyTextWindow() override { calls.push_back("textWindow"); }
@@ -72,7 +72,7 @@ const DialogControl* controlWithId(const DialogView& view, int id) {
 struct SheetFixture {
     SheetFixture() : target(config) {}
     std::unique_ptr<CSetProperty> open(CSetProperty::Page page, std::vector<std::string> faces = {}) {
-        return std::make_unique<CSetProperty>(config, boxes, target, std::move(faces), page);
+        return std::make_unique<CSetProperty>(config, boxes, SettingsTarget{target, target}, std::move(faces), page);
     }
     GameConfig config;
     AnsweringBoxes boxes;

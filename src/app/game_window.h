@@ -76,7 +76,7 @@ private:
     void captureScreen(WindowEngine& engine);
     // The settings sheet with page `page` (0 to 4) in front.
     void openSettings(WindowEngine& engine, int page);
-    class SheetTarget;
+    class MenuSoundSwitches;
 
     Platform& platform_;
     WindowHost& host_;

@@ -44,27 +44,18 @@ constexpr size_t kMostFontFaces = 30;
 
 }  // namespace
 
-// What accepting the sheet reaches: the engine's operations, and the sound
-// switches through the window's own menu commands.
-class GameWindow::SheetTarget final : public SettingsTarget {
+// The sound switches as the settings sheet flips them: through the window's own
+// menu commands.
+class GameWindow::MenuSoundSwitches final : public SoundSwitches {
 public:
-    SheetTarget(GameWindow& window, SettingsApplier& engine) : window_(window), engine_(engine) {}
-    void applyTextWindow() override { engine_.applyTextWindow(); }
-    void applyTextSettings() override { engine_.applyTextSettings(); }
-    void applyFont() override { engine_.applyFont(); }
-    void applyBgmVolume() override { engine_.applyBgmVolume(); }
-    void applyEffectVolume() override { engine_.applyEffectVolume(); }
-    void applyVoiceVolume() override { engine_.applyVoiceVolume(); }
-    void switchBgmOutput() override { engine_.switchBgmOutput(); }
+    explicit MenuSoundSwitches(GameWindow& window) : window_(window) {}
     void toggleBgm() override { window_.menuCommand(MenuItem::Bgm); }
     void toggleEffects() override { window_.menuCommand(MenuItem::SoundEffects); }
     void toggleVoice() override { window_.menuCommand(MenuItem::Voice); }
 
 private:
     GameWindow& window_;
-    SettingsApplier& engine_;
 };
-
 
 void GameWindow::menuCommand(MenuItem item) {
     WindowEngine* engine = host_.engine();
@@ -189,8 +180,8 @@ void GameWindow::loadGame(WindowEngine& engine) {
 void GameWindow::openSettings(WindowEngine& engine, int page) {
     std::vector<std::string> faces;
     for (const std::string& family : hangulFontFamilies(kMostFontFaces)) faces.push_back(cp949::fromUtf8(family));
-    SheetTarget target(*this, engine);
-    CSetProperty sheet(engine.config(), platform_.messages(), target, std::move(faces),
+    MenuSoundSwitches switches(*this);
+    CSetProperty sheet(engine.config(), platform_.messages(), {engine, switches}, std::move(faces),
                        static_cast<CSetProperty::Page>(page));
     platform_.messages().runDialog(sheet);
 }

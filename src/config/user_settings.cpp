@@ -38,8 +38,6 @@ struct StoredSettings {
     uint8_t imageAntialiasing, usePngAlpha;
 };
 
-void writeZeros(ByteStream& out, size_t count) { out.writeBytes(std::string(count, '\0')); }
-
 // A name with its terminating zero, counted in one byte.
 void writeCountedName(ByteStream& out, std::string_view name, size_t maxBytes) {
     const std::string_view kept = cp949::truncate(name, maxBytes);
@@ -56,38 +54,128 @@ bool readCountedName(ByteStream& in, size_t maxCount, std::string& name) {
     return true;
 }
 
-bool readCharacterColors(ByteStream& in, StoredSettings& stored) {
-    uint8_t count;
-    if (!in.readU8(count) || count > GameConfig::kCharacterColors) return false;
-    for (int i = 0; i < count; ++i) {
-        CharacterColor& entry = stored.characterColors[static_cast<size_t>(i)];
-        if (!readCountedName(in, kMaxCharacterNameBytes + 1, entry.name) || !in.readU32(entry.color)) return false;
-    }
-    return true;
+using CharacterColors = std::array<CharacterColor, GameConfig::kCharacterColors>;
+
+// Walks the fields in the order of the file's layout, reading or writing each.
+template <typename Walker>
+bool walkLayout(Walker& io, StoredSettings& s) {
+    return io.byte(s.windowed) && io.byte(s.mouseTracking) && io.spare(10) && io.faceName(s.faceName) &&
+           io.word(s.fontHeight) && io.word(s.fontWeight) && io.byte(s.textShadow) && io.byte(s.textOutline) &&
+           io.word(s.textColor) && io.byte(s.italic) && io.byte(s.underline) && io.byte(s.strikeOut) &&
+           io.spare(7) && io.byte(s.bgmIsPcm) && io.byte(s.bgmOn) && io.byte(s.effectsOn) && io.byte(s.voiceOn) &&
+           io.word(s.bgmVolume) && io.word(s.effectVolume) && io.word(s.voiceVolume) &&
+           io.byte(s.fadeOnBgmChange) && io.spare(10) && io.word(s.textWindowColor1) &&
+           io.word(s.textWindowColor2) && io.word(s.highlightColor) && io.byte(s.textWindowGradation) &&
+           io.byte(s.textWindowAlpha) && io.byte(s.textWindowOutline) && io.spare(10) && io.byte(s.textSpeed) &&
+           io.byte(s.lineSpacing) && io.byte(s.windowMargin) && io.characterColors(s.characterColors) &&
+           io.byte(s.autoSpeed) && io.spare(5) && io.word(s.imagesToPreload) && io.word(s.textHistorySize) &&
+           io.byte(s.imageAntialiasing) && io.byte(s.usePngAlpha);
 }
 
-// Reads the fields in the order of the layout. A file shorter than the layout, a
-// face name longer than the font record holds or more than 50 character colours
-// are refused, so that no field is read out of its place.
+// Reads a field at a time, refusing a file shorter than the layout, a face name
+// longer than the font record holds or more than 50 character colours, so that
+// no field is read out of its place.
+struct LayoutReader {
+    ByteStream in;
+    bool byte(uint8_t& v) { return in.readU8(v); }
+    bool word(int32_t& v) { return in.readI32(v); }
+    bool word(uint32_t& v) { return in.readU32(v); }
+    bool spare(size_t count) { return in.skip(count); }
+    bool faceName(std::string& name) { return readCountedName(in, FontRecord::kFaceSize, name); }
+    bool characterColors(CharacterColors& colors) {
+        uint8_t count;
+        if (!in.readU8(count) || count > GameConfig::kCharacterColors) return false;
+        for (size_t i = 0; i < count; ++i) {
+            if (!readCountedName(in, kMaxCharacterNameBytes + 1, colors[i].name) || !in.readU32(colors[i].color)) {
+                return false;
+            }
+        }
+        return true;
+    }
+};
+
+struct LayoutWriter {
+    ByteStream out;
+    bool byte(uint8_t v) {
+        out.writeU8(v);
+        return true;
+    }
+    bool word(int32_t v) {
+        out.writeI32(v);
+        return true;
+    }
+    bool word(uint32_t v) {
+        out.writeU32(v);
+        return true;
+    }
+    bool spare(size_t count) {
+        out.writeBytes(std::string(count, '\0'));
+        return true;
+    }
+    bool faceName(const std::string& name) {
+        writeCountedName(out, name, FontRecord::kFaceSize - 1);
+        return true;
+    }
+    // The entries are written up to the first free one.
+    bool characterColors(const CharacterColors& colors) {
+        const auto firstFree =
+            std::find_if(colors.begin(), colors.end(), [](const CharacterColor& entry) { return entry.name.empty(); });
+        out.writeU8(static_cast<uint8_t>(firstFree - colors.begin()));
+        for (auto entry = colors.begin(); entry != firstFree; ++entry) {
+            writeCountedName(out, entry->name, kMaxCharacterNameBytes);
+            out.writeU32(entry->color);
+        }
+        return true;
+    }
+};
+
 std::optional<StoredSettings> parseSettings(std::string_view bytes) {
-    ByteStream in{std::string(bytes)};
+    LayoutReader reader{ByteStream(std::string(bytes))};
     StoredSettings s{};
-    const bool whole =
-        in.readU8(s.windowed) && in.readU8(s.mouseTracking) && in.skip(10) &&
-        readCountedName(in, FontRecord::kFaceSize, s.faceName) && in.readI32(s.fontHeight) &&
-        in.readI32(s.fontWeight) && in.readU8(s.textShadow) && in.readU8(s.textOutline) && in.readU32(s.textColor) &&
-        in.readU8(s.italic) && in.readU8(s.underline) && in.readU8(s.strikeOut) && in.skip(7) &&
-        in.readU8(s.bgmIsPcm) && in.readU8(s.bgmOn) && in.readU8(s.effectsOn) && in.readU8(s.voiceOn) &&
-        in.readI32(s.bgmVolume) && in.readI32(s.effectVolume) && in.readI32(s.voiceVolume) &&
-        in.readU8(s.fadeOnBgmChange) && in.skip(10) && in.readU32(s.textWindowColor1) &&
-        in.readU32(s.textWindowColor2) && in.readU32(s.highlightColor) && in.readU8(s.textWindowGradation) &&
-        in.readU8(s.textWindowAlpha) && in.readU8(s.textWindowOutline) && in.skip(10) && in.readU8(s.textSpeed) &&
-        in.readU8(s.lineSpacing) && in.readU8(s.windowMargin) && readCharacterColors(in, s) &&
-        in.readU8(s.autoSpeed) && in.skip(5) && in.readI32(s.imagesToPreload) && in.readI32(s.textHistorySize) &&
-        in.readU8(s.imageAntialiasing) && in.readU8(s.usePngAlpha);
-    if (!whole) return std::nullopt;
+    if (!walkLayout(reader, s)) return std::nullopt;
     // A face name of 32 bytes without its zero keeps what the font record holds.
     s.faceName = std::string(cp949::truncate(s.faceName, FontRecord::kFaceSize - 1));
+    return s;
+}
+
+// The configuration's values as the file stores them: one-byte fields keep the low 8 bits.
+StoredSettings storedFrom(const GameConfig& c) {
+    const auto low = [](int v) { return static_cast<uint8_t>(v); };
+    StoredSettings s{};
+    s.windowed = c.windowed;
+    s.mouseTracking = c.mouseTracking;
+    s.faceName = c.font.faceName;
+    s.fontHeight = c.font.height;
+    s.fontWeight = c.font.weight;
+    s.textShadow = c.textShadow;
+    s.textOutline = c.textOutline;
+    s.textColor = c.textColor;
+    s.italic = c.font.italic;
+    s.underline = c.font.underline;
+    s.strikeOut = c.font.strikeOut;
+    s.bgmIsPcm = c.bgmIsPcm;
+    s.bgmOn = c.bgmOn;
+    s.effectsOn = c.effectsOn;
+    s.voiceOn = c.voiceOn;
+    s.bgmVolume = c.bgmVolume;
+    s.effectVolume = c.effectVolume;
+    s.voiceVolume = c.voiceVolume;
+    s.fadeOnBgmChange = c.fadeOnBgmChange;
+    s.textWindowColor1 = c.textWindowColor1;
+    s.textWindowColor2 = c.textWindowColor2;
+    s.highlightColor = c.highlightColor;
+    s.textWindowGradation = c.textWindowGradation;
+    s.textWindowAlpha = c.textWindowAlpha;
+    s.textWindowOutline = c.textWindowOutline;
+    s.textSpeed = low(c.textSpeed);
+    s.lineSpacing = low(c.lineSpacing);
+    s.windowMargin = low(c.windowMargin);
+    s.characterColors = c.characterColors;
+    s.autoSpeed = low(c.autoSpeed);
+    s.imagesToPreload = c.imagesToPreload;
+    s.textHistorySize = c.textHistorySize;
+    s.imageAntialiasing = c.imageAntialiasing;
+    s.usePngAlpha = c.usePngAlpha;
     return s;
 }
 
@@ -148,55 +236,10 @@ std::string userSettingsFileName(std::string_view title) {
 }
 
 std::string encodeUserSettings(const GameConfig& config) {
-    ByteStream out;
-    out.writeU8(config.windowed);
-    out.writeU8(config.mouseTracking);
-    writeZeros(out, 10);
-    writeCountedName(out, config.font.faceName, FontRecord::kFaceSize - 1);
-    out.writeI32(config.font.height);
-    out.writeI32(config.font.weight);
-    out.writeU8(config.textShadow);
-    out.writeU8(config.textOutline);
-    out.writeU32(config.textColor);
-    out.writeU8(config.font.italic);
-    out.writeU8(config.font.underline);
-    out.writeU8(config.font.strikeOut);
-    writeZeros(out, 7);
-    out.writeU8(config.bgmIsPcm);
-    out.writeU8(config.bgmOn);
-    out.writeU8(config.effectsOn);
-    out.writeU8(config.voiceOn);
-    out.writeI32(config.bgmVolume);
-    out.writeI32(config.effectVolume);
-    out.writeI32(config.voiceVolume);
-    out.writeU8(config.fadeOnBgmChange);
-    writeZeros(out, 10);
-    out.writeU32(config.textWindowColor1);
-    out.writeU32(config.textWindowColor2);
-    out.writeU32(config.highlightColor);
-    out.writeU8(config.textWindowGradation);
-    out.writeU8(config.textWindowAlpha);
-    out.writeU8(config.textWindowOutline);
-    writeZeros(out, 10);
-    out.writeU8(static_cast<uint8_t>(config.textSpeed));
-    out.writeU8(static_cast<uint8_t>(config.lineSpacing));
-    out.writeU8(static_cast<uint8_t>(config.windowMargin));
-    // The entries are written up to the first free one.
-    const auto& colors = config.characterColors;
-    const auto firstFree =
-        std::find_if(colors.begin(), colors.end(), [](const CharacterColor& entry) { return entry.name.empty(); });
-    out.writeU8(static_cast<uint8_t>(firstFree - colors.begin()));
-    for (auto entry = colors.begin(); entry != firstFree; ++entry) {
-        writeCountedName(out, entry->name, kMaxCharacterNameBytes);
-        out.writeU32(entry->color);
-    }
-    out.writeU8(static_cast<uint8_t>(config.autoSpeed));
-    writeZeros(out, 5);
-    out.writeI32(config.imagesToPreload);
-    out.writeI32(config.textHistorySize);
-    out.writeU8(config.imageAntialiasing);
-    out.writeU8(config.usePngAlpha);
-    return out.bytes();
+    StoredSettings stored = storedFrom(config);
+    LayoutWriter writer;
+    walkLayout(writer, stored);
+    return writer.out.bytes();
 }
 
 bool decodeUserSettings(std::string_view bytes, GameConfig& config) {

@@ -102,7 +102,7 @@ void CFontPage::accept() {
     config_.textShadow = shadow_;
     config_.textOutline = outline_;
     config_.textColor = color_;
-    target_.applyFont();
+    target_.engine.applyFont();
 }
 
 }  // namespace morv

@@ -28,7 +28,7 @@ public:
     static constexpr int kSliderMax = -14;
 
     // `faces` are the font families offered, CP949.
-    CFontPage(GameConfig& config, MessageBoxes& messages, SettingsTarget& target, std::vector<std::string> faces)
+    CFontPage(GameConfig& config, MessageBoxes& messages, SettingsTarget target, std::vector<std::string> faces)
         : SettingsPage(config, messages, target), faces_(std::move(faces)) {}
 
     void open() override;

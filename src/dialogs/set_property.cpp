@@ -11,7 +11,7 @@
 
 namespace morv {
 
-CSetProperty::CSetProperty(GameConfig& config, MessageBoxes& messages, SettingsTarget& target,
+CSetProperty::CSetProperty(GameConfig& config, MessageBoxes& messages, SettingsTarget target,
                            std::vector<std::string> faces, Page front) {
     pages_[WindowPage] = std::make_unique<CWindowPage>(config, messages, target);
     pages_[TextPage] = std::make_unique<CTextPage>(config, messages, target);

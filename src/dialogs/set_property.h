@@ -11,7 +11,6 @@
 namespace morv {
 
 class MessageBoxes;
-class SettingsTarget;
 struct GameConfig;
 
 // The settings sheet "프로그램 설정". A page copies its values in when it first
@@ -24,7 +23,7 @@ public:
     static constexpr int kApplyButton = 12321;
 
     // `faces` are the font families the font page offers (CP949).
-    CSetProperty(GameConfig& config, MessageBoxes& messages, SettingsTarget& target, std::vector<std::string> faces,
+    CSetProperty(GameConfig& config, MessageBoxes& messages, SettingsTarget target, std::vector<std::string> faces,
                  Page front);
     ~CSetProperty() override;
 

@@ -3,21 +3,19 @@
 #include <vector>
 
 #include "config/game_config.h"
+#include "dialogs/settings_target.h"
 #include "platform/dialog_form.h"
 #include "platform/message_boxes.h"
 
 namespace morv {
 
-class MessageBoxes;
-class SettingsTarget;
-struct GameConfig;
 
 // A page of the settings sheet: copies its values from the configuration when
 // it opens, edits the copies by its controls' events, writes them back when the
 // sheet is accepted.
 class SettingsPage {
 public:
-    SettingsPage(GameConfig& config, MessageBoxes& messages, SettingsTarget& target)
+    SettingsPage(GameConfig& config, MessageBoxes& messages, SettingsTarget target)
         : config_(config), messages_(messages), target_(target) {}
     virtual ~SettingsPage() = default;
 
@@ -39,7 +37,7 @@ protected:
 
     GameConfig& config_;
     MessageBoxes& messages_;
-    SettingsTarget& target_;
+    SettingsTarget target_;
 
 private:
     bool modified_ = false;

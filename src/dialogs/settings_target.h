@@ -5,14 +5,20 @@
 
 namespace morv {
 
-// The engine's re-apply operations and the window's sound menu commands, as the
-// settings pages use them after writing into the configuration.
-class SettingsTarget : public SettingsApplier {
+// The window's sound switches, as its menu items flip them.
+class SoundSwitches {
 public:
-    // The switch flips exactly as the menu item flips it.
+    virtual ~SoundSwitches() = default;
     virtual void toggleBgm() = 0;
     virtual void toggleEffects() = 0;
     virtual void toggleVoice() = 0;
+};
+
+// The settings pages reach the engine's re-apply operations and the window's
+// sound switches after writing into the configuration.
+struct SettingsTarget {
+    SettingsApplier& engine;
+    SoundSwitches& switches;
 };
 
 }  // namespace morv

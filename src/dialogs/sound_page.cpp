@@ -54,13 +54,13 @@ void CSoundPage::setVolume(int id, int position) {
     const int volume = std::clamp(position, 0, kSliderMax) + kSilent;
     if (id == kBgmSlider) {
         config_.bgmVolume = volume;
-        target_.applyBgmVolume();
+        target_.engine.applyBgmVolume();
     } else if (id == kEffectSlider) {
         config_.effectVolume = volume;
-        target_.applyEffectVolume();
+        target_.engine.applyEffectVolume();
     } else if (id == kVoiceSlider && voiceAvailable_) {
         config_.voiceVolume = volume;
-        target_.applyVoiceVolume();
+        target_.engine.applyVoiceVolume();
     } else {
         return;
     }
@@ -101,13 +101,13 @@ void CSoundPage::handle(const ControlEvent& event) {
 }
 
 void CSoundPage::accept() {
-    if (bgm_ != config_.bgmOn) target_.toggleBgm();
-    if (effects_ != config_.effectsOn) target_.toggleEffects();
+    if (bgm_ != config_.bgmOn) target_.switches.toggleBgm();
+    if (effects_ != config_.effectsOn) target_.switches.toggleEffects();
     // Without voice the box is unticked and disabled: it says nothing about the switch.
-    if (voiceAvailable_ && voice_ != config_.voiceOn) target_.toggleVoice();
+    if (voiceAvailable_ && voice_ != config_.voiceOn) target_.switches.toggleVoice();
     if (pcm_ != config_.bgmIsPcm) {
         config_.bgmIsPcm = pcm_;
-        target_.switchBgmOutput();
+        target_.engine.switchBgmOutput();
     }
     config_.fadeOnBgmChange = fade_;
     referenceBgm_ = config_.bgmVolume;
@@ -119,9 +119,9 @@ void CSoundPage::cancel() {
     config_.bgmVolume = referenceBgm_;
     config_.effectVolume = referenceEffect_;
     config_.voiceVolume = referenceVoice_;
-    target_.applyBgmVolume();
-    target_.applyEffectVolume();
-    target_.applyVoiceVolume();
+    target_.engine.applyBgmVolume();
+    target_.engine.applyEffectVolume();
+    target_.engine.applyVoiceVolume();
 }
 
 }  // namespace morv

@@ -120,7 +120,7 @@ void CTextPage::accept() {
     config_.autoSpeed = autoSpeed_;
     config_.lineSpacing = lineSpacing_;
     config_.windowMargin = windowMargin_;
-    target_.applyTextSettings();
+    target_.engine.applyTextSettings();
 }
 
 }  // namespace morv

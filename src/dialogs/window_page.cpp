@@ -69,7 +69,7 @@ void CWindowPage::accept() {
     config_.textWindowAlpha = static_cast<uint8_t>(transparency_);
     config_.textWindowGradation = static_cast<uint8_t>(gradation_);
     config_.textWindowOutline = static_cast<uint8_t>(frame_);
-    target_.applyTextWindow();
+    target_.engine.applyTextWindow();
 }
 
 }  // namespace morv
