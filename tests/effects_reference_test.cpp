@@ -5,6 +5,7 @@
 
 #include "effects/effect_frames.h"
 #include "effects/effect_values.h"
+#include "effects/zoom_paths.h"
 #include "effects_test_fixture.h"
 
 namespace morv::test {
@@ -126,6 +127,41 @@ TEST_P(EffectsReferenceTest, ZoomFramesMatchTheSurfaceStretch) {
             expected->copy(dir == 1 ? *scene : *stage, false);
             expected->copyRect(moving, moving.bounds(), zoomRect(dir, n, w, h), false);
             ASSERT_EQ(pixelsOf(*frame), pixelsOf(*expected)) << dir << " " << n;
+        }
+    }
+}
+
+// Every path this processor runs draws each ZOOM frame as the still picture with
+// the moving one read at (x * width / rect width, y * height / rect height) inside
+// the rectangle. The widths put rows across several vector blocks with ragged
+// ends, and the frames shrink the picture by less and by more than two.
+TEST_P(EffectsReferenceTest, ZoomFramesOfEveryPathReadTheNearestPixel) {
+    for (auto [w, h] : {std::pair{41, 27}, {97, 33}, {203, 61}}) {
+        auto scene = randomSurface(w, h, 21), stage = randomSurface(w, h, 22);
+        for (ZoomPath path : zoomPathsHere()) {
+            for (int dir : {1, 2}) {
+                for (int n = 0; n < 64; n += w > 100 ? 3 : 1) {
+                    SCOPED_TRACE(::testing::Message() << w << "x" << h << " path " << static_cast<int>(path) << " dir "
+                                                      << dir << " frame " << n);
+                    auto frame = randomSurface(w, h, 23);
+                    frame->takeChanged();
+                    zoomFrameBy(path, *frame, *scene, *stage, dir, n);
+                    const Surface& still = dir == 1 ? *scene : *stage;
+                    const Surface& moving = dir == 1 ? *stage : *scene;
+                    const Rect r = zoomRect(dir, n, w, h);
+                    const bool stretched = r.insideOf(w, h);
+                    for (int y = 0; y < h; ++y) {
+                        for (int x = 0; x < w; ++x) {
+                            const bool inRect = stretched && x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+                            const uint32_t expected = inRect ? pixelAt(moving, (x - r.left) * w / r.width(),
+                                                                       (y - r.top) * h / r.height())
+                                                             : pixelAt(still, x, y);
+                            ASSERT_EQ(pixelAt(*frame, x, y), expected) << x << "," << y;
+                        }
+                    }
+                    EXPECT_EQ(frame->takeChanged(), frame->bounds());
+                }
+            }
         }
     }
 }

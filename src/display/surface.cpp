@@ -8,7 +8,9 @@
 #include <utility>
 #include <vector>
 
+#include "display/copy_row.h"
 #include "display/image_source.h"
+#include "display/nearest_pixel.h"
 #include "display/pixel_color.h"
 #include "image/decoded_image.h"
 #include "image/image_decoders.h"
@@ -23,29 +25,6 @@ void fillRows(Surface& surface, const Rect& rect, Pixel value) {
         Pixel* p = reinterpret_cast<Pixel*>(surface.row(y)) + rect.left;
         for (int x = 0; x < rect.width(); ++x) p[x] = value;
     }
-}
-
-// Source column of every destination column for a nearest-pixel stretch.
-std::vector<int> nearestColumns(int sourceLeft, int sourceWidth, int destWidth) {
-    std::vector<int> columns(static_cast<size_t>(destWidth));
-    for (int x = 0; x < destWidth; ++x) {
-        columns[static_cast<size_t>(x)] =
-            sourceLeft + static_cast<int>(static_cast<int64_t>(x) * sourceWidth / destWidth);
-    }
-    return columns;
-}
-
-int nearestRow(int sourceTop, int sourceHeight, int destHeight, int y) {
-    return sourceTop + static_cast<int>(static_cast<int64_t>(y) * sourceHeight / destHeight);
-}
-
-// Rows of two different surfaces. Long rows go in pieces: the C library copies
-// blocks of 2 KiB and more with a string instruction that some processors run
-// ten times slower when source and destination lie half a cache line apart.
-void copyRow(uint8_t* out, const uint8_t* in, size_t bytes) {
-    constexpr size_t kPiece = 1024;
-    for (; bytes > kPiece; bytes -= kPiece, out += kPiece, in += kPiece) std::memcpy(out, in, kPiece);
-    std::memcpy(out, in, bytes);
 }
 
 // colorMask selects the bits that a key compares (the spare byte of a 32-bit pixel is not color).

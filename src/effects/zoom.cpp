@@ -4,8 +4,12 @@
 #include <utility>
 #include <vector>
 
+#include "display/copy_row.h"
+#include "display/nearest_pixel.h"
 #include "effects/effect_frames.h"
 #include "effects/effect_run.h"
+#include "effects/zoom_paths.h"
+#include "effects/zoom_permute.h"
 
 namespace morv {
 
@@ -13,6 +17,9 @@ namespace {
 
 constexpr int kZoomFrames = 64;
 constexpr int kZoomIn = 1;
+// Rows stretched together, so that one read of a column's source or of a block's
+// permute index serves several rows.
+constexpr int kRowGroup = 4;
 
 // A run of destination columns whose nearest source columns follow one another.
 struct ColumnRun {
@@ -21,54 +28,52 @@ struct ColumnRun {
     int length;
 };
 
-// The picture stretched by the nearest pixel into the rectangle, which lies
-// inside the frame. The zooms shrink the picture: when it is large, neighbouring
-// columns mostly come from neighbouring source columns and are copied as whole
-// runs; when it is small, column by column.
+// The portable stretch. The zooms shrink the picture: when it is large,
+// neighbouring columns mostly come from neighbouring source columns and are
+// copied as whole runs; when it is small, column by column.
 template <typename Pixel>
-void stretchRows(Surface& frame, const Surface& picture, const Rect& r) {
-    const int64_t sw = picture.width(), sh = picture.height(), dw = r.width(), dh = r.height();
-    std::vector<int> columns(static_cast<size_t>(dw));
-    std::vector<ColumnRun> runs;
-    for (int x = 0; x < dw; ++x) {
-        const int from = static_cast<int>(x * sw / dw);
-        columns[static_cast<size_t>(x)] = from;
-        if (!runs.empty() && runs.back().from + runs.back().length == from) {
-            ++runs.back().length;
-        } else {
-            runs.push_back({x, from, 1});
+class ColumnStretch {
+public:
+    explicit ColumnStretch(std::vector<int> columns) : columns_(std::move(columns)) {
+        const int width = static_cast<int>(columns_.size());
+        for (int x = 0; x < width; ++x) {
+            const int from = columns_[static_cast<size_t>(x)];
+            if (!runs_.empty() && runs_.back().from + runs_.back().length == from) {
+                ++runs_.back().length;
+            } else {
+                runs_.push_back({x, from, 1});
+            }
         }
+        constexpr int kLongRun = 16;
+        longRuns_ = static_cast<int64_t>(runs_.size()) * kLongRun <= width;
     }
-    constexpr int kLongRun = 16;
-    const bool longRuns = static_cast<int64_t>(runs.size()) * kLongRun <= dw;
-    frame.markChanged(r);
-    const auto sourceRow = [&](int64_t y) {
-        return reinterpret_cast<const Pixel*>(picture.row(static_cast<int>(y * sh / dh)));
-    };
-    const auto frameRow = [&](int64_t y) { return reinterpret_cast<Pixel*>(frame.row(r.top + static_cast<int>(y))) + r.left; };
-    if (longRuns) {
-        for (int y = 0; y < dh; ++y) {
-            const Pixel* in = sourceRow(y);
-            Pixel* out = frameRow(y);
-            for (const ColumnRun& run : runs) std::copy(in + run.from, in + run.from + run.length, out + run.to);
+
+    const std::vector<int>& columns() const { return columns_; }
+    bool longRuns() const { return longRuns_; }
+
+    void stretch(Pixel* const* out, const Pixel* const* in, int rows) const {
+        if (longRuns_) {
+            for (int i = 0; i < rows; ++i)
+                for (const ColumnRun& run : runs_) std::copy(in[i] + run.from, in[i] + run.from + run.length, out[i] + run.to);
+            return;
         }
-        return;
-    }
-    // Column by column, four rows at a time, so that one read of a column's
-    // source serves four pixels.
-    const int* column = columns.data();
-    int y = 0;
-    for (; y + 4 <= dh; y += 4) {
-        const Pixel *in0 = sourceRow(y), *in1 = sourceRow(y + 1), *in2 = sourceRow(y + 2), *in3 = sourceRow(y + 3);
-        Pixel *out0 = frameRow(y), *out1 = frameRow(y + 1), *out2 = frameRow(y + 2), *out3 = frameRow(y + 3);
+        if (rows < kRowGroup) {
+            for (int i = 0; i < rows; ++i)
+                for (size_t x = 0; x < columns_.size(); ++x) out[i][x] = in[i][columns_[x]];
+            return;
+        }
+        const int* column = columns_.data();
+        const int dw = static_cast<int>(columns_.size());
+        const Pixel *in0 = in[0], *in1 = in[1], *in2 = in[2], *in3 = in[3];
+        Pixel *out0 = out[0], *out1 = out[1], *out2 = out[2], *out3 = out[3];
         int x = 0;
         if constexpr (sizeof(Pixel) == 2) {
             // 16-bit pixels are written in pairs, one store for two.
             for (; x + 2 <= dw; x += 2) {
                 const int c0 = column[x], c1 = column[x + 1];
-                for (auto [in, out] : {std::pair{in0, out0}, {in1, out1}, {in2, out2}, {in3, out3}}) {
-                    const Pixel pair[2] = {in[c0], in[c1]};
-                    std::memcpy(out + x, pair, sizeof pair);
+                for (auto [from, to] : {std::pair{in0, out0}, {in1, out1}, {in2, out2}, {in3, out3}}) {
+                    const Pixel pair[2] = {from[c0], from[c1]};
+                    std::memcpy(to + x, pair, sizeof pair);
                 }
             }
         }
@@ -80,22 +85,73 @@ void stretchRows(Surface& frame, const Surface& picture, const Rect& r) {
             out3[x] = in3[c];
         }
     }
-    for (; y < dh; ++y) {
-        const Pixel* in = sourceRow(y);
-        Pixel* out = frameRow(y);
-        for (int x = 0; x < dw; ++x) out[x] = in[column[x]];
+
+private:
+    std::vector<int> columns_;
+    std::vector<ColumnRun> runs_;
+    bool longRuns_ = false;
+};
+
+// The frame in one pass over its rows: rows outside the rectangle from the
+// still picture, rows across it the still picture's sides around the moving
+// picture's stretched row. A null still picture leaves the sides as they are.
+template <typename Pixel, typename Stretch>
+void drawRows(Surface& frame, const Surface* still, const Surface& moving, const Rect& r, const Stretch& stretch) {
+    const int w = frame.width(), h = frame.height(), sh = moving.height(), dh = r.height();
+    const size_t rowBytes = static_cast<size_t>(w) * sizeof(Pixel);
+    const size_t leftBytes = static_cast<size_t>(r.left) * sizeof(Pixel);
+    const size_t rightBytes = static_cast<size_t>(w - r.right) * sizeof(Pixel);
+    if (still) {
+        for (int y = 0; y < r.top; ++y) copyRow(frame.row(y), still->row(y), rowBytes);
+    }
+    for (int y = r.top; y < r.bottom; y += kRowGroup) {
+        const int rows = std::min(kRowGroup, r.bottom - y);
+        Pixel* out[kRowGroup];
+        const Pixel* in[kRowGroup];
+        for (int i = 0; i < rows; ++i) {
+            uint8_t* row = frame.row(y + i);
+            if (still) {
+                const uint8_t* keep = still->row(y + i);
+                std::memcpy(row, keep, leftBytes);
+                std::memcpy(row + rowBytes - rightBytes, keep + rowBytes - rightBytes, rightBytes);
+            }
+            out[i] = reinterpret_cast<Pixel*>(row) + r.left;
+            in[i] = reinterpret_cast<const Pixel*>(moving.row(nearestRow(0, sh, dh, y + i - r.top)));
+        }
+        stretch.stretch(out, in, rows);
+    }
+    if (still) {
+        for (int y = r.bottom; y < h; ++y) copyRow(frame.row(y), still->row(y), rowBytes);
     }
 }
 
-void stretchInto(Surface& frame, const Surface& picture, const Rect& r) {
-    if (frame.format() == PixelFormat::Rgb565) {
-        stretchRows<uint16_t>(frame, picture, r);
+// Pixels from the last 64-byte boundary to the start of the surface's rows, when
+// that is the same for every row.
+template <typename Pixel>
+int vectorLead(const Surface& surface) {
+    constexpr int kVectorBytes = 64;
+    if (surface.pitch() % kVectorBytes != 0) return 0;
+    return static_cast<int>(reinterpret_cast<uintptr_t>(surface.row(0)) % kVectorBytes / sizeof(Pixel));
+}
+
+template <typename Pixel>
+void drawBy(ZoomPath path, Surface& frame, const Surface* still, const Surface& moving, const Rect& r) {
+    const ColumnStretch<Pixel> byColumns(nearestColumns(0, moving.width(), r.width()));
+    // Near full size, 32-bit pixels copy faster as runs than through permutes.
+    if (path == ZoomPath::Avx512 && (sizeof(Pixel) == 2 || !byColumns.longRuns())) {
+        const PermuteStretch byPermutes(byColumns.columns(), moving.width(), sizeof(Pixel), vectorLead<Pixel>(moving));
+        drawRows<Pixel>(frame, still, moving, r, byPermutes);
     } else {
-        stretchRows<uint32_t>(frame, picture, r);
+        drawRows<Pixel>(frame, still, moving, r, byColumns);
     }
 }
 
 }  // namespace
+
+std::vector<ZoomPath> zoomPathsHere() {
+    if (permuteStretchRuns()) return {ZoomPath::Avx512, ZoomPath::Portable};
+    return {ZoomPath::Portable};
+}
 
 Rect zoomRect(int dir, int n, int width, int height) {
     const int w2 = width / 2, h2 = height / 2;
@@ -108,7 +164,7 @@ Rect zoomRect(int dir, int n, int width, int height) {
     return {m * w2 / 64 - 1, m * h2 / 64 - 1, width - m * w2 / 64, height - m * h2 / 64};
 }
 
-void zoomFrame(Surface& frame, const Surface& scene, const Surface& stage, int dir, int n) {
+void zoomFrameBy(ZoomPath path, Surface& frame, const Surface& scene, const Surface& stage, int dir, int n) {
     const Surface& still = dir == kZoomIn ? scene : stage;
     const Surface& moving = dir == kZoomIn ? stage : scene;
     const int w = frame.width(), h = frame.height();
@@ -117,12 +173,28 @@ void zoomFrame(Surface& frame, const Surface& scene, const Surface& stage, int d
         frame.copy(still, false);
         return;
     }
-    // The still picture around the rectangle, the moving one stretched into it.
-    for (const Rect& around : {Rect{0, 0, w, r.top}, Rect{0, r.bottom, w, h}, Rect{0, r.top, r.left, r.bottom},
-                               Rect{r.right, r.top, w, r.bottom}}) {
-        if (!around.empty()) frame.copyRect(still, around, around, false);
+    // The still picture around the rectangle, the moving one stretched into it. A
+    // still picture of another size or format gives what of it fits, as copies do.
+    const bool stillFits = &still != &frame && still.valid() && still.format() == frame.format() &&
+                           still.width() == w && still.height() == h;
+    if (stillFits) {
+        frame.markAllChanged();
+    } else {
+        for (const Rect& around : {Rect{0, 0, w, r.top}, Rect{0, r.bottom, w, h}, Rect{0, r.top, r.left, r.bottom},
+                                   Rect{r.right, r.top, w, r.bottom}}) {
+            if (!around.empty()) frame.copyRect(still, around, around, false);
+        }
+        frame.markChanged(r);
     }
-    stretchInto(frame, moving, r);
+    if (frame.format() == PixelFormat::Rgb565) {
+        drawBy<uint16_t>(path, frame, stillFits ? &still : nullptr, moving, r);
+    } else {
+        drawBy<uint32_t>(path, frame, stillFits ? &still : nullptr, moving, r);
+    }
+}
+
+void zoomFrame(Surface& frame, const Surface& scene, const Surface& stage, int dir, int n) {
+    zoomFrameBy(zoomPathsHere().front(), frame, scene, stage, dir, n);
 }
 
 void runZoom(const EffectRun& run) {

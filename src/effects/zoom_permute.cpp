@@ -1,0 +1,129 @@
+// The zoom's row stretch by AVX-512 permutes.
+#include "effects/zoom_permute.h"
+
+#include <algorithm>
+#include <cstring>
+
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#define MORV_PERMUTE_STRETCH 1
+#define MORV_AVX512 __attribute__((target("avx512f,avx512bw")))
+#endif
+
+namespace morv {
+
+namespace {
+
+constexpr int kVectorBytes = 64;
+
+// The lowest `count` lanes (0 to 64).
+uint64_t lowLanes(int count) { return count >= 64 ? ~uint64_t{0} : (uint64_t{1} << count) - 1; }
+
+}  // namespace
+
+PermuteStretch::PermuteStretch(const std::vector<int>& columns, int sourceWidth, int pixelBytes, int sourceLead) {
+    const int lanes = kVectorBytes / pixelBytes;
+    const int width = static_cast<int>(columns.size());
+    // A block picks from one vector of the row, or from two when the row
+    // shrinks by more than 1.5: one load and one store per vector of source
+    // near full size, two loads per store when many columns are skipped.
+    // Masked loads and stores are slower than whole ones: blocks store whole
+    // vectors, each overwriting what its predecessor stored past its own lanes,
+    // and only the blocks at the row's end keep to their lanes.
+    twoVectors_ = 2 * static_cast<int64_t>(sourceWidth) > 3 * static_cast<int64_t>(width);
+    const int window = twoVectors_ ? 2 * lanes : lanes;
+    for (int x = 0; x < width;) {
+        const int first = columns[static_cast<size_t>(x)];
+        // Loads start on a vector boundary of the row where they can: loads
+        // across two cache lines cost nearly twice.
+        const int from = std::max(first - (sourceLead + first) % lanes, 0);
+        int count = 0;
+        while (count < lanes && x + count < width && columns[static_cast<size_t>(x + count)] - from < window) ++count;
+        // Source lanes past the row's end are neither read nor needed.
+        const int inside = std::clamp(sourceWidth - from, 0, 2 * lanes);
+        blocks_.push_back({x, from, lowLanes(std::min(inside, lanes)), lowLanes(std::max(inside - lanes, 0)),
+                           lowLanes(count), inside >= window, x + lanes <= width});
+        uint8_t index[kVectorBytes] = {};
+        for (int i = 0; i < count; ++i) {
+            const auto lane = static_cast<uint32_t>(columns[static_cast<size_t>(x + i)] - from);
+            std::memcpy(index + i * pixelBytes, &lane, static_cast<size_t>(pixelBytes));
+        }
+        indices_.insert(indices_.end(), index, index + kVectorBytes);
+        x += count;
+    }
+}
+
+#ifdef MORV_PERMUTE_STRETCH
+
+bool permuteStretchRuns() { return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw"); }
+
+MORV_AVX512 void PermuteStretch::stretch(uint16_t* const* out, const uint16_t* const* in, int rows) const {
+    const uint8_t* index = indices_.data();
+    for (const Block& b : blocks_) {
+        const __m512i lanes = _mm512_loadu_si512(index);
+        index += kVectorBytes;
+        const auto store = static_cast<__mmask32>(b.store);
+        for (int i = 0; i < rows; ++i) {
+            const uint16_t* source = in[i] + b.from;
+            __m512i pixels;
+            if (twoVectors_) {
+                const __m512i low = b.wholeLoads ? _mm512_loadu_si512(source)
+                                                 : _mm512_maskz_loadu_epi16(static_cast<__mmask32>(b.lowLoad), source);
+                const __m512i high = b.wholeLoads
+                                         ? _mm512_loadu_si512(source + 32)
+                                         : _mm512_maskz_loadu_epi16(static_cast<__mmask32>(b.highLoad), source + 32);
+                pixels = _mm512_permutex2var_epi16(low, lanes, high);
+            } else {
+                const __m512i low = b.wholeLoads ? _mm512_loadu_si512(source)
+                                                 : _mm512_maskz_loadu_epi16(static_cast<__mmask32>(b.lowLoad), source);
+                pixels = _mm512_permutexvar_epi16(lanes, low);
+            }
+            if (b.wholeStore) {
+                _mm512_storeu_si512(out[i] + b.to, pixels);
+            } else {
+                _mm512_mask_storeu_epi16(out[i] + b.to, store, pixels);
+            }
+        }
+    }
+}
+
+MORV_AVX512 void PermuteStretch::stretch(uint32_t* const* out, const uint32_t* const* in, int rows) const {
+    const uint8_t* index = indices_.data();
+    for (const Block& b : blocks_) {
+        const __m512i lanes = _mm512_loadu_si512(index);
+        index += kVectorBytes;
+        const auto store = static_cast<__mmask16>(b.store);
+        for (int i = 0; i < rows; ++i) {
+            const uint32_t* source = in[i] + b.from;
+            __m512i pixels;
+            if (twoVectors_) {
+                const __m512i low = b.wholeLoads ? _mm512_loadu_si512(source)
+                                                 : _mm512_maskz_loadu_epi32(static_cast<__mmask16>(b.lowLoad), source);
+                const __m512i high = b.wholeLoads
+                                         ? _mm512_loadu_si512(source + 16)
+                                         : _mm512_maskz_loadu_epi32(static_cast<__mmask16>(b.highLoad), source + 16);
+                pixels = _mm512_permutex2var_epi32(low, lanes, high);
+            } else {
+                const __m512i low = b.wholeLoads ? _mm512_loadu_si512(source)
+                                                 : _mm512_maskz_loadu_epi32(static_cast<__mmask16>(b.lowLoad), source);
+                pixels = _mm512_maskz_permutexvar_epi32(0xFFFF, lanes, low);
+            }
+            if (b.wholeStore) {
+                _mm512_storeu_si512(out[i] + b.to, pixels);
+            } else {
+                _mm512_mask_storeu_epi32(out[i] + b.to, store, pixels);
+            }
+        }
+    }
+}
+
+#else
+
+// Other builds never choose the permute path.
+bool permuteStretchRuns() { return false; }
+void PermuteStretch::stretch(uint16_t* const*, const uint16_t* const*, int) const {}
+void PermuteStretch::stretch(uint32_t* const*, const uint32_t* const*, int) const {}
+
+#endif
+
+}  // namespace morv
