@@ -57,64 +57,77 @@ PermuteStretch::PermuteStretch(const std::vector<int>& columns, int sourceWidth,
 
 bool permuteStretchRuns() { return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw"); }
 
-MORV_AVX512 void PermuteStretch::stretch(uint16_t* const* out, const uint16_t* const* in, int rows) const {
+namespace {
+
+// The lane operations for 16-bit pixels (words) and 32-bit pixels (double words).
+struct Words {
+    using Pixel = uint16_t;
+    static constexpr int kLanes = 32;
+    MORV_AVX512 static __m512i load(uint64_t lanes, const Pixel* p) {
+        return _mm512_maskz_loadu_epi16(static_cast<__mmask32>(lanes), p);
+    }
+    MORV_AVX512 static __m512i pick(__m512i index, __m512i low) { return _mm512_permutexvar_epi16(index, low); }
+    MORV_AVX512 static __m512i pick(__m512i low, __m512i index, __m512i high) {
+        return _mm512_permutex2var_epi16(low, index, high);
+    }
+    MORV_AVX512 static void store(Pixel* p, uint64_t lanes, __m512i v) {
+        _mm512_mask_storeu_epi16(p, static_cast<__mmask32>(lanes), v);
+    }
+};
+struct DoubleWords {
+    using Pixel = uint32_t;
+    static constexpr int kLanes = 16;
+    MORV_AVX512 static __m512i load(uint64_t lanes, const Pixel* p) {
+        return _mm512_maskz_loadu_epi32(static_cast<__mmask16>(lanes), p);
+    }
+    // The zero-masked form with every lane kept: GCC 12's plain form reads an
+    // uninitialised operand and warns.
+    MORV_AVX512 static __m512i pick(__m512i index, __m512i low) {
+        return _mm512_maskz_permutexvar_epi32(0xFFFF, index, low);
+    }
+    MORV_AVX512 static __m512i pick(__m512i low, __m512i index, __m512i high) {
+        return _mm512_permutex2var_epi32(low, index, high);
+    }
+    MORV_AVX512 static void store(Pixel* p, uint64_t lanes, __m512i v) {
+        _mm512_mask_storeu_epi32(p, static_cast<__mmask16>(lanes), v);
+    }
+};
+
+}  // namespace
+
+template <typename Lanes>
+MORV_AVX512 void PermuteStretch::stretchBy(typename Lanes::Pixel* const* out, const typename Lanes::Pixel* const* in,
+                                           int rows) const {
     const uint8_t* index = indices_.data();
     for (const Block& b : blocks_) {
         const __m512i lanes = _mm512_loadu_si512(index);
         index += kVectorBytes;
-        const auto store = static_cast<__mmask32>(b.store);
         for (int i = 0; i < rows; ++i) {
-            const uint16_t* source = in[i] + b.from;
+            const typename Lanes::Pixel* source = in[i] + b.from;
+            const __m512i low = b.wholeLoads ? _mm512_loadu_si512(source) : Lanes::load(b.lowLoad, source);
             __m512i pixels;
             if (twoVectors_) {
-                const __m512i low = b.wholeLoads ? _mm512_loadu_si512(source)
-                                                 : _mm512_maskz_loadu_epi16(static_cast<__mmask32>(b.lowLoad), source);
-                const __m512i high = b.wholeLoads
-                                         ? _mm512_loadu_si512(source + 32)
-                                         : _mm512_maskz_loadu_epi16(static_cast<__mmask32>(b.highLoad), source + 32);
-                pixels = _mm512_permutex2var_epi16(low, lanes, high);
+                const __m512i high = b.wholeLoads ? _mm512_loadu_si512(source + Lanes::kLanes)
+                                                  : Lanes::load(b.highLoad, source + Lanes::kLanes);
+                pixels = Lanes::pick(low, lanes, high);
             } else {
-                const __m512i low = b.wholeLoads ? _mm512_loadu_si512(source)
-                                                 : _mm512_maskz_loadu_epi16(static_cast<__mmask32>(b.lowLoad), source);
-                pixels = _mm512_permutexvar_epi16(lanes, low);
+                pixels = Lanes::pick(lanes, low);
             }
             if (b.wholeStore) {
                 _mm512_storeu_si512(out[i] + b.to, pixels);
             } else {
-                _mm512_mask_storeu_epi16(out[i] + b.to, store, pixels);
+                Lanes::store(out[i] + b.to, b.store, pixels);
             }
         }
     }
 }
 
-MORV_AVX512 void PermuteStretch::stretch(uint32_t* const* out, const uint32_t* const* in, int rows) const {
-    const uint8_t* index = indices_.data();
-    for (const Block& b : blocks_) {
-        const __m512i lanes = _mm512_loadu_si512(index);
-        index += kVectorBytes;
-        const auto store = static_cast<__mmask16>(b.store);
-        for (int i = 0; i < rows; ++i) {
-            const uint32_t* source = in[i] + b.from;
-            __m512i pixels;
-            if (twoVectors_) {
-                const __m512i low = b.wholeLoads ? _mm512_loadu_si512(source)
-                                                 : _mm512_maskz_loadu_epi32(static_cast<__mmask16>(b.lowLoad), source);
-                const __m512i high = b.wholeLoads
-                                         ? _mm512_loadu_si512(source + 16)
-                                         : _mm512_maskz_loadu_epi32(static_cast<__mmask16>(b.highLoad), source + 16);
-                pixels = _mm512_permutex2var_epi32(low, lanes, high);
-            } else {
-                const __m512i low = b.wholeLoads ? _mm512_loadu_si512(source)
-                                                 : _mm512_maskz_loadu_epi32(static_cast<__mmask16>(b.lowLoad), source);
-                pixels = _mm512_maskz_permutexvar_epi32(0xFFFF, lanes, low);
-            }
-            if (b.wholeStore) {
-                _mm512_storeu_si512(out[i] + b.to, pixels);
-            } else {
-                _mm512_mask_storeu_epi32(out[i] + b.to, store, pixels);
-            }
-        }
-    }
+void PermuteStretch::stretch(uint16_t* const* out, const uint16_t* const* in, int rows) const {
+    stretchBy<Words>(out, in, rows);
+}
+
+void PermuteStretch::stretch(uint32_t* const* out, const uint32_t* const* in, int rows) const {
+    stretchBy<DoubleWords>(out, in, rows);
 }
 
 #else

@@ -23,6 +23,9 @@ public:
     void stretch(uint32_t* const* out, const uint32_t* const* in, int rows) const;
 
 private:
+    template <typename Lanes>
+    void stretchBy(typename Lanes::Pixel* const* out, const typename Lanes::Pixel* const* in, int rows) const;
+
     struct Block {
         int to;
         int from;
