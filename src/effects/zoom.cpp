@@ -28,13 +28,23 @@ struct ColumnRun {
     int length;
 };
 
+// Whether the columns mostly come from neighbouring source columns: on average
+// at least kLongRun destination columns to a run.
+bool longRuns(const std::vector<int>& columns) {
+    constexpr int64_t kLongRun = 16;
+    int64_t runs = columns.empty() ? 0 : 1;
+    for (size_t x = 1; x < columns.size(); ++x) runs += columns[x] != columns[x - 1] + 1;
+    return runs * kLongRun <= static_cast<int64_t>(columns.size());
+}
+
 // The portable stretch. The zooms shrink the picture: when it is large,
 // neighbouring columns mostly come from neighbouring source columns and are
 // copied as whole runs; when it is small, column by column.
 template <typename Pixel>
 class ColumnStretch {
 public:
-    explicit ColumnStretch(std::vector<int> columns) : columns_(std::move(columns)) {
+    explicit ColumnStretch(std::vector<int> columns) : columns_(std::move(columns)), longRuns_(longRuns(columns_)) {
+        if (!longRuns_) return;
         const int width = static_cast<int>(columns_.size());
         for (int x = 0; x < width; ++x) {
             const int from = columns_[static_cast<size_t>(x)];
@@ -44,12 +54,7 @@ public:
                 runs_.push_back({x, from, 1});
             }
         }
-        constexpr int kLongRun = 16;
-        longRuns_ = static_cast<int64_t>(runs_.size()) * kLongRun <= width;
     }
-
-    const std::vector<int>& columns() const { return columns_; }
-    bool longRuns() const { return longRuns_; }
 
     void stretch(Pixel* const* out, const Pixel* const* in, int rows) const {
         if (longRuns_) {
@@ -88,8 +93,8 @@ public:
 
 private:
     std::vector<int> columns_;
+    bool longRuns_;
     std::vector<ColumnRun> runs_;
-    bool longRuns_ = false;
 };
 
 // The frame in one pass over its rows: rows outside the rectangle from the
@@ -97,7 +102,8 @@ private:
 // picture's stretched row. A null still picture leaves the sides as they are.
 template <typename Pixel, typename Stretch>
 void drawRows(Surface& frame, const Surface* still, const Surface& moving, const Rect& r, const Stretch& stretch) {
-    const int w = frame.width(), h = frame.height(), sh = moving.height(), dh = r.height();
+    const int w = frame.width(), h = frame.height();
+    const std::vector<int> sourceRows = nearestRows(0, moving.height(), r.height());
     const size_t rowBytes = static_cast<size_t>(w) * sizeof(Pixel);
     const size_t leftBytes = static_cast<size_t>(r.left) * sizeof(Pixel);
     const size_t rightBytes = static_cast<size_t>(w - r.right) * sizeof(Pixel);
@@ -112,11 +118,11 @@ void drawRows(Surface& frame, const Surface* still, const Surface& moving, const
             uint8_t* row = frame.row(y + i);
             if (still) {
                 const uint8_t* keep = still->row(y + i);
-                std::memcpy(row, keep, leftBytes);
-                std::memcpy(row + rowBytes - rightBytes, keep + rowBytes - rightBytes, rightBytes);
+                copyShort(row, keep, leftBytes);
+                copyShort(row + rowBytes - rightBytes, keep + rowBytes - rightBytes, rightBytes);
             }
             out[i] = reinterpret_cast<Pixel*>(row) + r.left;
-            in[i] = reinterpret_cast<const Pixel*>(moving.row(nearestRow(0, sh, dh, y + i - r.top)));
+            in[i] = reinterpret_cast<const Pixel*>(moving.row(sourceRows[static_cast<size_t>(y + i - r.top)]));
         }
         stretch.stretch(out, in, rows);
     }
@@ -136,13 +142,13 @@ int vectorLead(const Surface& surface) {
 
 template <typename Pixel>
 void drawBy(ZoomPath path, Surface& frame, const Surface* still, const Surface& moving, const Rect& r) {
-    const ColumnStretch<Pixel> byColumns(nearestColumns(0, moving.width(), r.width()));
+    std::vector<int> columns = nearestColumns(0, moving.width(), r.width());
     // Near full size, 32-bit pixels copy faster as runs than through permutes.
-    if (path == ZoomPath::Avx512 && (sizeof(Pixel) == 2 || !byColumns.longRuns())) {
-        const PermuteStretch byPermutes(byColumns.columns(), moving.width(), sizeof(Pixel), vectorLead<Pixel>(moving));
+    if (path == ZoomPath::Avx512 && (sizeof(Pixel) == 2 || !longRuns(columns))) {
+        const PermuteStretch byPermutes(columns, moving.width(), sizeof(Pixel), vectorLead<Pixel>(moving));
         drawRows<Pixel>(frame, still, moving, r, byPermutes);
     } else {
-        drawRows<Pixel>(frame, still, moving, r, byColumns);
+        drawRows<Pixel>(frame, still, moving, r, ColumnStretch<Pixel>(std::move(columns)));
     }
 }
 

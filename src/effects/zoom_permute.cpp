@@ -32,6 +32,10 @@ PermuteStretch::PermuteStretch(const std::vector<int>& columns, int sourceWidth,
     // and only the blocks at the row's end keep to their lanes.
     twoVectors_ = 2 * static_cast<int64_t>(sourceWidth) > 3 * static_cast<int64_t>(width);
     const int window = twoVectors_ ? 2 * lanes : lanes;
+    // Room for the usual blocks: one per vector of columns, one more per vector of source skipped.
+    const size_t blocks = static_cast<size_t>(width / lanes + sourceWidth / lanes + 2);
+    blocks_.reserve(blocks);
+    indices_.reserve(blocks * kVectorBytes);
     for (int x = 0; x < width;) {
         const int first = columns[static_cast<size_t>(x)];
         // Loads start on a vector boundary of the row where they can: loads
@@ -43,12 +47,19 @@ PermuteStretch::PermuteStretch(const std::vector<int>& columns, int sourceWidth,
         const int inside = std::clamp(sourceWidth - from, 0, 2 * lanes);
         blocks_.push_back({x, from, lowLanes(std::min(inside, lanes)), lowLanes(std::max(inside - lanes, 0)),
                            lowLanes(count), inside >= window, x + lanes <= width});
-        uint8_t index[kVectorBytes] = {};
+        // Lane i's index in the block's 64 bytes, as a 16- or 32-bit number.
+        const size_t at = indices_.size();
+        indices_.resize(at + kVectorBytes);
+        uint8_t* index = indices_.data() + at;
         for (int i = 0; i < count; ++i) {
             const auto lane = static_cast<uint32_t>(columns[static_cast<size_t>(x + i)] - from);
-            std::memcpy(index + i * pixelBytes, &lane, static_cast<size_t>(pixelBytes));
+            if (pixelBytes == 2) {
+                const auto word = static_cast<uint16_t>(lane);
+                std::memcpy(index + i * 2, &word, sizeof word);
+            } else {
+                std::memcpy(index + i * 4, &lane, sizeof lane);
+            }
         }
-        indices_.insert(indices_.end(), index, index + kVectorBytes);
         x += count;
     }
 }
