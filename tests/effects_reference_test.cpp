@@ -5,7 +5,7 @@
 
 #include "effects/effect_frames.h"
 #include "effects/effect_values.h"
-#include "effects/zoom_paths.h"
+#include "effects/effect_paths.h"
 #include "effects_test_fixture.h"
 
 namespace morv::test {
@@ -87,26 +87,31 @@ TEST_P(EffectsReferenceTest, WhiteMosaicBlocksOfEverySizeKeepTheirChannelsApart)
     }
 }
 
-TEST_P(EffectsReferenceTest, RotatedFramesMatchTheSamplingRule) {
-    for (auto [w, h] : {std::pair{23, 17}, {17, 24}, {64, 41}, {150, 97}}) {
+// Every path this processor runs, on sizes too small for a whole block of
+// columns and on ones with many blocks, some of whose windows reach the edges.
+TEST_P(EffectsReferenceTest, RotatedFramesOfEveryPathMatchTheSamplingRule) {
+    for (auto [w, h] : {std::pair{23, 17}, {17, 24}, {64, 41}, {150, 97}, {333, 211}}) {
         auto scene = randomSurface(w, h, 4), frame = randomSurface(w, h, 5);
         RotateTables tables(w, h);
-        for (int dir : {3, 4}) {
-            for (int angle = 0; angle <= 180; angle += 6) {
-                SCOPED_TRACE(::testing::Message() << w << "x" << h << " dir " << dir << " angle " << angle);
-                tables.setAngle(angle);
-                rotateFrame(*frame, *scene, dir, tables);
-                const double radians = angle * (std::acos(-1.0) / 180.0);
-                const double s = std::sin(radians), c = std::cos(radians);
-                auto sn = [s](int i) { return static_cast<int>(i * s); };
-                auto cs = [c](int i) { return static_cast<int>(i * c); };
-                for (int y = 0; y < h; ++y) {
-                    for (int x = 0; x < w; ++x) {
-                        const int dx = x - w / 2, dy = y - h / 2;
-                        const int sx = dir == 3 ? w / 2 + cs(dx) + sn(dy) : w / 2 + cs(dx) - sn(dy);
-                        const int sy = dir == 3 ? h / 2 + cs(dy) - sn(dx) : h / 2 + sn(dx) + cs(dy);
-                        const bool inside = sx >= 0 && sx < w - 1 && sy >= 0 && sy < h - 1;
-                        ASSERT_EQ(pixelAt(*frame, x, y), inside ? pixelAt(*scene, sx, sy) : 0u) << x << "," << y;
+        for (EffectPath path : effectPathsHere()) {
+            for (int dir : {3, 4}) {
+                for (int angle = 0; angle <= 180; angle += w > 200 ? 18 : 6) {
+                    SCOPED_TRACE(::testing::Message() << w << "x" << h << " path " << static_cast<int>(path) << " dir "
+                                                      << dir << " angle " << angle);
+                    tables.setAngle(angle);
+                    rotateFrameBy(path, *frame, *scene, dir, tables);
+                    const double radians = angle * (std::acos(-1.0) / 180.0);
+                    const double s = std::sin(radians), c = std::cos(radians);
+                    auto sn = [s](int i) { return static_cast<int>(i * s); };
+                    auto cs = [c](int i) { return static_cast<int>(i * c); };
+                    for (int y = 0; y < h; ++y) {
+                        for (int x = 0; x < w; ++x) {
+                            const int dx = x - w / 2, dy = y - h / 2;
+                            const int sx = dir == 3 ? w / 2 + cs(dx) + sn(dy) : w / 2 + cs(dx) - sn(dy);
+                            const int sy = dir == 3 ? h / 2 + cs(dy) - sn(dx) : h / 2 + sn(dx) + cs(dy);
+                            const bool inside = sx >= 0 && sx < w - 1 && sy >= 0 && sy < h - 1;
+                            ASSERT_EQ(pixelAt(*frame, x, y), inside ? pixelAt(*scene, sx, sy) : 0u) << x << "," << y;
+                        }
                     }
                 }
             }
@@ -138,7 +143,7 @@ TEST_P(EffectsReferenceTest, ZoomFramesMatchTheSurfaceStretch) {
 TEST_P(EffectsReferenceTest, ZoomFramesOfEveryPathReadTheNearestPixel) {
     for (auto [w, h] : {std::pair{41, 27}, {97, 33}, {203, 61}}) {
         auto scene = randomSurface(w, h, 21), stage = randomSurface(w, h, 22);
-        for (ZoomPath path : zoomPathsHere()) {
+        for (EffectPath path : effectPathsHere()) {
             for (int dir : {1, 2}) {
                 for (int n = 0; n < 64; n += w > 100 ? 3 : 1) {
                     SCOPED_TRACE(::testing::Message() << w << "x" << h << " path " << static_cast<int>(path) << " dir "

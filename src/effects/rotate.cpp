@@ -4,12 +4,15 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
 #include "effects/effect_frames.h"
+#include "effects/effect_paths.h"
 #include "effects/effect_run.h"
+#include "effects/rotate_windows.h"
 #include "display/pixel_loop.h"
 
 namespace morv {
@@ -185,7 +188,7 @@ MORV_PIXEL_LOOP [[gnu::noinline]] void sampleFourRows(uint32_t* const* o, const 
 // columns; the rest of the row is black.
 template <typename Pixel>
 [[gnu::always_inline]] inline void rotateRows(const PixelRows& out, const PixelRows& in, int dir,
-                                              RotateTables& tables, std::vector<int>& offsets) {
+                                              RotateTables& tables, std::vector<int>& offsets, bool windows) {
     const int w = out.width, h = out.height;
     const int* sine = tables.sineAtCentre();
     const int* cosine = tables.cosineAtCentre();
@@ -197,21 +200,21 @@ template <typename Pixel>
     for (int x = 0; x < w; ++x) {
         offsets[static_cast<size_t>(x)] = sense * sine[x - w / 2] * stride + cosine[x - w / 2];
     }
+    const auto rowX = [&](int y) { return w / 2 - sense * sine[y - h / 2]; };
+    const auto rowY = [&](int y) { return h / 2 + cosine[y - h / 2]; };
     const Pixel* scene = in.rowAs<const Pixel>(0);
     std::vector<RotateTables::RowRun>& runs = tables.rowRuns();
     runs.resize(static_cast<size_t>(h));
     const MonotoneColumns across(w, [&](int x) { return cosine[x - w / 2]; });
     const MonotoneColumns down(w, [&](int x) { return sense * sine[x - w / 2]; });
     for (int y = 0; y < h; ++y) {
-        const int dy = y - h / 2;
-        const int rowX = w / 2 - sense * sine[dy];
-        const int rowY = h / 2 + cosine[dy];
+        const int x0 = rowX(y), y0 = rowY(y);
         // The last column and row of the scene are never sampled.
         int first = 0, last = w;
-        across.narrow(-rowX, w - 1 - rowX, first, last);
-        down.narrow(-rowY, h - 1 - rowY, first, last);
+        across.narrow(-x0, w - 1 - x0, first, last);
+        down.narrow(-y0, h - 1 - y0, first, last);
         last = std::max(first, last);
-        runs[static_cast<size_t>(y)] = {first, last, static_cast<ptrdiff_t>(rowY) * stride + rowX};
+        runs[static_cast<size_t>(y)] = {first, last, static_cast<ptrdiff_t>(y0) * stride + x0};
         Pixel* o = out.rowAs<Pixel>(y);
         std::fill(o, o + first, Pixel{0});
         std::fill(o + last, o + w, Pixel{0});
@@ -221,6 +224,17 @@ template <typename Pixel>
     // than tiles of the frame sized for the cache.
     constexpr int kRowsAtOnce = 4;
     const int* offset = offsets.data();
+    std::optional<RotateWindows> byWindows;
+    if constexpr (sizeof(Pixel) == 2) {
+        if (windows) {
+            std::vector<int> downs(static_cast<size_t>(w)), acrosses(static_cast<size_t>(w));
+            for (int x = 0; x < w; ++x) {
+                downs[static_cast<size_t>(x)] = sense * sine[x - w / 2];
+                acrosses[static_cast<size_t>(x)] = cosine[x - w / 2];
+            }
+            byWindows.emplace(downs, acrosses);
+        }
+    }
     int y = 0;
     for (; y + kRowsAtOnce <= h; y += kRowsAtOnce) {
         const RotateTables::RowRun* run = &runs[static_cast<size_t>(y)];
@@ -238,6 +252,14 @@ template <typename Pixel>
             sampleRun(o[k], origin[k], offset, run[k].first, std::min(run[k].last, from));
             sampleRun(o[k], origin[k], offset, std::max(run[k].first, end), run[k].last);
         }
+        if constexpr (sizeof(Pixel) == 2) {
+            if (byWindows) {
+                const int ys[kRowsAtOnce] = {rowY(y), rowY(y + 1), rowY(y + 2), rowY(y + 3)};
+                const int xs[kRowsAtOnce] = {rowX(y), rowX(y + 1), rowX(y + 2), rowX(y + 3)};
+                byWindows->sample({o, origin, ys, xs, offset}, {scene, stride, w, h}, from, end, sampleFourRows);
+                continue;
+            }
+        }
         sampleFourRows(o, origin, offset, from, end);
     }
     for (; y < h; ++y) {
@@ -247,13 +269,13 @@ template <typename Pixel>
 }
 
 MORV_PIXEL_LOOP void rotate565(const PixelRows& out, const PixelRows& in, int dir, RotateTables& tables,
-                               std::vector<int>& offsets) {
-    rotateRows<uint16_t>(out, in, dir, tables, offsets);
+                               std::vector<int>& offsets, bool windows) {
+    rotateRows<uint16_t>(out, in, dir, tables, offsets, windows);
 }
 
 MORV_PIXEL_LOOP void rotate8888(const PixelRows& out, const PixelRows& in, int dir, RotateTables& tables,
                                 std::vector<int>& offsets) {
-    rotateRows<uint32_t>(out, in, dir, tables, offsets);
+    rotateRows<uint32_t>(out, in, dir, tables, offsets, false);
 }
 
 }  // namespace
@@ -276,12 +298,18 @@ void RotateTables::setAngle(int degrees) {
 }
 
 void rotateFrame(Surface& frame, Surface& scene, int dir, RotateTables& tables) {
+    rotateFrameBy(effectPathsHere().front(), frame, scene, dir, tables);
+}
+
+void rotateFrameBy(EffectPath path, Surface& frame, Surface& scene, int dir, RotateTables& tables) {
     PixelRows out = frame.lock();
     PixelRows in = scene.lock();
     if (!out || !in || in.format != out.format || in.width != out.width || in.height != out.height) return;
     std::vector<int>& offsets = tables.columnOffsets();
     if (out.format == PixelFormat::Rgb565) {
-        rotate565(out, in, dir, tables, offsets);
+        // The windows are built for 16-bit pixels, whose inserts cost most per byte;
+        // 32-bit frames keep their inserts.
+        rotate565(out, in, dir, tables, offsets, path == EffectPath::Avx512);
     } else {
         rotate8888(out, in, dir, tables, offsets);
     }

@@ -8,7 +8,7 @@
 #include "display/nearest_pixel.h"
 #include "effects/effect_frames.h"
 #include "effects/effect_run.h"
-#include "effects/zoom_paths.h"
+#include "effects/effect_paths.h"
 #include "effects/zoom_permute.h"
 
 namespace morv {
@@ -141,10 +141,10 @@ int vectorLead(const Surface& surface) {
 }
 
 template <typename Pixel>
-void drawBy(ZoomPath path, Surface& frame, const Surface* still, const Surface& moving, const Rect& r) {
+void drawBy(EffectPath path, Surface& frame, const Surface* still, const Surface& moving, const Rect& r) {
     std::vector<int> columns = nearestColumns(0, moving.width(), r.width());
     // Near full size, 32-bit pixels copy faster as runs than through permutes.
-    if (path == ZoomPath::Avx512 && (sizeof(Pixel) == 2 || !longRuns(columns))) {
+    if (path == EffectPath::Avx512 && (sizeof(Pixel) == 2 || !longRuns(columns))) {
         const PermuteStretch byPermutes(columns, moving.width(), sizeof(Pixel), vectorLead<Pixel>(moving));
         drawRows<Pixel>(frame, still, moving, r, byPermutes);
     } else {
@@ -153,11 +153,6 @@ void drawBy(ZoomPath path, Surface& frame, const Surface* still, const Surface& 
 }
 
 }  // namespace
-
-std::vector<ZoomPath> zoomPathsHere() {
-    if (permuteStretchRuns()) return {ZoomPath::Avx512, ZoomPath::Portable};
-    return {ZoomPath::Portable};
-}
 
 Rect zoomRect(int dir, int n, int width, int height) {
     const int w2 = width / 2, h2 = height / 2;
@@ -170,7 +165,7 @@ Rect zoomRect(int dir, int n, int width, int height) {
     return {m * w2 / 64 - 1, m * h2 / 64 - 1, width - m * w2 / 64, height - m * h2 / 64};
 }
 
-void zoomFrameBy(ZoomPath path, Surface& frame, const Surface& scene, const Surface& stage, int dir, int n) {
+void zoomFrameBy(EffectPath path, Surface& frame, const Surface& scene, const Surface& stage, int dir, int n) {
     const Surface& still = dir == kZoomIn ? scene : stage;
     const Surface& moving = dir == kZoomIn ? stage : scene;
     const int w = frame.width(), h = frame.height();
@@ -200,7 +195,7 @@ void zoomFrameBy(ZoomPath path, Surface& frame, const Surface& scene, const Surf
 }
 
 void zoomFrame(Surface& frame, const Surface& scene, const Surface& stage, int dir, int n) {
-    zoomFrameBy(zoomPathsHere().front(), frame, scene, stage, dir, n);
+    zoomFrameBy(effectPathsHere().front(), frame, scene, stage, dir, n);
 }
 
 void runZoom(const EffectRun& run) {

@@ -4,10 +4,9 @@
 #include <algorithm>
 #include <cstring>
 
-#if defined(__x86_64__) && defined(__GNUC__)
+#include "effects/avx512.h"
+#ifdef MORV_AVX512_BUILT
 #include <immintrin.h>
-#define MORV_PERMUTE_STRETCH 1
-#define MORV_AVX512 __attribute__((target("avx512f,avx512bw")))
 #endif
 
 namespace morv {
@@ -64,9 +63,7 @@ PermuteStretch::PermuteStretch(const std::vector<int>& columns, int sourceWidth,
     }
 }
 
-#ifdef MORV_PERMUTE_STRETCH
-
-bool permuteStretchRuns() { return __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw"); }
+#ifdef MORV_AVX512_BUILT
 
 namespace {
 
@@ -144,7 +141,6 @@ void PermuteStretch::stretch(uint32_t* const* out, const uint32_t* const* in, in
 #else
 
 // Other builds never choose the permute path.
-bool permuteStretchRuns() { return false; }
 void PermuteStretch::stretch(uint16_t* const*, const uint16_t* const*, int) const {}
 void PermuteStretch::stretch(uint32_t* const*, const uint32_t* const*, int) const {}
 

@@ -5,9 +5,6 @@
 
 namespace morv {
 
-// Whether this build and processor can run PermuteStretch.
-bool permuteStretchRuns();
-
 // Shrinks rows of sourceWidth pixels to columns.size() pixels, reading
 // destination column x from source column columns[x] (a rising sequence). The
 // destination columns go in blocks of at most one vector; each block's source
