@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <optional>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -222,21 +221,9 @@ template <typename Pixel>
     // Rows go four at a time through the columns all four sample inside; the
     // columns of a row beyond those go on their own. Whole rows at once run faster
     // than tiles of the frame sized for the cache.
-    constexpr int kRowsAtOnce = 4;
     const int* offset = offsets.data();
-    std::optional<RotateWindows> byWindows;
-    if constexpr (sizeof(Pixel) == 2) {
-        if (windows) {
-            std::vector<int> downs(static_cast<size_t>(w)), acrosses(static_cast<size_t>(w));
-            for (int x = 0; x < w; ++x) {
-                downs[static_cast<size_t>(x)] = sense * sine[x - w / 2];
-                acrosses[static_cast<size_t>(x)] = cosine[x - w / 2];
-            }
-            byWindows.emplace(downs, acrosses);
-        }
-    }
-    int y = 0;
-    for (; y + kRowsAtOnce <= h; y += kRowsAtOnce) {
+    const auto fourRows = [&](int y) {
+        constexpr int kRowsAtOnce = 4;
         const RotateTables::RowRun* run = &runs[static_cast<size_t>(y)];
         int from = 0, end = w;
         for (int k = 0; k < kRowsAtOnce; ++k) {
@@ -252,16 +239,44 @@ template <typename Pixel>
             sampleRun(o[k], origin[k], offset, run[k].first, std::min(run[k].last, from));
             sampleRun(o[k], origin[k], offset, std::max(run[k].first, end), run[k].last);
         }
-        if constexpr (sizeof(Pixel) == 2) {
-            if (byWindows) {
-                const int ys[kRowsAtOnce] = {rowY(y), rowY(y + 1), rowY(y + 2), rowY(y + 3)};
-                const int xs[kRowsAtOnce] = {rowX(y), rowX(y + 1), rowX(y + 2), rowX(y + 3)};
-                byWindows->sample({o, origin, ys, xs, offset}, {scene, stride, w, h}, from, end, sampleFourRows);
-                continue;
+        sampleFourRows(o, origin, offset, from, end);
+    };
+    int y = 0;
+    if constexpr (sizeof(Pixel) == 2) {
+        if (windows) {
+            // Eight rows at a time, so that each window read serves 64 samples;
+            // rows whose windows would be too large go four at a time.
+            std::vector<int> downs(static_cast<size_t>(w)), acrosses(static_cast<size_t>(w));
+            for (int x = 0; x < w; ++x) {
+                downs[static_cast<size_t>(x)] = sense * sine[x - w / 2];
+                acrosses[static_cast<size_t>(x)] = cosine[x - w / 2];
+            }
+            const RotateWindows byWindows(downs, acrosses, offset);
+            const RotateWindows::Scene sceneRows{scene, stride, w, h};
+            const auto byWindowsFrom = [&](int top, int count) {
+                constexpr int kMostRows = 8;
+                Pixel* o[kMostRows];
+                const Pixel* origin[kMostRows];
+                int ys[kMostRows], xs[kMostRows], firsts[kMostRows], lasts[kMostRows];
+                for (int k = 0; k < count; ++k) {
+                    const RotateTables::RowRun& run = runs[static_cast<size_t>(top + k)];
+                    o[k] = out.rowAs<Pixel>(top + k);
+                    origin[k] = scene + run.base;
+                    ys[k] = rowY(top + k);
+                    xs[k] = rowX(top + k);
+                    firsts[k] = run.first;
+                    lasts[k] = run.last;
+                }
+                return byWindows.sample({o, origin, ys, xs, firsts, lasts}, count, sceneRows);
+            };
+            for (; y + 8 <= h; y += 8) {
+                if (byWindowsFrom(y, 8)) continue;
+                if (!byWindowsFrom(y, 4)) fourRows(y);
+                if (!byWindowsFrom(y + 4, 4)) fourRows(y + 4);
             }
         }
-        sampleFourRows(o, origin, offset, from, end);
     }
+    for (; y + 4 <= h; y += 4) fourRows(y);
     for (; y < h; ++y) {
         const RotateTables::RowRun& run = runs[static_cast<size_t>(y)];
         sampleRun(out.rowAs<Pixel>(y), scene + run.base, offset, run.first, run.last);

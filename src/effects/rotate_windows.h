@@ -1,4 +1,4 @@
-// The rotation's sampling of four rows at once by AVX-512 permutes over small windows of the scene.
+// The rotation's sampling of several rows at once by AVX-512 permutes over small windows of the scene.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -6,12 +6,13 @@
 
 namespace morv {
 
-// Samples four frame rows of 16-bit pixels at once, in blocks of eight columns.
-// Frame pixel (x, row k) samples the scene at row rowY[k] + down[x] and column
-// rowX[k] + across[x]. Along eight columns and four rows both move by at most
-// ten, so a block's 32 samples lie in a window of at most 11 scene rows by 11
-// columns. The window's rows are loaded whole, two to a vector, and one permute
-// per four of them picks the samples: a third of the reads of one per pixel.
+// Samples four or eight frame rows of 16-bit pixels at once, in blocks of eight
+// columns. Frame pixel (x, row k) samples the scene at row rowY[k] + down[x] and
+// column rowX[k] + across[x]. Over the block's columns and rows both move by at
+// most a dozen, so the block's samples lie in a window of at most 12 scene rows
+// by 16 columns. The window's rows are loaded whole, two to a vector, and one
+// permute per four of them picks four rows' samples: with eight rows, a window
+// row is read once for 64 samples.
 class RotateWindows {
 public:
     // The scene's pixels, with `stride` pixels from one row to the next.
@@ -21,30 +22,31 @@ public:
         int width;
         int height;
     };
-    // Four frame rows: where they are written, where each samples from (the
-    // scene pixel at rowY[k], rowX[k], as `origin[k]`), and the column offsets.
-    struct FourRows {
+    // Frame rows sampled together: where each is written, where it samples from
+    // (the scene pixel at rowY[k], rowX[k], as `origin[k]`), and the columns
+    // [first[k], last[k]) that sample inside the scene.
+    struct Rows {
         uint16_t* const* out;
         const uint16_t* const* origin;
         const int* rowY;
         const int* rowX;
-        const int* offset;
+        const int* first;
+        const int* last;
     };
-    // Samples the columns [from, end) of four rows; `others` gets what the
-    // windows do not take: the columns outside whole blocks, and blocks whose
-    // window would reach past the scene's edge.
-    using Sampler = void (*)(uint16_t* const* out, const uint16_t* const* origin, const int* offset, int from, int end);
 
-    // down[x] and across[x] for the frame's `width` columns.
-    RotateWindows(const std::vector<int>& down, const std::vector<int>& across);
+    // down[x], across[x] and the scene offset down[x] x stride + across[x], for
+    // the frame's columns.
+    RotateWindows(const std::vector<int>& down, const std::vector<int>& across, const int* offset);
 
-    // Needs every pixel of the columns [from, end) of the four rows to sample inside the scene.
-    void sample(const FourRows& rows, const Scene& scene, int from, int end, Sampler others) const;
+    // Samples the columns [first[k], last[k]) of `count` rows (4 or 8). Returns
+    // false, drawing nothing, when their windows would be larger than 12 by 16.
+    bool sample(const Rows& rows, int count, const Scene& scene) const;
 
 private:
-    template <int Rows>
-    void sampleBlocks(const FourRows& rows, const Scene& scene, int from, int end, Sampler others, int top,
-                      int left) const;
+    template <int Count, int WindowRows>
+    void sampleBlocks(const Rows& rows, const Scene& scene, int top, int left) const;
+    // Columns without a whole block of eight, one pixel at a time.
+    void sampleColumns(const Rows& rows, int count, int from) const;
 
     // The least down and across of a block's columns: its window's corner,
     // relative to the rows' least rowY and rowX.
@@ -55,6 +57,7 @@ private:
     std::vector<Block> blocks_;
     // Eight per block: (down - least down) x 16 + across - least across.
     std::vector<uint16_t> lanes_;
+    const int* offset_;
     // The largest spread of down and of across within any block.
     int downSpread_ = 0;
     int acrossSpread_ = 0;
