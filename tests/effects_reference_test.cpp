@@ -87,10 +87,11 @@ TEST_P(EffectsReferenceTest, WhiteMosaicBlocksOfEverySizeKeepTheirChannelsApart)
     }
 }
 
-// Every path this processor runs, on sizes too small for a whole block of
-// columns and on ones with many blocks, some of whose windows reach the edges.
+// Every path this processor runs, on a scene smaller than a sampling window, on
+// sizes with a ragged last block of columns, and on ones with many blocks, some
+// of whose windows reach past the scene's edges.
 TEST_P(EffectsReferenceTest, RotatedFramesOfEveryPathMatchTheSamplingRule) {
-    for (auto [w, h] : {std::pair{23, 17}, {17, 24}, {64, 41}, {150, 97}, {333, 211}}) {
+    for (auto [w, h] : {std::pair{13, 9}, {23, 17}, {17, 24}, {64, 41}, {150, 97}, {333, 211}}) {
         auto scene = randomSurface(w, h, 4), frame = randomSurface(w, h, 5);
         RotateTables tables(w, h);
         for (EffectPath path : effectPathsHere()) {

@@ -254,7 +254,7 @@ template <typename Pixel>
             const RotateWindows byWindows(downs, acrosses, offset);
             const RotateWindows::Scene sceneRows{scene, stride, w, h};
             const auto byWindowsFrom = [&](int top, int count) {
-                constexpr int kMostRows = 8;
+                constexpr int kMostRows = RotateWindows::kMostRows;
                 Pixel* o[kMostRows];
                 const Pixel* origin[kMostRows];
                 int ys[kMostRows], xs[kMostRows], firsts[kMostRows], lasts[kMostRows];
@@ -269,8 +269,8 @@ template <typename Pixel>
                 }
                 return byWindows.sample({o, origin, ys, xs, firsts, lasts}, count, sceneRows);
             };
-            for (; y + 8 <= h; y += 8) {
-                if (byWindowsFrom(y, 8)) continue;
+            for (; y + RotateWindows::kMostRows <= h; y += RotateWindows::kMostRows) {
+                if (byWindowsFrom(y, RotateWindows::kMostRows)) continue;
                 if (!byWindowsFrom(y, 4)) fourRows(y);
                 if (!byWindowsFrom(y + 4, 4)) fourRows(y + 4);
             }

@@ -13,7 +13,7 @@ namespace morv {
 namespace {
 
 constexpr int kBlockColumns = 8;
-constexpr int kMostRows = 8;
+constexpr int kMostRows = RotateWindows::kMostRows;
 // A window row is loaded as 16 pixels; a lane's index is its window row x 16
 // plus its window column, and one permute reads four window rows (64 lanes).
 constexpr int kWindowColumns = 16;
@@ -193,7 +193,8 @@ MORV_AVX512 void RotateWindows::sampleBlocks(const Rows& rows, const Scene& scen
     for (; first < last && !whole(first); ++first) edge(first);
     for (; last > first && !whole(last - 1); --last) edge(last - 1);
     for (size_t b = first; b < last; ++b) {
-        const Window<WindowRows> window = loadWindow<WindowRows>(corner + block[b].down * stride + block[b].across, stride);
+        const uint16_t* windowCorner = corner + block[b].down * stride + block[b].across;
+        const Window<WindowRows> window = loadWindow<WindowRows>(windowCorner, stride);
         for (int q = 0; q < kQuads; ++q) {
             store(out + 4 * q, b * kBlockColumns, pick(window, blockIndex(rowIndex[q], lanes, b)));
         }

@@ -15,6 +15,7 @@ namespace morv {
 // row is read once for 64 samples.
 class RotateWindows {
 public:
+    static constexpr int kMostRows = 8;
     // The scene's pixels, with `stride` pixels from one row to the next.
     struct Scene {
         const uint16_t* pixels;
@@ -38,7 +39,7 @@ public:
     // the frame's columns.
     RotateWindows(const std::vector<int>& down, const std::vector<int>& across, const int* offset);
 
-    // Samples the columns [first[k], last[k]) of `count` rows (4 or 8). Returns
+    // Samples the columns [first[k], last[k]) of `count` rows (4 or kMostRows). Returns
     // false, drawing nothing, when their windows would be larger than 12 by 16.
     bool sample(const Rows& rows, int count, const Scene& scene) const;
 

@@ -29,7 +29,7 @@ std::string formatText(const std::vector<Finding>& findings) {
     std::string out;
     for (const Finding& finding : findings) {
         out += finding.file;
-        if (finding.line > 0) out += ":" + std::to_string(finding.line);
+        if (finding.line > 0) out.append(":").append(std::to_string(finding.line));
         out += ": " + finding.kind + ": " + finding.message + "\n";
     }
     return out;

@@ -29,7 +29,9 @@ constexpr std::string_view kInvalidCommandText = "커맨드는 올바른 커맨�
 constexpr size_t kMaxChoices = 10;
 constexpr size_t kMaxMenuButtons = 100;
 
-std::string shownName(std::string_view cp949Text) { return "\"" + cp949::toUtf8(cp949Text) + "\""; }
+std::string shownName(std::string_view cp949Text) {
+    return std::string("\"").append(cp949::toUtf8(cp949Text)).append("\"");
+}
 
 // The engine's own invalid-command messages among those a script showed, in order.
 std::vector<std::string> invalidCommandMessages(const std::vector<std::string>& shown) {

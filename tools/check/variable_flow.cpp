@@ -170,7 +170,8 @@ std::vector<Finding> findUninitializedVariables(const ScriptSet& scripts, int en
         if (declared[static_cast<size_t>(n)][indexOf(used)]) continue;
         findings.push_back({cp949::toUtf8(scripts.at(graph.owner(n).first).name), graph.command(n).line,
                             "uninitialized-variable",
-                            "\"" + cp949::toUtf8(used) + "\" is used before any init on a path from the first scenario"});
+                            std::string("\"").append(cp949::toUtf8(used)).append(
+                                "\" is used before any init on a path from the first scenario")});
     }
     return findings;
 }
