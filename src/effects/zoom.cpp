@@ -43,7 +43,8 @@ bool longRuns(const std::vector<int>& columns) {
 template <typename Pixel>
 class ColumnStretch {
 public:
-    explicit ColumnStretch(std::vector<int> columns) : columns_(std::move(columns)), longRuns_(longRuns(columns_)) {
+    // byRuns: the columns have long runs (longRuns), worked out once by the caller.
+    ColumnStretch(std::vector<int> columns, bool byRuns) : columns_(std::move(columns)), longRuns_(byRuns) {
         if (!longRuns_) return;
         const int width = static_cast<int>(columns_.size());
         for (int x = 0; x < width; ++x) {
@@ -144,11 +145,12 @@ template <typename Pixel>
 void drawBy(EffectPath path, Surface& frame, const Surface* still, const Surface& moving, const Rect& r) {
     std::vector<int> columns = nearestColumns(0, moving.width(), r.width());
     // Near full size, 32-bit pixels copy faster as runs than through permutes.
-    if (path == EffectPath::Avx512 && (sizeof(Pixel) == 2 || !longRuns(columns))) {
+    const bool byRuns = (path == EffectPath::Portable || sizeof(Pixel) == 4) && longRuns(columns);
+    if (path == EffectPath::Avx512 && !byRuns) {
         const PermuteStretch byPermutes(columns, moving.width(), sizeof(Pixel), vectorLead<Pixel>(moving));
         drawRows<Pixel>(frame, still, moving, r, byPermutes);
     } else {
-        drawRows<Pixel>(frame, still, moving, r, ColumnStretch<Pixel>(std::move(columns)));
+        drawRows<Pixel>(frame, still, moving, r, ColumnStretch<Pixel>(std::move(columns), byRuns));
     }
 }
 
