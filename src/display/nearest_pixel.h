@@ -7,8 +7,8 @@
 namespace morv {
 
 // Source column of every destination column when sourceWidth columns from
-// sourceLeft are stretched over destWidth.
-// sourceLeft + x * sourceWidth / destWidth, stepped without a division per column.
+// sourceLeft are stretched over destWidth: sourceLeft + x * sourceWidth /
+// destWidth, stepped without a division per column.
 inline std::vector<int> nearestColumns(int sourceLeft, int sourceWidth, int destWidth) {
     std::vector<int> columns(static_cast<size_t>(std::max(destWidth, 0)));
     if (columns.empty()) return columns;
@@ -36,10 +36,6 @@ inline std::vector<int> nearestColumns(int sourceLeft, int sourceWidth, int dest
 // Source row of every destination row, by the same rule as the columns.
 inline std::vector<int> nearestRows(int sourceTop, int sourceHeight, int destHeight) {
     return nearestColumns(sourceTop, sourceHeight, destHeight);
-}
-
-inline int nearestRow(int sourceTop, int sourceHeight, int destHeight, int y) {
-    return sourceTop + static_cast<int>(static_cast<int64_t>(y) * sourceHeight / destHeight);
 }
 
 }  // namespace morv

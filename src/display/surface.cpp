@@ -59,8 +59,9 @@ void blitRows(const Surface& source, const Rect& from, Surface& target, const Re
         return;
     }
     const std::vector<int> columns = nearestColumns(from.left, from.width(), to.width());
+    const std::vector<int> rows = nearestRows(from.top, from.height(), to.height());
     for (int y = 0; y < to.height(); ++y) {
-        const Pixel* in = reinterpret_cast<const Pixel*>(source.row(nearestRow(from.top, from.height(), to.height(), y)));
+        const Pixel* in = reinterpret_cast<const Pixel*>(source.row(rows[static_cast<size_t>(y)]));
         Pixel* out = reinterpret_cast<Pixel*>(target.row(to.top + y)) + to.left;
         for (int x = 0; x < to.width(); ++x) {
             Pixel p = in[columns[static_cast<size_t>(x)]];
@@ -73,9 +74,10 @@ void blitRows(const Surface& source, const Rect& from, Surface& target, const Re
 // Blue, green, red bytes of a decoded image into surface pixels.
 template <typename Pixel>
 void stretchImageRows(const DecodedImage& image, Surface& target) {
-    std::vector<int> columns = nearestColumns(0, image.width, target.width());
+    const std::vector<int> columns = nearestColumns(0, image.width, target.width());
+    const std::vector<int> rows = nearestRows(0, image.height, target.height());
     for (int y = 0; y < target.height(); ++y) {
-        const uint8_t* in = image.rowFromTop(nearestRow(0, image.height, target.height(), y));
+        const uint8_t* in = image.rowFromTop(rows[static_cast<size_t>(y)]);
         Pixel* out = reinterpret_cast<Pixel*>(target.row(y));
         for (int x = 0; x < target.width(); ++x) {
             const uint8_t* bgr = in + 3 * columns[static_cast<size_t>(x)];
