@@ -61,6 +61,9 @@ PermuteStretch::PermuteStretch(const std::vector<int>& columns, int sourceWidth,
         }
         x += count;
     }
+    while (wholeBlocks_ < blocks_.size() && blocks_[wholeBlocks_].wholeLoads && blocks_[wholeBlocks_].wholeStore) {
+        ++wholeBlocks_;
+    }
 }
 
 #ifdef MORV_AVX512_BUILT
@@ -103,13 +106,53 @@ struct DoubleWords {
 
 }  // namespace
 
+namespace {
+
+// One block of one row whose loads and store lie inside the rows.
+template <typename Lanes, bool kTwoVectors>
+MORV_AVX512 inline void wholeBlock(const typename Lanes::Pixel* source, typename Lanes::Pixel* to, __m512i lanes) {
+    const __m512i low = _mm512_loadu_si512(source);
+    if constexpr (kTwoVectors) {
+        _mm512_storeu_si512(to, Lanes::pick(low, lanes, _mm512_loadu_si512(source + Lanes::kLanes)));
+    } else {
+        _mm512_storeu_si512(to, Lanes::pick(lanes, low));
+    }
+}
+
+}  // namespace
+
+// Four rows through the whole blocks: one index load serves four rows, with no
+// test per row.
+template <typename Lanes, bool kTwoVectors>
+MORV_AVX512 void PermuteStretch::stretchWhole(typename Lanes::Pixel* const* out,
+                                              const typename Lanes::Pixel* const* in) const {
+    // Local copies: the vector stores could alias anything read through a pointer.
+    typename Lanes::Pixel* const to[4] = {out[0], out[1], out[2], out[3]};
+    const typename Lanes::Pixel* const from[4] = {in[0], in[1], in[2], in[3]};
+    const uint8_t* index = indices_.data();
+    for (size_t k = 0; k < wholeBlocks_; ++k, index += kVectorBytes) {
+        const __m512i lanes = _mm512_loadu_si512(index);
+        const int blockFrom = blocks_[k].from, blockTo = blocks_[k].to;
+        for (int i = 0; i < 4; ++i) wholeBlock<Lanes, kTwoVectors>(from[i] + blockFrom, to[i] + blockTo, lanes);
+    }
+}
+
 template <typename Lanes>
 MORV_AVX512 void PermuteStretch::stretchBy(typename Lanes::Pixel* const* out, const typename Lanes::Pixel* const* in,
                                            int rows) const {
-    const uint8_t* index = indices_.data();
-    for (const Block& b : blocks_) {
+    size_t first = 0;
+    if (rows == 4) {
+        if (twoVectors_) {
+            stretchWhole<Lanes, true>(out, in);
+        } else {
+            stretchWhole<Lanes, false>(out, in);
+        }
+        first = wholeBlocks_;
+    }
+    const uint8_t* index = indices_.data() + first * kVectorBytes;
+    for (size_t k = first; k < blocks_.size(); ++k, index += kVectorBytes) {
+        const Block& b = blocks_[k];
         const __m512i lanes = _mm512_loadu_si512(index);
-        index += kVectorBytes;
         for (int i = 0; i < rows; ++i) {
             const typename Lanes::Pixel* source = in[i] + b.from;
             const __m512i low = b.wholeLoads ? _mm512_loadu_si512(source) : Lanes::load(b.lowLoad, source);

@@ -1,5 +1,6 @@
 // A nearest-pixel row stretch by vector permutes, for processors with AVX-512.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -22,6 +23,8 @@ public:
 private:
     template <typename Lanes>
     void stretchBy(typename Lanes::Pixel* const* out, const typename Lanes::Pixel* const* in, int rows) const;
+    template <typename Lanes, bool kTwoVectors>
+    void stretchWhole(typename Lanes::Pixel* const* out, const typename Lanes::Pixel* const* in) const;
 
     struct Block {
         int to;
@@ -37,6 +40,9 @@ private:
     };
     bool twoVectors_ = false;
     std::vector<Block> blocks_;
+    // The leading blocks that both load and store whole vectors: all but the
+    // last one or two of a row, since `from` and `to` only grow.
+    size_t wholeBlocks_ = 0;
     // One vector of lane indices (64 bytes) per block.
     std::vector<uint8_t> indices_;
 };
