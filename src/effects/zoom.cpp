@@ -19,7 +19,7 @@ constexpr int kZoomFrames = 64;
 constexpr int kZoomIn = 1;
 // Rows stretched together, so that one read of a column's source or of a block's
 // permute index serves several rows.
-constexpr int kRowGroup = 4;
+constexpr int kRowGroup = PermuteStretch::kMostRows;
 
 // A run of destination columns whose nearest source columns follow one another.
 struct ColumnRun {

@@ -104,10 +104,6 @@ struct DoubleWords {
     }
 };
 
-}  // namespace
-
-namespace {
-
 // One block of one row whose loads and store lie inside the rows.
 template <typename Lanes, bool kTwoVectors>
 MORV_AVX512 inline void wholeBlock(const typename Lanes::Pixel* source, typename Lanes::Pixel* to, __m512i lanes) {
@@ -121,19 +117,21 @@ MORV_AVX512 inline void wholeBlock(const typename Lanes::Pixel* source, typename
 
 }  // namespace
 
-// Four rows through the whole blocks: one index load serves four rows, with no
-// test per row.
+// kMostRows rows through the whole blocks: one index load serves them all, with
+// no test per row.
 template <typename Lanes, bool kTwoVectors>
 MORV_AVX512 void PermuteStretch::stretchWhole(typename Lanes::Pixel* const* out,
                                               const typename Lanes::Pixel* const* in) const {
     // Local copies: the vector stores could alias anything read through a pointer.
-    typename Lanes::Pixel* const to[4] = {out[0], out[1], out[2], out[3]};
-    const typename Lanes::Pixel* const from[4] = {in[0], in[1], in[2], in[3]};
+    typename Lanes::Pixel* to[kMostRows];
+    const typename Lanes::Pixel* from[kMostRows];
+    std::copy(out, out + kMostRows, to);
+    std::copy(in, in + kMostRows, from);
     const uint8_t* index = indices_.data();
     for (size_t k = 0; k < wholeBlocks_; ++k, index += kVectorBytes) {
         const __m512i lanes = _mm512_loadu_si512(index);
         const int blockFrom = blocks_[k].from, blockTo = blocks_[k].to;
-        for (int i = 0; i < 4; ++i) wholeBlock<Lanes, kTwoVectors>(from[i] + blockFrom, to[i] + blockTo, lanes);
+        for (int i = 0; i < kMostRows; ++i) wholeBlock<Lanes, kTwoVectors>(from[i] + blockFrom, to[i] + blockTo, lanes);
     }
 }
 
@@ -141,7 +139,7 @@ template <typename Lanes>
 MORV_AVX512 void PermuteStretch::stretchBy(typename Lanes::Pixel* const* out, const typename Lanes::Pixel* const* in,
                                            int rows) const {
     size_t first = 0;
-    if (rows == 4) {
+    if (rows == kMostRows) {
         if (twoVectors_) {
             stretchWhole<Lanes, true>(out, in);
         } else {

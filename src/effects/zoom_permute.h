@@ -16,7 +16,8 @@ namespace morv {
 class PermuteStretch {
 public:
     PermuteStretch(const std::vector<int>& columns, int sourceWidth, int pixelBytes, int sourceLead);
-    // `rows` rows (1 to 4) at a time, so that each block's index serves them all.
+    // `rows` rows (1 to kMostRows) at a time, so that each block's index serves them all.
+    static constexpr int kMostRows = 4;
     void stretch(uint16_t* const* out, const uint16_t* const* in, int rows) const;
     void stretch(uint32_t* const* out, const uint32_t* const* in, int rows) const;
 
