@@ -32,31 +32,33 @@ protected:
     }
 };
 
-TEST_P(EffectsReferenceTest, MosaicFramesMatchTheBlockRules) {
-    // Odd sizes, and one that holds a whole block of 256.
+// Every path this processor runs, on odd sizes and one that holds a whole block of 256.
+TEST_P(EffectsReferenceTest, MosaicFramesOfEveryPathMatchTheBlockRules) {
     for (auto [w, h] : {std::pair{37, 23}, {300, 270}}) {
         auto scene = randomSurface(w, h, 1), stage = randomSurface(w, h, 2), frame = randomSurface(w, h, 3);
-        for (int f = 1; f <= 16; ++f) {
-            SCOPED_TRACE(::testing::Message() << w << "x" << h << " frame " << f);
-            mosaicFrame(*frame, *scene, *stage, f);
-            const int size = f <= 8 ? 1 << f : 1 << (17 - f);
-            for (int by = 0; by < h; by += size) {
-                for (int bx = 0; bx < w; bx += size) {
-                    std::array<uint32_t, 3> sum{};
-                    if (f <= 8) {
-                        const int x2 = std::min(bx + size / 2, w - 1), y2 = std::min(by + size / 2, h - 1);
-                        for (auto [x, y] : {std::pair{bx, by}, {x2, by}, {bx, y2}, {x2, y2}})
-                            for (int c = 0; c < 3; ++c) sum[c] += channels(pixelAt(*scene, x, y))[c];
-                        for (auto& v : sum) v >>= 2;
-                    } else {
+        for (EffectPath path : effectPathsHere()) {
+            for (int f = 1; f <= 16; ++f) {
+                SCOPED_TRACE(::testing::Message() << w << "x" << h << " frame " << f << " path " << static_cast<int>(path));
+                mosaicFrameBy(path, *frame, *scene, *stage, f);
+                const int size = f <= 8 ? 1 << f : 1 << (17 - f);
+                for (int by = 0; by < h; by += size) {
+                    for (int bx = 0; bx < w; bx += size) {
+                        std::array<uint32_t, 3> sum{};
+                        if (f <= 8) {
+                            const int x2 = std::min(bx + size / 2, w - 1), y2 = std::min(by + size / 2, h - 1);
+                            for (auto [x, y] : {std::pair{bx, by}, {x2, by}, {bx, y2}, {x2, y2}})
+                                for (int c = 0; c < 3; ++c) sum[c] += channels(pixelAt(*scene, x, y))[c];
+                            for (auto& v : sum) v >>= 2;
+                        } else {
+                            for (int y = by; y < std::min(by + size, h); ++y)
+                                for (int x = bx; x < std::min(bx + size, w); ++x)
+                                    for (int c = 0; c < 3; ++c) sum[c] += channels(pixelAt(*stage, x, y))[c];
+                            for (auto& v : sum) v /= static_cast<uint32_t>(size * size);
+                        }
                         for (int y = by; y < std::min(by + size, h); ++y)
                             for (int x = bx; x < std::min(bx + size, w); ++x)
-                                for (int c = 0; c < 3; ++c) sum[c] += channels(pixelAt(*stage, x, y))[c];
-                        for (auto& v : sum) v /= static_cast<uint32_t>(size * size);
+                                ASSERT_EQ(pixelAt(*frame, x, y), pixel(sum)) << x << "," << y;
                     }
-                    for (int y = by; y < std::min(by + size, h); ++y)
-                        for (int x = bx; x < std::min(bx + size, w); ++x)
-                            ASSERT_EQ(pixelAt(*frame, x, y), pixel(sum)) << x << "," << y;
                 }
             }
         }
@@ -71,17 +73,19 @@ TEST_P(EffectsReferenceTest, WhiteMosaicBlocksOfEverySizeKeepTheirChannelsApart)
     auto scene = randomSurface(w, h, 6), stage = randomSurface(w, h, 7), frame = randomSurface(w, h, 8);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) setPixel(*stage, x, y, white);
-    for (int f = 9; f <= 16; ++f) {
-        SCOPED_TRACE(f);
-        mosaicFrame(*frame, *scene, *stage, f);
-        const int size = 1 << (17 - f);
-        for (int by = 0; by < h; by += size) {
-            for (int bx = 0; bx < w; bx += size) {
-                const auto covered = static_cast<uint32_t>((std::min(bx + size, w) - bx) * (std::min(by + size, h) - by));
-                std::array<uint32_t, 3> expected = channels(white);
-                for (auto& v : expected) v = v * covered / static_cast<uint32_t>(size * size);
-                ASSERT_EQ(pixelAt(*frame, bx, by), pixel(expected)) << bx << "," << by;
-                ASSERT_EQ(pixelAt(*frame, std::min(bx + size, w) - 1, std::min(by + size, h) - 1), pixel(expected));
+    for (EffectPath path : effectPathsHere()) {
+        for (int f = 9; f <= 16; ++f) {
+            SCOPED_TRACE(::testing::Message() << "frame " << f << " path " << static_cast<int>(path));
+            mosaicFrameBy(path, *frame, *scene, *stage, f);
+            const int size = 1 << (17 - f);
+            for (int by = 0; by < h; by += size) {
+                for (int bx = 0; bx < w; bx += size) {
+                    const auto covered = static_cast<uint32_t>((std::min(bx + size, w) - bx) * (std::min(by + size, h) - by));
+                    std::array<uint32_t, 3> expected = channels(white);
+                    for (auto& v : expected) v = v * covered / static_cast<uint32_t>(size * size);
+                    ASSERT_EQ(pixelAt(*frame, bx, by), pixel(expected)) << bx << "," << by;
+                    ASSERT_EQ(pixelAt(*frame, std::min(bx + size, w) - 1, std::min(by + size, h) - 1), pixel(expected));
+                }
             }
         }
     }

@@ -1,11 +1,14 @@
 // The mosaic transition: the picture in blocks of averaged pixels.
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <vector>
 
-#include "effects/effect_frames.h"
-#include "effects/effect_run.h"
 #include "display/pixel_loop.h"
+#include "effects/effect_frames.h"
+#include "effects/effect_paths.h"
+#include "effects/effect_run.h"
+#include "effects/mosaic_lanes.h"
 
 namespace morv {
 
@@ -134,9 +137,10 @@ template <typename Format>
 }
 
 // Shrinking blocks: each the sum of its stage pixels on the screen divided by the
-// full block area, so blocks cut by the edge come out darker.
+// full block area, so blocks cut by the edge come out darker. `inLanes`: 565
+// blocks of at least 32 columns are summed in AVX-512 lanes.
 template <typename Format>
-[[gnu::always_inline]] inline void averagedBlocks(const PixelRows& out, const PixelRows& in, int shift) {
+[[gnu::always_inline]] inline void averagedBlocks(const PixelRows& out, const PixelRows& in, int shift, bool inLanes) {
     using Pixel = typename Format::Pixel;
     const int size = 1 << shift;
     const int w = out.width, h = out.height;
@@ -144,17 +148,24 @@ template <typename Format>
     std::vector<uint32_t> red(blocks), green(blocks), blue(blocks);
     std::vector<Pixel> colors(blocks);
     constexpr bool channelsApart = requires(const Pixel* row, uint32_t& v) { Format::addChannels(row, 0, 0, v, v, v); };
+    std::optional<Rgb565BlockLanes> lanes;
+    if (channelsApart && inLanes) lanes.emplace(w, shift);
     for (int top = 0; top < h; top += size) {
         const int bottom = std::min(top + size, h);
         std::fill(red.begin(), red.end(), 0);
         std::fill(green.begin(), green.end(), 0);
         std::fill(blue.begin(), blue.end(), 0);
         if constexpr (channelsApart) {
-            for (int y = top; y < bottom; ++y) {
-                const Pixel* row = in.rowAs<const Pixel>(y);
-                for (size_t block = 0; block < blocks; ++block) {
-                    const int left = static_cast<int>(block) << shift;
-                    Format::addChannels(row, left, std::min(left + size, w), red[block], green[block], blue[block]);
+            if (lanes) {
+                lanes->addRows(in, top, bottom);
+                lanes->takeSums(red, green, blue);
+            } else {
+                for (int y = top; y < bottom; ++y) {
+                    const Pixel* row = in.rowAs<const Pixel>(y);
+                    for (size_t block = 0; block < blocks; ++block) {
+                        const int left = static_cast<int>(block) << shift;
+                        Format::addChannels(row, left, std::min(left + size, w), red[block], green[block], blue[block]);
+                    }
                 }
             }
         } else {
@@ -266,7 +277,7 @@ template <typename Format>
 
 template <typename Format>
 [[gnu::always_inline]] inline void mosaicRows(const PixelRows& out, const PixelRows& scene, const PixelRows& stage,
-                                              int f) {
+                                              int f, EffectPath path) {
     const bool averaged = f > kGrowingFrames;
     // Blocks of 2, 4, ... 256 from the scene, then 256, 128, ... 2 from the stage.
     const int shift = averaged ? kMosaicFrames + 1 - f : f;
@@ -279,16 +290,18 @@ template <typename Format>
     } else if ((1 << (2 * shift)) <= Format::kLargestPackedSum) {
         smallBlocks<Format>(out, in, shift, true);
     } else {
-        averagedBlocks<Format>(out, in, shift);
+        averagedBlocks<Format>(out, in, shift, path == EffectPath::Avx512 && shift >= Rgb565BlockLanes::kLeastShift);
     }
 }
 
-MORV_PIXEL_LOOP void mosaic565(const PixelRows& out, const PixelRows& scene, const PixelRows& stage, int f) {
-    mosaicRows<Rgb565>(out, scene, stage, f);
+MORV_PIXEL_LOOP void mosaic565(const PixelRows& out, const PixelRows& scene, const PixelRows& stage, int f,
+                               EffectPath path) {
+    mosaicRows<Rgb565>(out, scene, stage, f, path);
 }
 
-MORV_PIXEL_LOOP void mosaic8888(const PixelRows& out, const PixelRows& scene, const PixelRows& stage, int f) {
-    mosaicRows<Xrgb8888>(out, scene, stage, f);
+MORV_PIXEL_LOOP void mosaic8888(const PixelRows& out, const PixelRows& scene, const PixelRows& stage, int f,
+                                EffectPath path) {
+    mosaicRows<Xrgb8888>(out, scene, stage, f, path);
 }
 
 bool sameShape(const PixelRows& a, const PixelRows& b) {
@@ -298,13 +311,17 @@ bool sameShape(const PixelRows& a, const PixelRows& b) {
 }  // namespace
 
 void mosaicFrame(Surface& frame, Surface& scene, Surface& stage, int f) {
+    mosaicFrameBy(effectPathsHere().front(), frame, scene, stage, f);
+}
+
+void mosaicFrameBy(EffectPath path, Surface& frame, Surface& scene, Surface& stage, int f) {
     if (f < 1 || f > kMosaicFrames) return;
     const PixelRows out = frame.lock(), old = scene.lock(), next = stage.lock();
     if (!sameShape(out, old) || !sameShape(out, next)) return;
     if (out.format == PixelFormat::Rgb565) {
-        mosaic565(out, old, next, f);
+        mosaic565(out, old, next, f, path);
     } else {
-        mosaic8888(out, old, next, f);
+        mosaic8888(out, old, next, f, path);
     }
 }
 

@@ -1,0 +1,30 @@
+// Channel sums of large mosaic blocks of 16-bit pixels, in AVX-512 lanes.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "display/surface.h"
+
+namespace morv {
+
+// Sums the red, green and blue fields of each block of 2^shift columns (at
+// least 32) over a band of rows. Each block keeps 32-bit lane sums in vectors
+// across the rows and folds them once per band, where a row-by-row sum would
+// fold its lanes once per row and block.
+class Rgb565BlockLanes {
+public:
+    static constexpr int kLeastShift = 5;
+    Rgb565BlockLanes(int width, int shift);
+    // Adds rows [top, bottom) of `in` (565 pixels, `width` wide) to the lanes.
+    void addRows(const PixelRows& in, int top, int bottom);
+    // The channel sums of every block since the last call; the lanes start again at zero.
+    void takeSums(std::vector<uint32_t>& red, std::vector<uint32_t>& green, std::vector<uint32_t>& blue);
+
+private:
+    int width_;
+    int shift_;
+    // Per block: 16 lanes of red, of green (still shifted up by 5) and of blue.
+    std::vector<uint32_t> lanes_;
+};
+
+}  // namespace morv
