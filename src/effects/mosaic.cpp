@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#include <type_traits>
 #include <vector>
 
 #include "display/pixel_loop.h"
@@ -16,6 +17,11 @@ namespace {
 
 constexpr int kMosaicFrames = 16;
 constexpr int kGrowingFrames = 8;
+// Blocks up to 2^this pixels wide are painted by doubling their colors.
+constexpr int kLargestDoubledShift = 3;
+// Blocks up to 2^this pixels wide have their sums in 16-bit lanes: 16 x 16 pixels
+// of 255 sum to 65280.
+constexpr int kLargestNarrowShift = 4;
 
 // Channel sums are kept packed in one integer, each channel with room above it.
 // 565: the pixel spread over a word as 00000GGGGGG00000RRRRR000000BBBBB, room
@@ -31,6 +37,9 @@ struct Rgb565 {
     static uint32_t greenSum(Sum s) { return s >> 21; }
     static uint32_t blueSum(Sum s) { return s & 0x7FF; }
     static Pixel make(uint32_t r, uint32_t g, uint32_t b) { return static_cast<Pixel>(r << 11 | g << 5 | b); }
+    static uint16_t red(Pixel p) { return static_cast<uint16_t>(p >> 11); }
+    static uint16_t green(Pixel p) { return static_cast<uint16_t>((p >> 5) & 63); }
+    static uint16_t blue(Pixel p) { return static_cast<uint16_t>(p & 31); }
     static Sum sumOf(const Pixel* row, int from, int to) {
         Sum sum = 0;
         for (int x = from; x < to; ++x) sum += spread(row[x]);
@@ -84,6 +93,9 @@ struct Xrgb8888 {
     static uint32_t greenSum(Sum s) { return static_cast<uint32_t>(s >> 32); }
     static uint32_t blueSum(Sum s) { return static_cast<uint32_t>(s & 0xFFFF); }
     static Pixel make(uint32_t r, uint32_t g, uint32_t b) { return r << 16 | g << 8 | b; }
+    static uint16_t red(Pixel p) { return static_cast<uint16_t>((p >> 16) & 255); }
+    static uint16_t green(Pixel p) { return static_cast<uint16_t>((p >> 8) & 255); }
+    static uint16_t blue(Pixel p) { return static_cast<uint16_t>(p & 255); }
     // The two halves of the packed sum added apart, in 32-bit lanes.
     static Sum sumOf(const Pixel* row, int from, int to) {
         uint32_t redBlue = 0, green = 0;
@@ -102,20 +114,61 @@ struct Xrgb8888 {
     static constexpr int kLargestPackedSum = 256;
 };
 
-// Paints rows [top, bottom) with one color per block of 2^shift columns: the
-// first row is painted, the others copied from it.
-template <typename Format>
-[[gnu::always_inline]] inline void paintBand(const PixelRows& out, int top, int bottom, int shift,
-                                             const std::vector<typename Format::Pixel>& colors) {
-    using Pixel = typename Format::Pixel;
-    const int size = 1 << shift;
-    Pixel* first = out.rowAs<Pixel>(top);
-    for (size_t block = 0; block < colors.size(); ++block) {
-        const int left = static_cast<int>(block) << shift;
-        std::fill(first + left, first + std::min(left + size, out.width), colors[block]);
+// The colors of one band's blocks of 2^shift columns, and their painting: the
+// band's first row is painted, the others copied from it. Narrow blocks' colors
+// are doubled `shift` times, each pass a plain vector loop, where a fill per
+// block would be a few pixels per call.
+template <typename Pixel>
+class BandColors {
+public:
+    BandColors(int width, int shift)
+        : width_(width), shift_(shift), blocks_(static_cast<size_t>((width + (1 << shift) - 1) >> shift)),
+          colors_(doubled() ? blocks_ << shift : blocks_), spare_(doubled() ? colors_.size() : 0) {}
+    size_t blocks() const { return blocks_; }
+    // Whether the colors are doubled into whole rows, and then may be given as a
+    // color per column, each block's first column giving the block's color.
+    bool doubled() const { return shift_ <= kLargestDoubledShift; }
+    Pixel& operator[](size_t block) { return colors_[block]; }
+    // Room for a color per column (doubled colors only), which keepBlockFirsts()
+    // turns into the block colors, keeping every other color `shift` times.
+    Pixel* columnColors() { return shift_ % 2 ? spare_.data() : colors_.data(); }
+    void keepBlockFirsts() {
+        Pixel* from = columnColors();
+        Pixel* to = shift_ % 2 ? colors_.data() : spare_.data();
+        for (size_t n = colors_.size() / 2; n >= blocks_; n /= 2, std::swap(from, to)) {
+            for (size_t i = 0; i < n; ++i) to[i] = from[2 * i];
+        }
     }
-    for (int y = top + 1; y < bottom; ++y) std::copy(first, first + out.width, out.rowAs<Pixel>(y));
-}
+
+    void paint(const PixelRows& out, int top, int bottom) {
+        Pixel* first = out.rowAs<Pixel>(top);
+        if (doubled()) {
+            Pixel* from = colors_.data();
+            Pixel* to = spare_.data();
+            for (size_t n = blocks_; n < colors_.size(); n *= 2, std::swap(from, to)) {
+                for (size_t i = 0; i < n; ++i) {
+                    to[2 * i] = from[i];
+                    to[2 * i + 1] = from[i];
+                }
+            }
+            std::copy(from, from + width_, first);
+        } else {
+            for (size_t block = 0; block < blocks_; ++block) {
+                const int left = static_cast<int>(block) << shift_;
+                std::fill(first + left, first + std::min(left + (1 << shift_), width_), colors_[block]);
+            }
+        }
+        for (int y = top + 1; y < bottom; ++y) std::copy(first, first + width_, out.rowAs<Pixel>(y));
+    }
+
+private:
+    int width_;
+    int shift_;
+    size_t blocks_;
+    // The block colors first; when doubled, room for a color per column in both.
+    std::vector<Pixel> colors_;
+    std::vector<Pixel> spare_;
+};
 
 // Growing blocks: each the average of four scene pixels, at its corner and half a
 // block to the right and down (limited to the last column and row).
@@ -124,15 +177,25 @@ template <typename Format>
     using Pixel = typename Format::Pixel;
     const int size = 1 << shift, half = size / 2;
     const int w = out.width, h = out.height;
-    std::vector<Pixel> colors(static_cast<size_t>((w + size - 1) >> shift));
+    BandColors<Pixel> colors(w, shift);
     for (int y = 0; y < h; y += size) {
         const Pixel* top = in.rowAs<const Pixel>(y);
         const Pixel* lower = in.rowAs<const Pixel>(std::min(y + half, h - 1));
-        for (int x = 0, block = 0; x < w; x += size, ++block) {
-            const int x2 = std::min(x + half, w - 1);
-            colors[static_cast<size_t>(block)] = Format::quarter(top[x], top[x2], lower[x], lower[x2]);
+        if (colors.doubled()) {
+            // Narrow blocks: every column's four samples in one plain vector loop,
+            // then the blocks' first columns kept.
+            Pixel* column = colors.columnColors();
+            const int open = std::max(w - half, 0);
+            for (int x = 0; x < open; ++x) column[x] = Format::quarter(top[x], top[x + half], lower[x], lower[x + half]);
+            for (int x = open; x < w; ++x) column[x] = Format::quarter(top[x], top[w - 1], lower[x], lower[w - 1]);
+            colors.keepBlockFirsts();
+        } else {
+            for (int x = 0, block = 0; x < w; x += size, ++block) {
+                const int x2 = std::min(x + half, w - 1);
+                colors[static_cast<size_t>(block)] = Format::quarter(top[x], top[x2], lower[x], lower[x2]);
+            }
         }
-        paintBand<Format>(out, y, std::min(y + size, h), shift, colors);
+        colors.paint(out, y, std::min(y + size, h));
     }
 }
 
@@ -146,7 +209,7 @@ template <typename Format>
     const int w = out.width, h = out.height;
     const size_t blocks = static_cast<size_t>((w + size - 1) >> shift);
     std::vector<uint32_t> red(blocks), green(blocks), blue(blocks);
-    std::vector<Pixel> colors(blocks);
+    BandColors<Pixel> colors(w, shift);
     constexpr bool channelsApart = requires(const Pixel* row, uint32_t& v) { Format::addChannels(row, 0, 0, v, v, v); };
     std::optional<Rgb565BlockLanes> lanes;
     if (channelsApart && inLanes) lanes.emplace(w, shift);
@@ -194,7 +257,52 @@ template <typename Format>
             colors[block] = Format::make(red[block] >> (2 * shift), green[block] >> (2 * shift),
                                           blue[block] >> (2 * shift));
         }
-        paintBand<Format>(out, top, bottom, shift, colors);
+        colors.paint(out, top, bottom);
+    }
+}
+
+// Shrinking blocks of 4 to 16 columns, by the same rule as averagedBlocks: each
+// column's channels are summed down the band, then neighbouring sums are added
+// in pairs `shift` times, so that every pass is a plain vector loop over 16-bit
+// lanes. The three channels lie one after another in one array: a pair never
+// spans two of them, since each holds a whole number of blocks.
+template <typename Format>
+[[gnu::always_inline]] inline void narrowAveragedBlocks(const PixelRows& out, const PixelRows& in, int shift) {
+    using Pixel = typename Format::Pixel;
+    const int size = 1 << shift;
+    const int w = out.width, h = out.height;
+    BandColors<Pixel> colors(w, shift);
+    const size_t blocks = colors.blocks(), columns = blocks << shift;
+    std::vector<uint16_t> sums(3 * columns), halves(3 * columns / 2);
+    uint16_t* red = sums.data();
+    uint16_t* green = red + columns;
+    uint16_t* blue = green + columns;
+    for (int top = 0; top < h; top += size) {
+        const int bottom = std::min(top + size, h);
+        // Rows two at a time, with no test in the loop: the band's first pair
+        // sets the sums (keep = 0), and a last row without a partner reads itself
+        // twice and counts once (take = 0).
+        for (int y = top; y < bottom; y += 2) {
+            const Pixel* row = in.rowAs<const Pixel>(y);
+            const Pixel* next = in.rowAs<const Pixel>(std::min(y + 1, bottom - 1));
+            const uint16_t keep = y == top ? 0 : 0xFFFF;
+            const uint16_t take = y + 1 < bottom ? 0xFFFF : 0;
+            for (int x = 0; x < w; ++x) {
+                red[x] = static_cast<uint16_t>((red[x] & keep) + Format::red(row[x]) + (Format::red(next[x]) & take));
+                green[x] = static_cast<uint16_t>((green[x] & keep) + Format::green(row[x]) + (Format::green(next[x]) & take));
+                blue[x] = static_cast<uint16_t>((blue[x] & keep) + Format::blue(row[x]) + (Format::blue(next[x]) & take));
+            }
+        }
+        uint16_t* from = sums.data();
+        uint16_t* to = halves.data();
+        for (size_t n = 3 * columns / 2; n >= 3 * blocks; n /= 2, std::swap(from, to)) {
+            for (size_t i = 0; i < n; ++i) to[i] = static_cast<uint16_t>(from[2 * i] + from[2 * i + 1]);
+        }
+        for (size_t block = 0; block < blocks; ++block) {
+            colors[block] = Format::make(from[block] >> (2 * shift), from[blocks + block] >> (2 * shift),
+                                         from[2 * blocks + block] >> (2 * shift));
+        }
+        colors.paint(out, top, bottom);
     }
 }
 
@@ -256,25 +364,6 @@ template <typename Format>
     }
 }
 
-// Blocks small enough to sum in one packed integer, painted as they are found.
-template <typename Format>
-[[gnu::always_inline]] inline void smallBlocks(const PixelRows& out, const PixelRows& in, int shift, bool averaged) {
-    using Pixel = typename Format::Pixel;
-    const int size = 1 << shift;
-    const int w = out.width, h = out.height;
-    for (int top = 0; top < h; top += size) {
-        const int bottom = std::min(top + size, h);
-        for (int left = 0; left < w; left += size) {
-            const int right = std::min(left + size, w);
-            const Pixel c = blockColor<Format>(in, left, top, right, bottom, shift, averaged);
-            for (int y = top; y < bottom; ++y) {
-                Pixel* o = out.rowAs<Pixel>(y);
-                for (int x = left; x < right; ++x) o[x] = c;
-            }
-        }
-    }
-}
-
 template <typename Format>
 [[gnu::always_inline]] inline void mosaicRows(const PixelRows& out, const PixelRows& scene, const PixelRows& stage,
                                               int f, EffectPath path) {
@@ -285,10 +374,12 @@ template <typename Format>
     if (shift == 1) {
         pairBlocks<Format>(out, in, averaged);
     } else if (!averaged) {
-        if (shift <= 3) smallBlocks<Format>(out, in, shift, false);
-        else sampledBlocks<Format>(out, in, shift);
-    } else if ((1 << (2 * shift)) <= Format::kLargestPackedSum) {
-        smallBlocks<Format>(out, in, shift, true);
+        sampledBlocks<Format>(out, in, shift);
+    } else if (std::is_same_v<Format, Rgb565> && path == EffectPath::Avx512 &&
+               shift <= Rgb565NarrowBlocks::kLargestShift) {
+        Rgb565NarrowBlocks::paint(out, in, shift);
+    } else if (shift <= kLargestNarrowShift) {
+        narrowAveragedBlocks<Format>(out, in, shift);
     } else {
         averagedBlocks<Format>(out, in, shift, path == EffectPath::Avx512 && shift >= Rgb565BlockLanes::kLeastShift);
     }

@@ -1,4 +1,4 @@
-// Channel sums of large mosaic blocks of 16-bit pixels, in AVX-512 lanes.
+// Averaged mosaic blocks of 16-bit pixels summed in AVX-512 lanes.
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -7,13 +7,22 @@
 
 namespace morv {
 
-// Sums the red, green and blue fields of each block of 2^shift columns (at
-// least 32) over a band of rows. Each block keeps 32-bit lane sums in vectors
+// Paints the averaged blocks of 2^shift columns (kNarrowShifts) of a whole
+// frame: 32 columns of a band at a time, whose channel sums down the band and
+// across each block stay in registers until its color is stored to every row.
+struct Rgb565NarrowBlocks {
+    static constexpr int kLeastShift = 2;
+    static constexpr int kLargestShift = 5;
+    static void paint(const PixelRows& out, const PixelRows& in, int shift);
+};
+
+// Sums the red, green and blue fields of each block of 2^shift columns (wider
+// than narrow blocks) over a band of rows. Each block keeps 32-bit lane sums in vectors
 // across the rows and folds them once per band, where a row-by-row sum would
 // fold its lanes once per row and block.
 class Rgb565BlockLanes {
 public:
-    static constexpr int kLeastShift = 5;
+    static constexpr int kLeastShift = Rgb565NarrowBlocks::kLargestShift + 1;
     Rgb565BlockLanes(int width, int shift);
     // Adds rows [top, bottom) of `in` (565 pixels, `width` wide) to the lanes.
     void addRows(const PixelRows& in, int top, int bottom);
