@@ -112,14 +112,11 @@ void BM_Rotate(benchmark::State& state) {
         morv::rotateFrame(*p.frame, *p.scene, 3, *tables);
     });
 }
-void BM_MosaicGrowing(benchmark::State& state) {
-    frameCost(state, [](Pictures& p) { morv::mosaicFrame(*p.frame, *p.scene, *p.stage, 1); });
-}
-void BM_MosaicShrinking(benchmark::State& state) {
-    frameCost(state, [](Pictures& p) { morv::mosaicFrame(*p.frame, *p.scene, *p.stage, 16); });
-}
-void BM_MosaicLargeBlocks(benchmark::State& state) {
-    frameCost(state, [](Pictures& p) { morv::mosaicFrame(*p.frame, *p.scene, *p.stage, 9); });
+// Every mosaic frame: blocks of 2 to 256 pixels from the scene (frames 1 to 8),
+// then of 256 down to 2 averaged from the stage (9 to 16).
+void BM_Mosaic(benchmark::State& state) {
+    const int f = static_cast<int>(state.range(3));
+    frameCost(state, [f](Pictures& p) { morv::mosaicFrame(*p.frame, *p.scene, *p.stage, f); });
 }
 void BM_Move(benchmark::State& state) {
     frameCost(state, [](Pictures& p) { morv::moveStep(*p.frame, *p.scene, *p.stage, morv::direction::kLeft, 8, 1, false); });
@@ -138,7 +135,5 @@ BENCHMARK(BM_Quake)->Apply(morv::bench::screens);
 BENCHMARK(BM_Zoom)->Apply(morv::bench::screens);
 BENCHMARK(BM_ZoomHalfway)->Apply(morv::bench::screens);
 BENCHMARK(BM_Rotate)->Apply(morv::bench::screens);
-BENCHMARK(BM_MosaicGrowing)->Apply(morv::bench::screens);
-BENCHMARK(BM_MosaicShrinking)->Apply(morv::bench::screens);
-BENCHMARK(BM_MosaicLargeBlocks)->Apply(morv::bench::screens);
+BENCHMARK(BM_Mosaic)->Apply([](benchmark::internal::Benchmark* b) { morv::bench::screensEach(b, 1, 16); });
 BENCHMARK(BM_Move)->Apply(morv::bench::screens);

@@ -29,7 +29,7 @@ for _ in range(rounds):
                 name = re.sub(r"/min_time:[0-9.]+", "", result["run_name"])
                 fastest[name] = min(fastest[name], result["real_time"])
         for name, time in fastest.items():
-            size = re.match(r"BM_\w+(/\d+/\d+/\d+)$", name)
+            size = re.match(r"BM_\w+(/\d+/\d+/\d+)(/\d+)?$", name)
             if size and not name.startswith("BM_EffectMemcpy"):
                 ratios[bench][name].append(time / fastest["BM_EffectMemcpy" + size.group(1)])
 for bench in benches:

@@ -9,7 +9,7 @@
 #include "effects/effect_frames.h"
 #include "effects/effect_paths.h"
 #include "effects/effect_run.h"
-#include "effects/mosaic_lanes.h"
+#include "effects/mosaic_avx512.h"
 
 namespace morv {
 
@@ -373,11 +373,12 @@ template <typename Format>
     const PixelRows& in = averaged ? stage : scene;
     if (shift == 1) {
         pairBlocks<Format>(out, in, averaged);
-    } else if (!averaged) {
-        sampledBlocks<Format>(out, in, shift);
     } else if (std::is_same_v<Format, Rgb565> && path == EffectPath::Avx512 &&
                shift <= Rgb565NarrowBlocks::kLargestShift) {
-        Rgb565NarrowBlocks::paint(out, in, shift);
+        if (averaged) Rgb565NarrowBlocks::paintAveraged(out, in, shift);
+        else Rgb565NarrowBlocks::paintSampled(out, in, shift);
+    } else if (!averaged) {
+        sampledBlocks<Format>(out, in, shift);
     } else if (shift <= kLargestNarrowShift) {
         narrowAveragedBlocks<Format>(out, in, shift);
     } else {

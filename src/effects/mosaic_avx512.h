@@ -1,4 +1,4 @@
-// Averaged mosaic blocks of 16-bit pixels summed in AVX-512 lanes.
+// Mosaic blocks of 16-bit pixels drawn with AVX-512.
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -7,13 +7,16 @@
 
 namespace morv {
 
-// Paints the averaged blocks of 2^shift columns (kNarrowShifts) of a whole
-// frame: 32 columns of a band at a time, whose channel sums down the band and
-// across each block stay in registers until its color is stored to every row.
+// Paints a whole frame of blocks of 2^shift columns (kLeastShift to
+// kLargestShift), 32 columns of a band at a time, whose samples or sums stay in
+// registers until the colors are stored to every row of the band.
 struct Rgb565NarrowBlocks {
     static constexpr int kLeastShift = 2;
     static constexpr int kLargestShift = 5;
-    static void paint(const PixelRows& out, const PixelRows& in, int shift);
+    // Each block the average of its pixels on the screen over the full block area.
+    static void paintAveraged(const PixelRows& out, const PixelRows& in, int shift);
+    // Each block the average of four samples.
+    static void paintSampled(const PixelRows& out, const PixelRows& in, int shift);
 };
 
 // Sums the red, green and blue fields of each block of 2^shift columns (wider
