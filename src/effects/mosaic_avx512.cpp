@@ -43,8 +43,7 @@ MORV_AVX512 inline void addPixels(FieldSums& s, __m512i pixels) {
 }
 
 // Adds up a band's 32 columns of 16-bit field sums in groups of 2^kShift
-// columns: every 32-bit lane of a group ends with the group's sum, which stays
-// below 2^16 (32 x 32 pixels of 63).
+// columns (at most 32): every 32-bit lane of a group ends with the group's sum.
 template <int kShift>
 MORV_AVX512 inline __m512i groupSums(__m512i columnSums) {
     __m512i s = _mm512_madd_epi16(columnSums, _mm512_set1_epi16(1));
@@ -75,17 +74,38 @@ inline __mmask32 lanesBefore(int end, int x) {
 // A band's averaged blocks: each column's channels summed down the band, then
 // across each block.
 struct AveragedTile {
+    // Blocks wider than a vector take a tile of a block; narrower ones, one vector.
     template <int kShift>
-    MORV_AVX512 static __m512i colors(const PixelRows& in, int x, __mmask32 inside, int top, int bottom) {
+    static constexpr int kVectors = kShift > 5 ? 1 << (kShift - 5) : 1;
+
+    template <int kShift>
+    MORV_AVX512 static void paint(const PixelRows& in, uint16_t* first, int x, int top, int bottom) {
+        constexpr int kCount = kVectors<kShift>;
         const __m512i field5 = _mm512_set1_epi16(31), field6 = _mm512_set1_epi16(63);
-        __m512i red = _mm512_setzero_si512(), green = red, blue = red;
-        for (int y = top; y < bottom; ++y) {
-            const __m512i pixels = _mm512_maskz_loadu_epi16(inside, in.rowAs<const uint16_t>(y) + x);
-            red = _mm512_add_epi16(red, _mm512_srli_epi16(pixels, 11));
-            green = _mm512_add_epi16(green, _mm512_and_si512(_mm512_srli_epi16(pixels, 5), field6));
-            blue = _mm512_add_epi16(blue, _mm512_and_si512(pixels, field5));
+        __mmask32 inside[kCount];
+        __m512i red[kCount], green[kCount], blue[kCount];
+        for (int v = 0; v < kCount; ++v) {
+            inside[v] = lanesBefore(in.width, x + 32 * v);
+            red[v] = green[v] = blue[v] = _mm512_setzero_si512();
         }
-        return groupColors<kShift>(groupSums<kShift>(red), groupSums<kShift>(green), groupSums<kShift>(blue));
+        for (int y = top; y < bottom; ++y) {
+            const uint16_t* row = in.rowAs<const uint16_t>(y) + x;
+            for (int v = 0; v < kCount; ++v) {
+                const __m512i pixels = _mm512_maskz_loadu_epi16(inside[v], row + 32 * v);
+                red[v] = _mm512_add_epi16(red[v], _mm512_srli_epi16(pixels, 11));
+                green[v] = _mm512_add_epi16(green[v], _mm512_and_si512(_mm512_srli_epi16(pixels, 5), field6));
+                blue[v] = _mm512_add_epi16(blue[v], _mm512_and_si512(pixels, field5));
+            }
+        }
+        constexpr int kGroup = kShift > 5 ? 5 : kShift;
+        __m512i r = groupSums<kGroup>(red[0]), g = groupSums<kGroup>(green[0]), b = groupSums<kGroup>(blue[0]);
+        for (int v = 1; v < kCount; ++v) {
+            r = _mm512_add_epi32(r, groupSums<kGroup>(red[v]));
+            g = _mm512_add_epi32(g, groupSums<kGroup>(green[v]));
+            b = _mm512_add_epi32(b, groupSums<kGroup>(blue[v]));
+        }
+        const __m512i colors = groupColors<kShift>(r, g, b);
+        for (int v = 0; v < kCount; ++v) _mm512_mask_storeu_epi16(first + x + 32 * v, inside[v], colors);
     }
 };
 
@@ -95,7 +115,11 @@ struct AveragedTile {
 // column's color.
 struct SampledTile {
     template <int kShift>
-    MORV_AVX512 static __m512i colors(const PixelRows& in, int x, __mmask32 inside, int top, int) {
+    static constexpr int kVectors = 1;
+
+    template <int kShift>
+    MORV_AVX512 static void paint(const PixelRows& in, uint16_t* first, int x, int top, int) {
+        const __mmask32 inside = lanesBefore(in.width, x);
         constexpr int kHalf = 1 << (kShift - 1);
         const __m512i field5 = _mm512_set1_epi16(31), field6 = _mm512_set1_epi16(63);
         const uint16_t* upper = in.rowAs<const uint16_t>(top);
@@ -122,7 +146,7 @@ struct SampledTile {
         const __m512i firsts = _mm512_andnot_si512(_mm512_set1_epi16((1 << kShift) - 1),
                                                    _mm512_set_epi16(31, 30, 29, 28, 27, 26, 25, 24, 23, 22, 21, 20, 19, 18, 17, 16,
                                                                     15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0));
-        return _mm512_permutexvar_epi16(firsts, colors);
+        _mm512_mask_storeu_epi16(first + x, inside, _mm512_permutexvar_epi16(firsts, colors));
     }
 };
 
@@ -135,10 +159,7 @@ MORV_AVX512 void paintTiles(const PixelRows& out, const PixelRows& in) {
     for (int top = 0; top < h; top += 1 << kShift) {
         const int bottom = std::min(top + (1 << kShift), h);
         uint16_t* first = out.rowAs<uint16_t>(top);
-        for (int x = 0; x < w; x += 32) {
-            const __mmask32 inside = lanesBefore(w, x);
-            _mm512_mask_storeu_epi16(first + x, inside, Rule::template colors<kShift>(in, x, inside, top, bottom));
-        }
+        for (int x = 0; x < w; x += 32 * Rule::template kVectors<kShift>) Rule::template paint<kShift>(in, first, x, top, bottom);
         for (int y = top + 1; y < bottom; ++y) std::copy(first, first + w, out.rowAs<uint16_t>(y));
     }
 }
@@ -150,17 +171,18 @@ MORV_AVX512 void paintTilesOf(const PixelRows& out, const PixelRows& in, int shi
         case 3: paintTiles<Rule, 3>(out, in); break;
         case 4: paintTiles<Rule, 4>(out, in); break;
         case 5: paintTiles<Rule, 5>(out, in); break;
+        case 6: paintTiles<Rule, 6>(out, in); break;
         default: break;
     }
 }
 
 }  // namespace
 
-MORV_AVX512 void Rgb565NarrowBlocks::paintAveraged(const PixelRows& out, const PixelRows& in, int shift) {
+MORV_AVX512 void Rgb565BlockTiles::paintAveraged(const PixelRows& out, const PixelRows& in, int shift) {
     paintTilesOf<AveragedTile>(out, in, shift);
 }
 
-MORV_AVX512 void Rgb565NarrowBlocks::paintSampled(const PixelRows& out, const PixelRows& in, int shift) {
+MORV_AVX512 void Rgb565BlockTiles::paintSampled(const PixelRows& out, const PixelRows& in, int shift) {
     paintTilesOf<SampledTile>(out, in, shift);
 }
 
@@ -189,8 +211,8 @@ MORV_AVX512 void Rgb565BlockLanes::addRows(const PixelRows& in, int top, int bot
 #else
 
 // Other builds never choose the lane sums.
-void Rgb565NarrowBlocks::paintAveraged(const PixelRows&, const PixelRows&, int) {}
-void Rgb565NarrowBlocks::paintSampled(const PixelRows&, const PixelRows&, int) {}
+void Rgb565BlockTiles::paintAveraged(const PixelRows&, const PixelRows&, int) {}
+void Rgb565BlockTiles::paintSampled(const PixelRows&, const PixelRows&, int) {}
 void Rgb565BlockLanes::addRows(const PixelRows&, int, int) {}
 
 #endif

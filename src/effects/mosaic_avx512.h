@@ -7,25 +7,27 @@
 
 namespace morv {
 
-// Paints a whole frame of blocks of 2^shift columns (kLeastShift to
-// kLargestShift), 32 columns of a band at a time, whose samples or sums stay in
-// registers until the colors are stored to every row of the band.
-struct Rgb565NarrowBlocks {
-    static constexpr int kLeastShift = 2;
-    static constexpr int kLargestShift = 5;
-    // Each block the average of its pixels on the screen over the full block area.
+// Paints a whole frame of blocks of 2^shift columns (from 2 up to the largest
+// shift of each rule), a tile of one vector (or of one block when blocks are
+// wider) of a band at a time, whose samples or sums stay in registers until the
+// colors are stored to the band's first row, which is then copied to the others.
+struct Rgb565BlockTiles {
+    // Each block the average of its pixels on the screen over the full block
+    // area. Wider blocks summed down their tile of rows measured slower.
+    static constexpr int kLargestAveragedShift = 6;
     static void paintAveraged(const PixelRows& out, const PixelRows& in, int shift);
     // Each block the average of four samples.
+    static constexpr int kLargestSampledShift = 5;
     static void paintSampled(const PixelRows& out, const PixelRows& in, int shift);
 };
 
 // Sums the red, green and blue fields of each block of 2^shift columns (wider
-// than narrow blocks) over a band of rows. Each block keeps 32-bit lane sums in vectors
+// than the tiles take) over a band of rows. Each block keeps 32-bit lane sums in vectors
 // across the rows and folds them once per band, where a row-by-row sum would
 // fold its lanes once per row and block.
 class Rgb565BlockLanes {
 public:
-    static constexpr int kLeastShift = Rgb565NarrowBlocks::kLargestShift + 1;
+    static constexpr int kLeastShift = Rgb565BlockTiles::kLargestAveragedShift + 1;
     Rgb565BlockLanes(int width, int shift);
     // Adds rows [top, bottom) of `in` (565 pixels, `width` wide) to the lanes.
     void addRows(const PixelRows& in, int top, int bottom);
