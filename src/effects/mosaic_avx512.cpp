@@ -1,4 +1,4 @@
-// Mosaic blocks of 16-bit pixels drawn with AVX-512.
+// Mosaic blocks drawn with AVX-512.
 #include "effects/mosaic_avx512.h"
 
 #include <algorithm>
@@ -29,12 +29,14 @@ Rgb565BlockLanes::Rgb565BlockLanes(int width, int shift)
 
 namespace {
 
-// Adds 32 pixels' fields to the lanes: each multiply-add sums two 16-bit
-// fields, all below 2^11, into a 32-bit lane, which 256 rows of 256 columns
-// cannot fill.
+// Red, green and blue sums in the lanes of three vectors.
 struct FieldSums {
     __m512i red, green, blue;
 };
+
+// Adds 32 pixels' fields to the lanes: each multiply-add sums two 16-bit
+// fields, all below 2^11, into a 32-bit lane, which 256 rows of 256 columns
+// cannot fill.
 MORV_AVX512 inline void addPixels(FieldSums& s, __m512i pixels) {
     const __m512i ones = _mm512_set1_epi16(1);
     s.red = _mm512_add_epi32(s.red, _mm512_madd_epi16(_mm512_srli_epi16(pixels, 11), ones));
@@ -42,70 +44,114 @@ MORV_AVX512 inline void addPixels(FieldSums& s, __m512i pixels) {
     s.blue = _mm512_add_epi32(s.blue, _mm512_madd_epi16(_mm512_and_si512(pixels, _mm512_set1_epi16(0x001F)), ones));
 }
 
-// Adds up a band's 32 columns of 16-bit field sums in groups of 2^kShift
-// columns (at most 32): every 32-bit lane of a group ends with the group's sum.
-template <int kShift>
-MORV_AVX512 inline __m512i groupSums(__m512i columnSums) {
-    __m512i s = _mm512_madd_epi16(columnSums, _mm512_set1_epi16(1));
-    s = _mm512_add_epi32(s, _mm512_shuffle_epi32(s, _MM_PERM_CDAB));
-    if constexpr (kShift >= 3) s = _mm512_add_epi32(s, _mm512_shuffle_epi32(s, _MM_PERM_BADC));
-    if constexpr (kShift >= 4) s = _mm512_add_epi32(s, _mm512_shuffle_i64x2(s, s, _MM_SHUFFLE(2, 3, 0, 1)));
-    if constexpr (kShift >= 5) s = _mm512_add_epi32(s, _mm512_shuffle_i64x2(s, s, _MM_SHUFFLE(1, 0, 3, 2)));
+// Adds up 32-bit lanes in groups of 2^kLevels (at most 16): every lane of a
+// group ends with the group's sum.
+template <int kLevels>
+MORV_AVX512 inline __m512i addLaneGroups(__m512i s) {
+    if constexpr (kLevels >= 1) s = _mm512_add_epi32(s, _mm512_shuffle_epi32(s, _MM_PERM_CDAB));
+    if constexpr (kLevels >= 2) s = _mm512_add_epi32(s, _mm512_shuffle_epi32(s, _MM_PERM_BADC));
+    if constexpr (kLevels >= 3) s = _mm512_add_epi32(s, _mm512_shuffle_i64x2(s, s, _MM_SHUFFLE(2, 3, 0, 1)));
+    if constexpr (kLevels >= 4) s = _mm512_add_epi32(s, _mm512_shuffle_i64x2(s, s, _MM_SHUFFLE(1, 0, 3, 2)));
     return s;
 }
 
-// The groups' colors from their sums, in every pixel of the group. Each sum
-// divided by the block's area fits its field.
-template <int kShift>
-MORV_AVX512 inline __m512i groupColors(__m512i red, __m512i green, __m512i blue) {
-    constexpr int kArea = 2 * kShift;
-    const __m512i c = _mm512_or_si512(_mm512_slli_epi32(_mm512_srli_epi32(red, kArea), 11),
-                                      _mm512_or_si512(_mm512_slli_epi32(_mm512_srli_epi32(green, kArea), 5),
-                                                      _mm512_srli_epi32(blue, kArea)));
-    return _mm512_or_si512(c, _mm512_slli_epi32(c, 16));
+// The lanes of a vector of `lanes` pixels at x that lie before `end`.
+inline uint32_t lanesBefore(int end, int x, int lanes) {
+    const int count = std::clamp(end - x, 0, lanes);
+    return count == 32 ? ~uint32_t{0} : (uint32_t{1} << count) - 1;
 }
 
-// The lanes of a tile of 32 columns at x that lie before `end`.
-inline __mmask32 lanesBefore(int end, int x) {
-    const int count = std::clamp(end - x, 0, 32);
-    return count == 32 ? ~__mmask32{0} : (uint32_t{1} << count) - 1;
-}
+// 565 pixels, 32 to a vector, their fields summed down a band in 16-bit lanes
+// (256 rows of 63 fit).
+struct Words {
+    using Pixel = uint16_t;
+    static constexpr int kLanes = 32;
+    static constexpr int kLaneLevels = 5;
+    MORV_AVX512 static __m512i load(uint32_t lanes, const Pixel* p) { return _mm512_maskz_loadu_epi16(lanes, p); }
+    MORV_AVX512 static void store(Pixel* p, uint32_t lanes, __m512i v) { _mm512_mask_storeu_epi16(p, lanes, v); }
+    MORV_AVX512 static void addFields(FieldSums& s, __m512i pixels) {
+        s.red = _mm512_add_epi16(s.red, _mm512_srli_epi16(pixels, 11));
+        s.green = _mm512_add_epi16(s.green, _mm512_and_si512(_mm512_srli_epi16(pixels, 5), _mm512_set1_epi16(63)));
+        s.blue = _mm512_add_epi16(s.blue, _mm512_and_si512(pixels, _mm512_set1_epi16(31)));
+    }
+    // Sums of 2^kShift columns in every 32-bit lane of their group.
+    template <int kShift>
+    MORV_AVX512 static __m512i groupSums(__m512i columns) {
+        return addLaneGroups<kShift - 1>(_mm512_madd_epi16(columns, _mm512_set1_epi16(1)));
+    }
+    // The colors of the sums divided by 2^area, in every pixel of their group.
+    template <int kArea>
+    MORV_AVX512 static __m512i colors(const FieldSums& s) {
+        const __m512i c = _mm512_or_si512(_mm512_slli_epi32(_mm512_srli_epi32(s.red, kArea), 11),
+                                          _mm512_or_si512(_mm512_slli_epi32(_mm512_srli_epi32(s.green, kArea), 5),
+                                                          _mm512_srli_epi32(s.blue, kArea)));
+        return _mm512_or_si512(c, _mm512_slli_epi32(c, 16));
+    }
+};
+
+// 8888 pixels, 16 to a vector, their fields summed in 32-bit lanes.
+struct DoubleWords {
+    using Pixel = uint32_t;
+    static constexpr int kLanes = 16;
+    static constexpr int kLaneLevels = 4;
+    MORV_AVX512 static __m512i load(uint32_t lanes, const Pixel* p) {
+        return _mm512_maskz_loadu_epi32(static_cast<__mmask16>(lanes), p);
+    }
+    MORV_AVX512 static void store(Pixel* p, uint32_t lanes, __m512i v) {
+        _mm512_mask_storeu_epi32(p, static_cast<__mmask16>(lanes), v);
+    }
+    MORV_AVX512 static void addFields(FieldSums& s, __m512i pixels) {
+        const __m512i byte = _mm512_set1_epi32(255);
+        s.red = _mm512_add_epi32(s.red, _mm512_and_si512(_mm512_srli_epi32(pixels, 16), byte));
+        s.green = _mm512_add_epi32(s.green, _mm512_and_si512(_mm512_srli_epi32(pixels, 8), byte));
+        s.blue = _mm512_add_epi32(s.blue, _mm512_and_si512(pixels, byte));
+    }
+    template <int kShift>
+    MORV_AVX512 static __m512i groupSums(__m512i columns) {
+        return addLaneGroups<kShift>(columns);
+    }
+    template <int kArea>
+    MORV_AVX512 static __m512i colors(const FieldSums& s) {
+        return _mm512_or_si512(_mm512_slli_epi32(_mm512_srli_epi32(s.red, kArea), 16),
+                               _mm512_or_si512(_mm512_slli_epi32(_mm512_srli_epi32(s.green, kArea), 8),
+                                               _mm512_srli_epi32(s.blue, kArea)));
+    }
+};
 
 // A band's averaged blocks: each column's channels summed down the band, then
-// across each block.
+// across each block. Blocks wider than a vector take a tile of a block;
+// narrower ones, one vector.
+template <typename Lanes>
 struct AveragedTile {
-    // Blocks wider than a vector take a tile of a block; narrower ones, one vector.
+    using Pixel = typename Lanes::Pixel;
+    static constexpr int kLanes = Lanes::kLanes;
     template <int kShift>
-    static constexpr int kVectors = kShift > 5 ? 1 << (kShift - 5) : 1;
+    static constexpr int kVectors = (1 << kShift) > Lanes::kLanes ? (1 << kShift) / Lanes::kLanes : 1;
 
     template <int kShift>
-    MORV_AVX512 static void paint(const PixelRows& in, uint16_t* first, int x, int top, int bottom) {
+    MORV_AVX512 static void paint(const PixelRows& in, Pixel* first, int x, int top, int bottom) {
         constexpr int kCount = kVectors<kShift>;
-        const __m512i field5 = _mm512_set1_epi16(31), field6 = _mm512_set1_epi16(63);
-        __mmask32 inside[kCount];
-        __m512i red[kCount], green[kCount], blue[kCount];
+        uint32_t inside[kCount];
+        FieldSums columns[kCount];
         for (int v = 0; v < kCount; ++v) {
-            inside[v] = lanesBefore(in.width, x + 32 * v);
-            red[v] = green[v] = blue[v] = _mm512_setzero_si512();
+            inside[v] = lanesBefore(in.width, x + Lanes::kLanes * v, Lanes::kLanes);
+            columns[v].red = columns[v].green = columns[v].blue = _mm512_setzero_si512();
         }
         for (int y = top; y < bottom; ++y) {
-            const uint16_t* row = in.rowAs<const uint16_t>(y) + x;
-            for (int v = 0; v < kCount; ++v) {
-                const __m512i pixels = _mm512_maskz_loadu_epi16(inside[v], row + 32 * v);
-                red[v] = _mm512_add_epi16(red[v], _mm512_srli_epi16(pixels, 11));
-                green[v] = _mm512_add_epi16(green[v], _mm512_and_si512(_mm512_srli_epi16(pixels, 5), field6));
-                blue[v] = _mm512_add_epi16(blue[v], _mm512_and_si512(pixels, field5));
-            }
+            const Pixel* row = in.rowAs<const Pixel>(y) + x;
+            for (int v = 0; v < kCount; ++v) Lanes::addFields(columns[v], Lanes::load(inside[v], row + Lanes::kLanes * v));
         }
-        constexpr int kGroup = kShift > 5 ? 5 : kShift;
-        __m512i r = groupSums<kGroup>(red[0]), g = groupSums<kGroup>(green[0]), b = groupSums<kGroup>(blue[0]);
+        constexpr int kGroup = std::min(kShift, Lanes::kLaneLevels);
+        FieldSums blocks{Lanes::template groupSums<kGroup>(columns[0].red),
+                         Lanes::template groupSums<kGroup>(columns[0].green),
+                         Lanes::template groupSums<kGroup>(columns[0].blue)};
         for (int v = 1; v < kCount; ++v) {
-            r = _mm512_add_epi32(r, groupSums<kGroup>(red[v]));
-            g = _mm512_add_epi32(g, groupSums<kGroup>(green[v]));
-            b = _mm512_add_epi32(b, groupSums<kGroup>(blue[v]));
+            blocks.red = _mm512_add_epi32(blocks.red, Lanes::template groupSums<kGroup>(columns[v].red));
+            blocks.green = _mm512_add_epi32(blocks.green, Lanes::template groupSums<kGroup>(columns[v].green));
+            blocks.blue = _mm512_add_epi32(blocks.blue, Lanes::template groupSums<kGroup>(columns[v].blue));
         }
-        const __m512i colors = groupColors<kShift>(r, g, b);
-        for (int v = 0; v < kCount; ++v) _mm512_mask_storeu_epi16(first + x + 32 * v, inside[v], colors);
+        const __m512i colors = Lanes::template colors<2 * kShift>(blocks);
+        for (int v = 0; v < kCount; ++v) Lanes::store(first + x + Lanes::kLanes * v, inside[v], colors);
     }
 };
 
@@ -114,17 +160,18 @@ struct AveragedTile {
 // and row where those lie past the edge), and each block takes its first
 // column's color.
 struct SampledTile {
+    using Pixel = uint16_t;
+    static constexpr int kLanes = Words::kLanes;
     template <int kShift>
     static constexpr int kVectors = 1;
 
     template <int kShift>
-    MORV_AVX512 static void paint(const PixelRows& in, uint16_t* first, int x, int top, int) {
-        const __mmask32 inside = lanesBefore(in.width, x);
+    MORV_AVX512 static void paint(const PixelRows& in, Pixel* first, int x, int top, int) {
+        const uint32_t inside = lanesBefore(in.width, x, 32);
         constexpr int kHalf = 1 << (kShift - 1);
-        const __m512i field5 = _mm512_set1_epi16(31), field6 = _mm512_set1_epi16(63);
         const uint16_t* upper = in.rowAs<const uint16_t>(top);
         const uint16_t* lower = in.rowAs<const uint16_t>(std::min(top + kHalf, in.height - 1));
-        const __mmask32 rightInside = lanesBefore(in.width - kHalf, x);
+        const uint32_t rightInside = lanesBefore(in.width - kHalf, x, 32);
         const __m512i samples[4] = {
             _mm512_maskz_loadu_epi16(inside, upper + x),
             _mm512_mask_loadu_epi16(_mm512_set1_epi16(static_cast<short>(upper[in.width - 1])), rightInside,
@@ -133,15 +180,11 @@ struct SampledTile {
             _mm512_mask_loadu_epi16(_mm512_set1_epi16(static_cast<short>(lower[in.width - 1])), rightInside,
                                     lower + x + kHalf),
         };
-        __m512i red = _mm512_setzero_si512(), green = red, blue = red;
-        for (const __m512i& pixels : samples) {
-            red = _mm512_add_epi16(red, _mm512_srli_epi16(pixels, 11));
-            green = _mm512_add_epi16(green, _mm512_and_si512(_mm512_srli_epi16(pixels, 5), field6));
-            blue = _mm512_add_epi16(blue, _mm512_and_si512(pixels, field5));
-        }
-        const __m512i colors = _mm512_or_si512(_mm512_slli_epi16(_mm512_srli_epi16(red, 2), 11),
-                                               _mm512_or_si512(_mm512_slli_epi16(_mm512_srli_epi16(green, 2), 5),
-                                                               _mm512_srli_epi16(blue, 2)));
+        FieldSums sums{_mm512_setzero_si512(), _mm512_setzero_si512(), _mm512_setzero_si512()};
+        for (const __m512i& pixels : samples) Words::addFields(sums, pixels);
+        const __m512i colors = _mm512_or_si512(_mm512_slli_epi16(_mm512_srli_epi16(sums.red, 2), 11),
+                                               _mm512_or_si512(_mm512_slli_epi16(_mm512_srli_epi16(sums.green, 2), 5),
+                                                               _mm512_srli_epi16(sums.blue, 2)));
         // Lane i takes the color of lane i rounded down to its block.
         const __m512i firsts = _mm512_andnot_si512(_mm512_set1_epi16((1 << kShift) - 1),
                                                    _mm512_set_epi16(31, 30, 29, 28, 27, 26, 25, 24, 23, 22, 21, 20, 19, 18, 17, 16,
@@ -150,40 +193,49 @@ struct SampledTile {
     }
 };
 
-// Paints every band of 2^kShift rows a tile of 32 columns at a time, with the
-// colors the rule gives the tile, into the band's first row, which is then
-// copied to the others (row by row: stores down a tile's column of rows measured slower).
+// Paints every band of 2^kShift rows a tile at a time, with the colors the
+// rule gives the tile, into the band's first row, which is then copied to the
+// others (row by row: stores down a tile's column of rows measured slower).
 template <typename Rule, int kShift>
 MORV_AVX512 void paintTiles(const PixelRows& out, const PixelRows& in) {
+    using Pixel = typename Rule::Pixel;
+    constexpr int kTile = Rule::kLanes * Rule::template kVectors<kShift>;
     const int w = out.width, h = out.height;
     for (int top = 0; top < h; top += 1 << kShift) {
         const int bottom = std::min(top + (1 << kShift), h);
-        uint16_t* first = out.rowAs<uint16_t>(top);
-        for (int x = 0; x < w; x += 32 * Rule::template kVectors<kShift>) Rule::template paint<kShift>(in, first, x, top, bottom);
-        for (int y = top + 1; y < bottom; ++y) std::copy(first, first + w, out.rowAs<uint16_t>(y));
+        Pixel* first = out.rowAs<Pixel>(top);
+        for (int x = 0; x < w; x += kTile) Rule::template paint<kShift>(in, first, x, top, bottom);
+        for (int y = top + 1; y < bottom; ++y) std::copy(first, first + w, out.rowAs<Pixel>(y));
     }
 }
 
-template <typename Rule>
+template <typename Rule, int kLargestShift>
 MORV_AVX512 void paintTilesOf(const PixelRows& out, const PixelRows& in, int shift) {
+    static_assert(kLargestShift >= 5 && kLargestShift <= 6);
     switch (shift) {
         case 2: paintTiles<Rule, 2>(out, in); break;
         case 3: paintTiles<Rule, 3>(out, in); break;
         case 4: paintTiles<Rule, 4>(out, in); break;
         case 5: paintTiles<Rule, 5>(out, in); break;
-        case 6: paintTiles<Rule, 6>(out, in); break;
+        case 6:
+            if constexpr (kLargestShift >= 6) paintTiles<Rule, 6>(out, in);
+            break;
         default: break;
     }
 }
 
 }  // namespace
 
-MORV_AVX512 void Rgb565BlockTiles::paintAveraged(const PixelRows& out, const PixelRows& in, int shift) {
-    paintTilesOf<AveragedTile>(out, in, shift);
+MORV_AVX512 void MosaicTiles::paintAveraged(const PixelRows& out, const PixelRows& in, int shift) {
+    if (out.format == PixelFormat::Rgb565) {
+        paintTilesOf<AveragedTile<Words>, largestAveragedShift(PixelFormat::Rgb565)>(out, in, shift);
+    } else {
+        paintTilesOf<AveragedTile<DoubleWords>, largestAveragedShift(PixelFormat::Xrgb8888)>(out, in, shift);
+    }
 }
 
-MORV_AVX512 void Rgb565BlockTiles::paintSampled(const PixelRows& out, const PixelRows& in, int shift) {
-    paintTilesOf<SampledTile>(out, in, shift);
+MORV_AVX512 void MosaicTiles::paintSampled(const PixelRows& out, const PixelRows& in, int shift) {
+    paintTilesOf<SampledTile, kLargestSampledShift>(out, in, shift);
 }
 
 MORV_AVX512 void Rgb565BlockLanes::addRows(const PixelRows& in, int top, int bottom) {
@@ -211,8 +263,8 @@ MORV_AVX512 void Rgb565BlockLanes::addRows(const PixelRows& in, int top, int bot
 #else
 
 // Other builds never choose the lane sums.
-void Rgb565BlockTiles::paintAveraged(const PixelRows&, const PixelRows&, int) {}
-void Rgb565BlockTiles::paintSampled(const PixelRows&, const PixelRows&, int) {}
+void MosaicTiles::paintAveraged(const PixelRows&, const PixelRows&, int) {}
+void MosaicTiles::paintSampled(const PixelRows&, const PixelRows&, int) {}
 void Rgb565BlockLanes::addRows(const PixelRows&, int, int) {}
 
 #endif

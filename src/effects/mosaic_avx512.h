@@ -1,4 +1,4 @@
-// Mosaic blocks of 16-bit pixels drawn with AVX-512.
+// Mosaic blocks drawn with AVX-512.
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -11,12 +11,13 @@ namespace morv {
 // shift of each rule), a tile of one vector (or of one block when blocks are
 // wider) of a band at a time, whose samples or sums stay in registers until the
 // colors are stored to the band's first row, which is then copied to the others.
-struct Rgb565BlockTiles {
+struct MosaicTiles {
     // Each block the average of its pixels on the screen over the full block
-    // area. Wider blocks summed down their tile of rows measured slower.
-    static constexpr int kLargestAveragedShift = 6;
+    // area, at both depths. Wider blocks summed down their tile of rows
+    // measured slower than the row by row sums.
+    static constexpr int largestAveragedShift(PixelFormat format) { return format == PixelFormat::Rgb565 ? 6 : 5; }
     static void paintAveraged(const PixelRows& out, const PixelRows& in, int shift);
-    // Each block the average of four samples.
+    // Each block the average of four samples, 565 pixels only.
     static constexpr int kLargestSampledShift = 5;
     static void paintSampled(const PixelRows& out, const PixelRows& in, int shift);
 };
@@ -27,7 +28,7 @@ struct Rgb565BlockTiles {
 // fold its lanes once per row and block.
 class Rgb565BlockLanes {
 public:
-    static constexpr int kLeastShift = Rgb565BlockTiles::kLargestAveragedShift + 1;
+    static constexpr int kLeastShift = MosaicTiles::largestAveragedShift(PixelFormat::Rgb565) + 1;
     Rgb565BlockLanes(int width, int shift);
     // Adds rows [top, bottom) of `in` (565 pixels, `width` wide) to the lanes.
     void addRows(const PixelRows& in, int top, int bottom);
