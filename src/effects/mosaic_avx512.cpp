@@ -18,8 +18,9 @@
 namespace morv {
 
 namespace {
-constexpr size_t kLanes = 16;
-constexpr size_t kBlockLanes = 3 * kLanes;
+// A block's 32-bit lane sums: 16 of each channel.
+constexpr size_t kSumLanes = 16;
+constexpr size_t kBlockLanes = 3 * kSumLanes;
 }  // namespace
 
 Rgb565BlockLanes::Rgb565BlockLanes(int width, int shift)
@@ -245,8 +246,8 @@ MORV_AVX512 void Rgb565BlockLanes::addRows(const PixelRows& in, int top, int bot
         uint32_t* lanes = lanes_.data();
         for (int left = 0; left < width_; left += size, lanes += kBlockLanes) {
             const int right = std::min(left + size, width_);
-            FieldSums s{_mm512_loadu_si512(lanes), _mm512_loadu_si512(lanes + kLanes),
-                        _mm512_loadu_si512(lanes + 2 * kLanes)};
+            FieldSums s{_mm512_loadu_si512(lanes), _mm512_loadu_si512(lanes + kSumLanes),
+                        _mm512_loadu_si512(lanes + 2 * kSumLanes)};
             int x = left;
             for (; x + 32 <= right; x += 32) addPixels(s, _mm512_loadu_si512(row + x));
             if (x < right) {
@@ -254,15 +255,15 @@ MORV_AVX512 void Rgb565BlockLanes::addRows(const PixelRows& in, int top, int bot
                 addPixels(s, _mm512_maskz_loadu_epi16(inside, row + x));
             }
             _mm512_storeu_si512(lanes, s.red);
-            _mm512_storeu_si512(lanes + kLanes, s.green);
-            _mm512_storeu_si512(lanes + 2 * kLanes, s.blue);
+            _mm512_storeu_si512(lanes + kSumLanes, s.green);
+            _mm512_storeu_si512(lanes + 2 * kSumLanes, s.blue);
         }
     }
 }
 
 #else
 
-// Other builds never choose the lane sums.
+// Other builds never choose these paths.
 void MosaicTiles::paintAveraged(const PixelRows&, const PixelRows&, int) {}
 void MosaicTiles::paintSampled(const PixelRows&, const PixelRows&, int) {}
 void Rgb565BlockLanes::addRows(const PixelRows&, int, int) {}
@@ -272,9 +273,9 @@ void Rgb565BlockLanes::addRows(const PixelRows&, int, int) {}
 void Rgb565BlockLanes::takeSums(std::vector<uint32_t>& red, std::vector<uint32_t>& green, std::vector<uint32_t>& blue) {
     const uint32_t* lanes = lanes_.data();
     for (size_t block = 0; block < red.size(); ++block, lanes += kBlockLanes) {
-        red[block] = std::accumulate(lanes, lanes + kLanes, uint32_t{0});
-        green[block] = std::accumulate(lanes + kLanes, lanes + 2 * kLanes, uint32_t{0}) >> 5;
-        blue[block] = std::accumulate(lanes + 2 * kLanes, lanes + kBlockLanes, uint32_t{0});
+        red[block] = std::accumulate(lanes, lanes + kSumLanes, uint32_t{0});
+        green[block] = std::accumulate(lanes + kSumLanes, lanes + 2 * kSumLanes, uint32_t{0}) >> 5;
+        blue[block] = std::accumulate(lanes + 2 * kSumLanes, lanes + kBlockLanes, uint32_t{0});
     }
     std::fill(lanes_.begin(), lanes_.end(), 0);
 }
