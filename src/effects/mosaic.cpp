@@ -215,9 +215,11 @@ template <typename Format>
     if (channelsApart && inLanes) lanes.emplace(w, shift);
     for (int top = 0; top < h; top += size) {
         const int bottom = std::min(top + size, h);
-        std::fill(red.begin(), red.end(), 0);
-        std::fill(green.begin(), green.end(), 0);
-        std::fill(blue.begin(), blue.end(), 0);
+        if (!lanes) {
+            std::fill(red.begin(), red.end(), 0);
+            std::fill(green.begin(), green.end(), 0);
+            std::fill(blue.begin(), blue.end(), 0);
+        }
         if constexpr (channelsApart) {
             if (lanes) {
                 lanes->addRows(in, top, bottom);

@@ -4,16 +4,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "effects/avx512.h"
-#ifdef MORV_AVX512_BUILT
-// GCC 12 takes the "undefined" source operand inside the shift and shuffle
-// intrinsics for an uninitialized value once they are inlined.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wuninitialized"
-#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
-#include <immintrin.h>
-#pragma GCC diagnostic pop
-#endif
+#include "effects/avx512_lanes.h"
 
 namespace morv {
 
@@ -57,19 +48,12 @@ MORV_AVX512 inline __m512i addLaneGroups(__m512i s) {
 }
 
 // The lanes of a vector of `lanes` pixels at x that lie before `end`.
-inline uint32_t lanesBefore(int end, int x, int lanes) {
-    const int count = std::clamp(end - x, 0, lanes);
-    return count == 32 ? ~uint32_t{0} : (uint32_t{1} << count) - 1;
-}
+inline uint64_t lanesBefore(int end, int x, int lanes) { return lowLanes(std::clamp(end - x, 0, lanes)); }
 
 // 565 pixels, 32 to a vector, their fields summed down a band in 16-bit lanes
 // (256 rows of 63 fit).
-struct Words {
-    using Pixel = uint16_t;
-    static constexpr int kLanes = 32;
+struct Words : WordLanes {
     static constexpr int kLaneLevels = 5;
-    MORV_AVX512 static __m512i load(uint32_t lanes, const Pixel* p) { return _mm512_maskz_loadu_epi16(lanes, p); }
-    MORV_AVX512 static void store(Pixel* p, uint32_t lanes, __m512i v) { _mm512_mask_storeu_epi16(p, lanes, v); }
     MORV_AVX512 static void addFields(FieldSums& s, __m512i pixels) {
         s.red = _mm512_add_epi16(s.red, _mm512_srli_epi16(pixels, 11));
         s.green = _mm512_add_epi16(s.green, _mm512_and_si512(_mm512_srli_epi16(pixels, 5), _mm512_set1_epi16(63)));
@@ -91,16 +75,8 @@ struct Words {
 };
 
 // 8888 pixels, 16 to a vector, their fields summed in 32-bit lanes.
-struct DoubleWords {
-    using Pixel = uint32_t;
-    static constexpr int kLanes = 16;
+struct DoubleWords : DoubleWordLanes {
     static constexpr int kLaneLevels = 4;
-    MORV_AVX512 static __m512i load(uint32_t lanes, const Pixel* p) {
-        return _mm512_maskz_loadu_epi32(static_cast<__mmask16>(lanes), p);
-    }
-    MORV_AVX512 static void store(Pixel* p, uint32_t lanes, __m512i v) {
-        _mm512_mask_storeu_epi32(p, static_cast<__mmask16>(lanes), v);
-    }
     MORV_AVX512 static void addFields(FieldSums& s, __m512i pixels) {
         const __m512i byte = _mm512_set1_epi32(255);
         s.red = _mm512_add_epi32(s.red, _mm512_and_si512(_mm512_srli_epi32(pixels, 16), byte));
@@ -132,7 +108,7 @@ struct AveragedTile {
     template <int kShift>
     MORV_AVX512 static void paint(const PixelRows& in, Pixel* first, int x, int top, int bottom) {
         constexpr int kCount = kVectors<kShift>;
-        uint32_t inside[kCount];
+        uint64_t inside[kCount];
         FieldSums columns[kCount];
         for (int v = 0; v < kCount; ++v) {
             inside[v] = lanesBefore(in.width, x + Lanes::kLanes * v, Lanes::kLanes);
@@ -168,16 +144,16 @@ struct SampledTile {
 
     template <int kShift>
     MORV_AVX512 static void paint(const PixelRows& in, Pixel* first, int x, int top, int) {
-        const uint32_t inside = lanesBefore(in.width, x, 32);
+        const uint64_t inside = lanesBefore(in.width, x, kLanes);
         constexpr int kHalf = 1 << (kShift - 1);
         const uint16_t* upper = in.rowAs<const uint16_t>(top);
         const uint16_t* lower = in.rowAs<const uint16_t>(std::min(top + kHalf, in.height - 1));
-        const uint32_t rightInside = lanesBefore(in.width - kHalf, x, 32);
+        const auto rightInside = static_cast<__mmask32>(lanesBefore(in.width - kHalf, x, kLanes));
         const __m512i samples[4] = {
-            _mm512_maskz_loadu_epi16(inside, upper + x),
+            Words::load(inside, upper + x),
             _mm512_mask_loadu_epi16(_mm512_set1_epi16(static_cast<short>(upper[in.width - 1])), rightInside,
                                     upper + x + kHalf),
-            _mm512_maskz_loadu_epi16(inside, lower + x),
+            Words::load(inside, lower + x),
             _mm512_mask_loadu_epi16(_mm512_set1_epi16(static_cast<short>(lower[in.width - 1])), rightInside,
                                     lower + x + kHalf),
         };
@@ -190,7 +166,7 @@ struct SampledTile {
         const __m512i firsts = _mm512_andnot_si512(_mm512_set1_epi16((1 << kShift) - 1),
                                                    _mm512_set_epi16(31, 30, 29, 28, 27, 26, 25, 24, 23, 22, 21, 20, 19, 18, 17, 16,
                                                                     15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0));
-        _mm512_mask_storeu_epi16(first + x, inside, _mm512_permutexvar_epi16(firsts, colors));
+        Words::store(first + x, inside, _mm512_permutexvar_epi16(firsts, colors));
     }
 };
 
@@ -250,10 +226,7 @@ MORV_AVX512 void Rgb565BlockLanes::addRows(const PixelRows& in, int top, int bot
                         _mm512_loadu_si512(lanes + 2 * kSumLanes)};
             int x = left;
             for (; x + 32 <= right; x += 32) addPixels(s, _mm512_loadu_si512(row + x));
-            if (x < right) {
-                const __mmask32 inside = (uint32_t{1} << (right - x)) - 1;
-                addPixels(s, _mm512_maskz_loadu_epi16(inside, row + x));
-            }
+            if (x < right) addPixels(s, WordLanes::load(lowLanes(right - x), row + x));
             _mm512_storeu_si512(lanes, s.red);
             _mm512_storeu_si512(lanes + kSumLanes, s.green);
             _mm512_storeu_si512(lanes + 2 * kSumLanes, s.blue);

@@ -4,19 +4,13 @@
 #include <algorithm>
 #include <cstring>
 
-#include "effects/avx512.h"
-#ifdef MORV_AVX512_BUILT
-#include <immintrin.h>
-#endif
+#include "effects/avx512_lanes.h"
 
 namespace morv {
 
 namespace {
 
 constexpr int kVectorBytes = 64;
-
-// The lowest `count` lanes (0 to 64).
-uint64_t lowLanes(int count) { return count >= 64 ? ~uint64_t{0} : (uint64_t{1} << count) - 1; }
 
 }  // namespace
 
@@ -70,27 +64,14 @@ PermuteStretch::PermuteStretch(const std::vector<int>& columns, int sourceWidth,
 
 namespace {
 
-// The lane operations for 16-bit pixels (words) and 32-bit pixels (double words).
-struct Words {
-    using Pixel = uint16_t;
-    static constexpr int kLanes = 32;
-    MORV_AVX512 static __m512i load(uint64_t lanes, const Pixel* p) {
-        return _mm512_maskz_loadu_epi16(static_cast<__mmask32>(lanes), p);
-    }
+// The permutes for 16-bit pixels (words) and 32-bit pixels (double words).
+struct Words : WordLanes {
     MORV_AVX512 static __m512i pick(__m512i index, __m512i low) { return _mm512_permutexvar_epi16(index, low); }
     MORV_AVX512 static __m512i pick(__m512i low, __m512i index, __m512i high) {
         return _mm512_permutex2var_epi16(low, index, high);
     }
-    MORV_AVX512 static void store(Pixel* p, uint64_t lanes, __m512i v) {
-        _mm512_mask_storeu_epi16(p, static_cast<__mmask32>(lanes), v);
-    }
 };
-struct DoubleWords {
-    using Pixel = uint32_t;
-    static constexpr int kLanes = 16;
-    MORV_AVX512 static __m512i load(uint64_t lanes, const Pixel* p) {
-        return _mm512_maskz_loadu_epi32(static_cast<__mmask16>(lanes), p);
-    }
+struct DoubleWords : DoubleWordLanes {
     // The zero-masked form with every lane kept: GCC 12's plain form reads an
     // uninitialised operand and warns.
     MORV_AVX512 static __m512i pick(__m512i index, __m512i low) {
@@ -98,9 +79,6 @@ struct DoubleWords {
     }
     MORV_AVX512 static __m512i pick(__m512i low, __m512i index, __m512i high) {
         return _mm512_permutex2var_epi32(low, index, high);
-    }
-    MORV_AVX512 static void store(Pixel* p, uint64_t lanes, __m512i v) {
-        _mm512_mask_storeu_epi32(p, static_cast<__mmask16>(lanes), v);
     }
 };
 
