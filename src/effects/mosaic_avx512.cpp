@@ -106,7 +106,7 @@ struct AveragedTile {
     static constexpr int kVectors = (1 << kShift) > Lanes::kLanes ? (1 << kShift) / Lanes::kLanes : 1;
 
     template <int kShift>
-    MORV_AVX512 static void paint(const PixelRows& in, Pixel* first, int x, int top, int bottom) {
+    [[gnu::always_inline]] MORV_AVX512 static void paint(const PixelRows& in, Pixel* first, int x, int top, int bottom) {
         constexpr int kCount = kVectors<kShift>;
         uint64_t inside[kCount];
         FieldSums columns[kCount];
@@ -143,7 +143,7 @@ struct SampledTile {
     static constexpr int kVectors = 1;
 
     template <int kShift>
-    MORV_AVX512 static void paint(const PixelRows& in, Pixel* first, int x, int top, int) {
+    [[gnu::always_inline]] MORV_AVX512 static void paint(const PixelRows& in, Pixel* first, int x, int top, int) {
         const uint64_t inside = lanesBefore(in.width, x, kLanes);
         constexpr int kHalf = 1 << (kShift - 1);
         const uint16_t* upper = in.rowAs<const uint16_t>(top);
