@@ -9,6 +9,7 @@
 #include "effects/effect_frames.h"
 #include "effects/effect_paths.h"
 #include "effects/effect_run.h"
+#include "effects/mosaic_band_colors.h"
 #include "effects/mosaic_avx512.h"
 
 namespace morv {
@@ -17,8 +18,6 @@ namespace {
 
 constexpr int kMosaicFrames = 16;
 constexpr int kGrowingFrames = 8;
-// Blocks up to 2^this pixels wide are painted by doubling their colors.
-constexpr int kLargestDoubledShift = 3;
 // Blocks up to 2^this pixels wide have their sums in 16-bit lanes: 16 x 16 pixels
 // of 255 sum to 65280.
 constexpr int kLargestNarrowShift = 4;
@@ -112,62 +111,6 @@ struct Xrgb8888 {
         return ((redBlue >> 2) & 0xFF00FF) | ((green >> 2) & 0xFF00);
     }
     static constexpr int kLargestPackedSum = 256;
-};
-
-// The colors of one band's blocks of 2^shift columns, and their painting: the
-// band's first row is painted, the others copied from it. Narrow blocks' colors
-// are doubled `shift` times, each pass a plain vector loop, where a fill per
-// block would be a few pixels per call.
-template <typename Pixel>
-class BandColors {
-public:
-    BandColors(int width, int shift)
-        : width_(width), shift_(shift), blocks_(static_cast<size_t>((width + (1 << shift) - 1) >> shift)),
-          colors_(doubled() ? blocks_ << shift : blocks_), spare_(doubled() ? colors_.size() : 0) {}
-    size_t blocks() const { return blocks_; }
-    // Whether the colors are doubled into whole rows, and then may be given as a
-    // color per column, each block's first column giving the block's color.
-    bool doubled() const { return shift_ <= kLargestDoubledShift; }
-    Pixel& operator[](size_t block) { return colors_[block]; }
-    // Room for a color per column (doubled colors only), which keepBlockFirsts()
-    // turns into the block colors, keeping every other color `shift` times.
-    Pixel* columnColors() { return shift_ % 2 ? spare_.data() : colors_.data(); }
-    void keepBlockFirsts() {
-        Pixel* from = columnColors();
-        Pixel* to = shift_ % 2 ? colors_.data() : spare_.data();
-        for (size_t n = colors_.size() / 2; n >= blocks_; n /= 2, std::swap(from, to)) {
-            for (size_t i = 0; i < n; ++i) to[i] = from[2 * i];
-        }
-    }
-
-    void paint(const PixelRows& out, int top, int bottom) {
-        Pixel* first = out.rowAs<Pixel>(top);
-        if (doubled()) {
-            Pixel* from = colors_.data();
-            Pixel* to = spare_.data();
-            for (size_t n = blocks_; n < colors_.size(); n *= 2, std::swap(from, to)) {
-                for (size_t i = 0; i < n; ++i) {
-                    to[2 * i] = from[i];
-                    to[2 * i + 1] = from[i];
-                }
-            }
-            std::copy(from, from + width_, first);
-        } else {
-            for (size_t block = 0; block < blocks_; ++block) {
-                const int left = static_cast<int>(block) << shift_;
-                std::fill(first + left, first + std::min(left + (1 << shift_), width_), colors_[block]);
-            }
-        }
-        for (int y = top + 1; y < bottom; ++y) std::copy(first, first + width_, out.rowAs<Pixel>(y));
-    }
-
-private:
-    int width_;
-    int shift_;
-    size_t blocks_;
-    // The block colors first; when doubled, room for a color per column in both.
-    std::vector<Pixel> colors_;
-    std::vector<Pixel> spare_;
 };
 
 // Growing blocks: each the average of four scene pixels, at its corner and half a
