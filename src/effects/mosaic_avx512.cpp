@@ -114,8 +114,14 @@ struct AveragedTile {
             inside[v] = lanesBefore(in.width, x + Lanes::kLanes * v, Lanes::kLanes);
             columns[v].red = columns[v].green = columns[v].blue = _mm512_setzero_si512();
         }
+        // A band reads as many rows side by side as it is tall, more than the
+        // processor follows by itself: each row asks for its part four tiles
+        // ahead (blocks of 4 to 16 measured about a tenth faster; asking for
+        // the next band's rows, or eight tiles ahead, measured no better).
         for (int y = top; y < bottom; ++y) {
             const Pixel* row = in.rowAs<const Pixel>(y) + x;
+            const uintptr_t ahead = reinterpret_cast<uintptr_t>(row) + 4 * sizeof(Pixel) * Lanes::kLanes * kCount;
+            _mm_prefetch(reinterpret_cast<const char*>(ahead), _MM_HINT_T0);
             for (int v = 0; v < kCount; ++v) Lanes::addFields(columns[v], Lanes::load(inside[v], row + Lanes::kLanes * v));
         }
         constexpr int kGroup = std::min(kShift, Lanes::kLaneLevels);
