@@ -50,16 +50,28 @@ public:
                 }
             }
             std::copy(from, from + width_, first);
+        } else if (fillsEveryRow()) {
+            for (int y = top; y < bottom; ++y) fillRow(out.rowAs<Pixel>(y));
+            return;
         } else {
-            for (size_t block = 0; block < blocks_; ++block) {
-                const int left = static_cast<int>(block) << shift_;
-                std::fill(first + left, first + std::min(left + (1 << shift_), width_), colors_[block]);
-            }
+            fillRow(first);
         }
         for (int y = top + 1; y < bottom; ++y) std::copy(first, first + width_, out.rowAs<Pixel>(y));
     }
 
 private:
+    // Blocks of at least four cache lines are filled row by row, with stores
+    // only, where copying the first row would read it again (blocks of 128 and
+    // 256 pixels measured about a fifth faster); narrower ones are copied, since
+    // a fill per block and row costs more than the copy.
+    bool fillsEveryRow() const { return (sizeof(Pixel) << shift_) >= 256; }
+    void fillRow(Pixel* row) const {
+        for (size_t block = 0; block < blocks_; ++block) {
+            const int left = static_cast<int>(block) << shift_;
+            std::fill(row + left, row + std::min(left + (1 << shift_), width_), colors_[block]);
+        }
+    }
+
     int width_;
     int shift_;
     size_t blocks_;
