@@ -194,7 +194,7 @@ MORV_AVX512 void paintTiles(const PixelRows& out, const PixelRows& in) {
 
 template <typename Rule, int kLargestShift>
 MORV_AVX512 void paintTilesOf(const PixelRows& out, const PixelRows& in, int shift) {
-    static_assert(kLargestShift >= 5 && kLargestShift <= 6);
+    static_assert(kLargestShift >= 5 && kLargestShift <= 7);
     switch (shift) {
         case 2: paintTiles<Rule, 2>(out, in); break;
         case 3: paintTiles<Rule, 3>(out, in); break;
@@ -202,6 +202,9 @@ MORV_AVX512 void paintTilesOf(const PixelRows& out, const PixelRows& in, int shi
         case 5: paintTiles<Rule, 5>(out, in); break;
         case 6:
             if constexpr (kLargestShift >= 6) paintTiles<Rule, 6>(out, in);
+            break;
+        case 7:
+            if constexpr (kLargestShift >= 7) paintTiles<Rule, 7>(out, in);
             break;
         default: break;
     }

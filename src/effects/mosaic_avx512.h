@@ -15,7 +15,7 @@ struct MosaicTiles {
     // Each block the average of its pixels on the screen over the full block
     // area, at both depths. Wider blocks summed down their tile of rows
     // measured slower than the row by row sums.
-    static constexpr int largestAveragedShift(PixelFormat format) { return format == PixelFormat::Rgb565 ? 6 : 5; }
+    static constexpr int largestAveragedShift(PixelFormat format) { return format == PixelFormat::Rgb565 ? 7 : 5; }
     static void paintAveraged(const PixelRows& out, const PixelRows& in, int shift);
     // Each block the average of four samples, 565 pixels only.
     static constexpr int kLargestSampledShift = 5;
