@@ -10,9 +10,9 @@
 namespace morv {
 
 // The colors of one band's blocks of 2^shift columns, and their painting: the
-// band's first row is painted, the others copied from it. Narrow blocks' colors
-// are doubled `shift` times, each pass a plain vector loop, where a fill per
-// block would be a few pixels per call.
+// band's first row is painted, the others copied from it, or, for wide blocks,
+// filled as well. Narrow blocks' colors are doubled `shift` times, each pass a
+// plain vector loop, where a fill per block would be a few pixels per call.
 template <typename Pixel>
 class BandColors {
 public:
@@ -39,6 +39,10 @@ public:
     }
 
     void paint(const PixelRows& out, int top, int bottom) {
+        if (!doubled() && fillsEveryRow()) {
+            for (int y = top; y < bottom; ++y) fillRow(out.rowAs<Pixel>(y));
+            return;
+        }
         Pixel* first = out.rowAs<Pixel>(top);
         if (doubled()) {
             Pixel* from = colors_.data();
@@ -50,9 +54,6 @@ public:
                 }
             }
             std::copy(from, from + width_, first);
-        } else if (fillsEveryRow()) {
-            for (int y = top; y < bottom; ++y) fillRow(out.rowAs<Pixel>(y));
-            return;
         } else {
             fillRow(first);
         }
