@@ -20,29 +20,24 @@ constexpr uint64_t lowLanes(int count) { return count >= 64 ? ~uint64_t{0} : (ui
 
 #ifdef MORV_AVX512_BUILT
 
-// 16-bit pixels (words), 32 to a vector.
-struct WordLanes {
-    using Pixel = uint16_t;
-    static constexpr int kLanes = 32;
+// Masked loads and stores of 16-bit (words) or 32-bit (double words) pixels,
+// 64 / sizeof(Pixel) to a vector.
+template <typename P>
+struct PixelLanes {
+    static_assert(sizeof(P) == 2 || sizeof(P) == 4);
+    using Pixel = P;
+    static constexpr int kLanes = 64 / static_cast<int>(sizeof(P));
     MORV_AVX512 static __m512i load(uint64_t lanes, const Pixel* p) {
-        return _mm512_maskz_loadu_epi16(static_cast<__mmask32>(lanes), p);
+        if constexpr (sizeof(P) == 2) return _mm512_maskz_loadu_epi16(static_cast<__mmask32>(lanes), p);
+        else return _mm512_maskz_loadu_epi32(static_cast<__mmask16>(lanes), p);
     }
     MORV_AVX512 static void store(Pixel* p, uint64_t lanes, __m512i v) {
-        _mm512_mask_storeu_epi16(p, static_cast<__mmask32>(lanes), v);
+        if constexpr (sizeof(P) == 2) _mm512_mask_storeu_epi16(p, static_cast<__mmask32>(lanes), v);
+        else _mm512_mask_storeu_epi32(p, static_cast<__mmask16>(lanes), v);
     }
 };
-
-// 32-bit pixels (double words), 16 to a vector.
-struct DoubleWordLanes {
-    using Pixel = uint32_t;
-    static constexpr int kLanes = 16;
-    MORV_AVX512 static __m512i load(uint64_t lanes, const Pixel* p) {
-        return _mm512_maskz_loadu_epi32(static_cast<__mmask16>(lanes), p);
-    }
-    MORV_AVX512 static void store(Pixel* p, uint64_t lanes, __m512i v) {
-        _mm512_mask_storeu_epi32(p, static_cast<__mmask16>(lanes), v);
-    }
-};
+using WordLanes = PixelLanes<uint16_t>;
+using DoubleWordLanes = PixelLanes<uint32_t>;
 
 #endif
 
