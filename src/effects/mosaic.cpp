@@ -316,19 +316,19 @@ template <typename Format>
     // Blocks of 2, 4, ... 256 from the scene, then 256, 128, ... 2 from the stage.
     const int shift = averaged ? kMosaicFrames + 1 - f : f;
     const PixelRows& in = averaged ? stage : scene;
-    const bool tiles = path == EffectPath::Avx512;
+    const bool avx512 = path == EffectPath::Avx512;
     if (shift == 1) {
         pairBlocks<Format>(out, in, averaged);
-    } else if (tiles && averaged && shift <= MosaicTiles::largestAveragedShift(in.format)) {
+    } else if (avx512 && averaged && shift <= MosaicTiles::largestAveragedShift(in.format)) {
         MosaicTiles::paintAveraged(out, in, shift);
-    } else if (tiles && std::is_same_v<Format, Rgb565> && shift <= MosaicTiles::kLargestSampledShift) {
+    } else if (avx512 && std::is_same_v<Format, Rgb565> && shift <= MosaicTiles::kLargestSampledShift) {
         MosaicTiles::paintSampled(out, in, shift);
     } else if (!averaged) {
         sampledBlocks<Format>(out, in, shift);
     } else if (shift <= kLargestNarrowShift) {
         narrowAveragedBlocks<Format>(out, in, shift);
     } else {
-        averagedBlocks<Format>(out, in, shift, path == EffectPath::Avx512 && shift >= Rgb565BlockLanes::kLeastShift);
+        averagedBlocks<Format>(out, in, shift, avx512 && shift >= Rgb565BlockLanes::kLeastShift);
     }
 }
 
