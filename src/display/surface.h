@@ -125,9 +125,14 @@ private:
     // Copies source rows between two rectangles that are known to lie inside.
     void blit(const Surface& source, const Rect& sourceRect, const Rect& destRect, bool keyed);
 
+    // Frees pixel storage that starts on a cache line.
+    struct CacheLineDelete {
+        void operator()(uint8_t* pixels) const;
+    };
+
     PixelFormat format_;
     ImageSource* source_;
-    std::unique_ptr<uint8_t[]> pixels_;
+    std::unique_ptr<uint8_t[], CacheLineDelete> pixels_;
     int width_ = 0;
     int height_ = 0;
     int pitch_ = 0;
