@@ -2,7 +2,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
-#include <vector>
 
 #include "display/crossfade.h"
 
@@ -30,12 +29,16 @@ void crossfadeFrame(benchmark::State& state, morv::PixelFormat format) {
 void BM_Crossfade16(benchmark::State& state) { crossfadeFrame(state, morv::PixelFormat::Rgb565); }
 void BM_Crossfade32(benchmark::State& state) { crossfadeFrame(state, morv::PixelFormat::Xrgb8888); }
 
-// The cost of copying one frame, for comparison.
+// The cost of copying one frame into another, for comparison.
 void BM_FrameMemcpy(benchmark::State& state) {
-    const size_t bytes = static_cast<size_t>(state.range(0)) * kWidth * kHeight;
-    std::vector<uint8_t> from(bytes, 0x5A), to(bytes);
+    const auto format = state.range(0) == 2 ? morv::PixelFormat::Rgb565 : morv::PixelFormat::Xrgb8888;
+    morv::Surface from(format, nullptr), to(format, nullptr);
+    from.create(kWidth, kHeight);
+    to.create(kWidth, kHeight);
+    from.fill(0x8040C0);
+    const size_t bytes = static_cast<size_t>(from.pitch()) * kHeight;
     for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), bytes);
+        std::memcpy(to.row(0), from.row(0), bytes);
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes));
