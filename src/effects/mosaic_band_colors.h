@@ -39,7 +39,7 @@ public:
     }
 
     void paint(const PixelRows& out, int top, int bottom) {
-        if (!doubled() && fillsEveryRow()) {
+        if (fillsEveryRow()) {
             for (int y = top; y < bottom; ++y) fillRow(out.rowAs<Pixel>(y));
             return;
         }
@@ -61,10 +61,10 @@ public:
     }
 
 private:
-    // Blocks of at least four cache lines are filled row by row, with stores
-    // only, where copying the first row would read it again (blocks of 128 and
-    // 256 pixels measured about a fifth faster); narrower ones are copied, since
-    // a fill per block and row costs more than the copy.
+    // Blocks of at least four cache lines (never doubled ones) are filled row by
+    // row, with stores only, where copying the first row would read it again
+    // (blocks of 128 and 256 pixels measured about a fifth faster); narrower ones
+    // are copied, since a fill per block and row costs more than the copy.
     bool fillsEveryRow() const { return (sizeof(Pixel) << shift_) >= 256; }
     void fillRow(Pixel* row) const {
         for (size_t block = 0; block < blocks_; ++block) {
