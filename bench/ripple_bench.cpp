@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <vector>
 
+#include "display/surface.h"
 #include "effects_library/ripple_frame.h"
 #include "effects_library/ripple_settings.h"
 #include "effects_library/ripple_tables.h"
@@ -17,15 +17,20 @@ void BM_DemoRipple(benchmark::State& state) {
     const int width = static_cast<int>(state.range(0));
     const int height = static_cast<int>(state.range(1));
     const bool sixteenBit = state.range(2) == 16;
-    const ptrdiff_t pitch = static_cast<ptrdiff_t>(width) * (sixteenBit ? 2 : 4);
+    // The engine hands the effect its own surfaces' rows.
+    const auto format = sixteenBit ? morv::PixelFormat::Rgb565 : morv::PixelFormat::Xrgb8888;
+    morv::Surface frame(format, nullptr), scene(format, nullptr), stage(format, nullptr);
+    frame.create(width, height);
+    scene.create(width, height);
+    stage.create(width, height);
+    const ptrdiff_t pitch = frame.pitch();
     const size_t bytes = static_cast<size_t>(pitch) * static_cast<size_t>(height);
-    std::vector<uint8_t> frame(bytes), scene(bytes), stage(bytes);
     uint32_t seed = 2654435761u;
     for (size_t i = 0; i < bytes; ++i) {
-        scene[i] = static_cast<uint8_t>((seed = seed * 1664525u + 1013904223u) >> 24);
-        stage[i] = static_cast<uint8_t>((seed = seed * 1664525u + 1013904223u) >> 24);
+        scene.row(0)[i] = static_cast<uint8_t>((seed = seed * 1664525u + 1013904223u) >> 24);
+        stage.row(0)[i] = static_cast<uint8_t>((seed = seed * 1664525u + 1013904223u) >> 24);
     }
-    const RippleCanvas canvas{frame.data(), scene.data(), stage.data(), width, height, pitch, sixteenBit};
+    const RippleCanvas canvas{frame.row(0), scene.row(0), stage.row(0), width, height, pitch, sixteenBit};
     const RippleSettings settings = decodeSettings(10520200, 1320240);
     DisplacementTables tables;
     constexpr int kFrames = 200;
