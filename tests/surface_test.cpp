@@ -175,6 +175,31 @@ TEST_P(SurfaceTest, DrawAtClippedHonoursTheClipAndTheSurfaceBounds) {
     EXPECT_EQ(pixelAt(target, 9, 3), 5u * 100 + 2 + 1);
 }
 
+// Whole rows go as one block when both surfaces' rows lie alike on cache lines
+// (the same row of surfaces of one width) and row by row otherwise (rows moved by
+// one, 10 pixels wide): either way only the rectangle's rows change.
+TEST_P(SurfaceTest, WholeRowCopiesTouchOnlyTheRectangleRows) {
+    for (const int width : {64, 10}) {
+        Surface source(format(), nullptr), target(format(), nullptr);
+        ASSERT_EQ(source.create(width, 6), 0);
+        ASSERT_EQ(target.create(width, 6), 0);
+        test::paintPositions(source);
+        target.fill(0x777777);
+        const uint32_t untouched = pixelAt(target, 0, 0);
+
+        ASSERT_EQ(target.copyRect(source, {0, 1, width, 4}, {0, 1, width, 4}, false), 0);
+        ASSERT_EQ(target.copyRect(source, {0, 4, width, 6}, {0, 3, width, 5}, false), 0);
+        for (int x = 0; x < width; ++x) {
+            ASSERT_EQ(pixelAt(target, x, 0), untouched) << width << " " << x;
+            ASSERT_EQ(pixelAt(target, x, 1), 1u * 100 + x + 1) << width << " " << x;
+            ASSERT_EQ(pixelAt(target, x, 2), 2u * 100 + x + 1) << width << " " << x;
+            ASSERT_EQ(pixelAt(target, x, 3), 4u * 100 + x + 1) << width << " " << x;
+            ASSERT_EQ(pixelAt(target, x, 4), 5u * 100 + x + 1) << width << " " << x;
+            ASSERT_EQ(pixelAt(target, x, 5), untouched) << width << " " << x;
+        }
+    }
+}
+
 TEST_P(SurfaceTest, StretchingUsesTheNearestPixel) {
     Surface source(format(), nullptr), target(format(), nullptr);
     ASSERT_EQ(source.create(4, 2), 0);

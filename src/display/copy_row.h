@@ -16,6 +16,20 @@ inline void copyRow(uint8_t* out, const uint8_t* in, size_t bytes) {
     std::memcpy(out, in, bytes);
 }
 
+// Consecutive rows of two surfaces with the same pitch, each `bytes` long from
+// the start of a row. When both lie alike on cache lines they go as one block,
+// which the library copies with a string instruction that writes whole lines
+// without reading them first; otherwise row by row.
+inline void copyRows(uint8_t* out, const uint8_t* in, size_t pitch, size_t bytes, int rows) {
+    constexpr uintptr_t kLineBytes = 64;
+    if (rows <= 0) return;
+    if ((reinterpret_cast<uintptr_t>(out) - reinterpret_cast<uintptr_t>(in)) % kLineBytes == 0) {
+        std::memcpy(out, in, static_cast<size_t>(rows - 1) * pitch + bytes);
+        return;
+    }
+    for (int y = 0; y < rows; ++y) copyRow(out + y * pitch, in + y * pitch, bytes);
+}
+
 // A short piece, such as the side of a row, copied without a call: two copies of
 // one fixed size, overlapping in the middle, cover any length from that size to
 // twice it. Longer pieces go to copyRow.

@@ -34,6 +34,13 @@ void blitRows(const Surface& source, const Rect& from, Surface& target, const Re
     const bool stretched = from.width() != to.width() || from.height() != to.height();
     if (!stretched && !keyed) {
         const size_t bytes = static_cast<size_t>(to.width()) * sizeof(Pixel);
+        // Whole rows of surfaces with the same pitch lie one after another.
+        if (&source != &target && source.pitch() == target.pitch() && to.left == 0 && from.left == 0 &&
+            to.width() == target.width() && from.width() == source.width()) {
+            copyRows(target.row(to.top), source.row(from.top), static_cast<size_t>(target.pitch()), bytes,
+                     to.height());
+            return;
+        }
         for (int y = 0; y < to.height(); ++y) {
             uint8_t* out = target.row(to.top + y) + to.left * sizeof(Pixel);
             const uint8_t* in = source.row(from.top + y) + from.left * sizeof(Pixel);

@@ -109,7 +109,7 @@ void drawRows(Surface& frame, const Surface* still, const Surface& moving, const
     const size_t leftBytes = static_cast<size_t>(r.left) * sizeof(Pixel);
     const size_t rightBytes = static_cast<size_t>(w - r.right) * sizeof(Pixel);
     if (still) {
-        for (int y = 0; y < r.top; ++y) copyRow(frame.row(y), still->row(y), rowBytes);
+        copyRows(frame.row(0), still->row(0), static_cast<size_t>(frame.pitch()), rowBytes, r.top);
     }
     for (int y = r.top; y < r.bottom; y += kRowGroup) {
         const int rows = std::min(kRowGroup, r.bottom - y);
@@ -128,7 +128,7 @@ void drawRows(Surface& frame, const Surface* still, const Surface& moving, const
         stretch.stretch(out, in, rows);
     }
     if (still) {
-        for (int y = r.bottom; y < h; ++y) copyRow(frame.row(y), still->row(y), rowBytes);
+        copyRows(frame.row(r.bottom), still->row(r.bottom), static_cast<size_t>(frame.pitch()), rowBytes, h - r.bottom);
     }
 }
 
