@@ -251,23 +251,22 @@ template <typename Pixel>
                 downs[static_cast<size_t>(x)] = sense * sine[x - w / 2];
                 acrosses[static_cast<size_t>(x)] = cosine[x - w / 2];
             }
-            const RotateWindows byWindows(downs, acrosses, offset);
-            const RotateWindows::Scene sceneRows{scene, stride, w, h};
+            const RotateWindows byWindows(downs, acrosses, offset, {scene, stride, w, h});
             const auto byWindowsFrom = [&](int top, int count) {
                 constexpr int kMostRows = RotateWindows::kMostRows;
-                Pixel* o[kMostRows];
                 const Pixel* origin[kMostRows];
                 int ys[kMostRows], xs[kMostRows], firsts[kMostRows], lasts[kMostRows];
                 for (int k = 0; k < count; ++k) {
                     const RotateTables::RowRun& run = runs[static_cast<size_t>(top + k)];
-                    o[k] = out.rowAs<Pixel>(top + k);
                     origin[k] = scene + run.base;
                     ys[k] = rowY(top + k);
                     xs[k] = rowX(top + k);
                     firsts[k] = run.first;
                     lasts[k] = run.last;
                 }
-                return byWindows.sample({o, origin, ys, xs, firsts, lasts}, count, sceneRows);
+                return byWindows.sample({out.rowAs<Pixel>(top), out.pitch / static_cast<ptrdiff_t>(sizeof(Pixel)), origin,
+                                         ys, xs, firsts, lasts},
+                                        count);
             };
             for (; y + RotateWindows::kMostRows <= h; y += RotateWindows::kMostRows) {
                 if (byWindowsFrom(y, RotateWindows::kMostRows)) continue;

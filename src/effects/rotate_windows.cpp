@@ -22,10 +22,12 @@ constexpr int kMostWindowRows = 3 * kRowsPerPermute;
 
 }  // namespace
 
-RotateWindows::RotateWindows(const std::vector<int>& down, const std::vector<int>& across, const int* offset)
-    : offset_(offset) {
+RotateWindows::RotateWindows(const std::vector<int>& down, const std::vector<int>& across, const int* offset,
+                             const Scene& scene)
+    : offset_(offset), scene_(scene) {
     const size_t blocks = std::min(down.size(), across.size()) / kBlockColumns;
     blocks_.reserve(blocks);
+    corners_.reserve(blocks);
     lanes_.reserve(blocks * kBlockColumns);
     for (size_t b = 0; b < blocks; ++b) {
         const auto firstDown = down.begin() + static_cast<ptrdiff_t>(b * kBlockColumns);
@@ -33,6 +35,7 @@ RotateWindows::RotateWindows(const std::vector<int>& down, const std::vector<int
         const auto [leastDown, mostDown] = std::minmax_element(firstDown, firstDown + kBlockColumns);
         const auto [leastAcross, mostAcross] = std::minmax_element(firstAcross, firstAcross + kBlockColumns);
         blocks_.push_back({*leastDown, *leastAcross});
+        corners_.push_back(*leastDown * scene.stride + *leastAcross);
         downSpread_ = std::max(downSpread_, *mostDown - *leastDown);
         acrossSpread_ = std::max(acrossSpread_, *mostAcross - *leastAcross);
         for (int i = 0; i < kBlockColumns; ++i) {
@@ -44,7 +47,8 @@ RotateWindows::RotateWindows(const std::vector<int>& down, const std::vector<int
 
 void RotateWindows::sampleColumns(const Rows& rows, int count, int from) const {
     for (int k = 0; k < count; ++k) {
-        for (int x = std::max(from, rows.first[k]); x < rows.last[k]; ++x) rows.out[k][x] = rows.origin[k][offset_[x]];
+        uint16_t* out = rows.out + k * rows.outStride;
+        for (int x = std::max(from, rows.first[k]); x < rows.last[k]; ++x) out[x] = rows.origin[k][offset_[x]];
     }
 }
 
@@ -98,18 +102,19 @@ MORV_AVX512 inline __m512i blockIndex(__m512i rowIndex, const uint16_t* lanes, s
     return _mm512_add_epi16(rowIndex, _mm512_maskz_broadcast_i32x4(0xFFFF, columns));
 }
 
-// Four rows' eight samples to columns x to x + 7, all or those of keep[k].
-MORV_AVX512 inline void store(uint16_t* const* out, size_t x, __m512i picked) {
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out[0] + x), _mm512_maskz_extracti32x4_epi32(0xF, picked, 0));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out[1] + x), _mm512_maskz_extracti32x4_epi32(0xF, picked, 1));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out[2] + x), _mm512_maskz_extracti32x4_epi32(0xF, picked, 2));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(out[3] + x), _mm512_maskz_extracti32x4_epi32(0xF, picked, 3));
+// Four rows' eight samples to the eight pixels at `out` and in the three rows
+// below it, all or those of keep[k].
+MORV_AVX512 inline void store(uint16_t* out, ptrdiff_t stride, __m512i picked) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm512_maskz_extracti32x4_epi32(0xF, picked, 0));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + stride), _mm512_maskz_extracti32x4_epi32(0xF, picked, 1));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 2 * stride), _mm512_maskz_extracti32x4_epi32(0xF, picked, 2));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 3 * stride), _mm512_maskz_extracti32x4_epi32(0xF, picked, 3));
 }
-MORV_AVX512 inline void store(uint16_t* const* out, size_t x, __m512i picked, const uint8_t* keep) {
-    _mm_mask_storeu_epi16(out[0] + x, keep[0], _mm512_maskz_extracti32x4_epi32(0xF, picked, 0));
-    _mm_mask_storeu_epi16(out[1] + x, keep[1], _mm512_maskz_extracti32x4_epi32(0xF, picked, 1));
-    _mm_mask_storeu_epi16(out[2] + x, keep[2], _mm512_maskz_extracti32x4_epi32(0xF, picked, 2));
-    _mm_mask_storeu_epi16(out[3] + x, keep[3], _mm512_maskz_extracti32x4_epi32(0xF, picked, 3));
+MORV_AVX512 inline void store(uint16_t* out, ptrdiff_t stride, __m512i picked, const uint8_t* keep) {
+    _mm_mask_storeu_epi16(out, keep[0], _mm512_maskz_extracti32x4_epi32(0xF, picked, 0));
+    _mm_mask_storeu_epi16(out + stride, keep[1], _mm512_maskz_extracti32x4_epi32(0xF, picked, 1));
+    _mm_mask_storeu_epi16(out + 2 * stride, keep[2], _mm512_maskz_extracti32x4_epi32(0xF, picked, 2));
+    _mm_mask_storeu_epi16(out + 3 * stride, keep[3], _mm512_maskz_extracti32x4_epi32(0xF, picked, 3));
 }
 
 // The lane indices of four rows' places in the window: row k's eight lanes hold
@@ -127,19 +132,21 @@ MORV_AVX512 inline __m512i rowPlaces(const int* rowY, const int* rowX, int top, 
 // keeping to the lanes of keep[k].
 template <int Count, int WindowRows>
 MORV_AVX512 void sampleEdgeBlock(const uint16_t* corner, ptrdiff_t stride, int moved, const __m512i* rowIndex,
-                                 const uint16_t* lanes, size_t b, uint16_t* const* out, const uint8_t* keep) {
+                                 const uint16_t* lanes, size_t b, uint16_t* out, ptrdiff_t outStride,
+                                 const uint8_t* keep) {
     const Window<WindowRows> window = loadWindow<WindowRows>(corner, stride);
     const __m512i shift = _mm512_set1_epi16(static_cast<short>(moved));
     for (int q = 0; q < Count / 4; ++q) {
         const __m512i index = _mm512_add_epi16(blockIndex(rowIndex[q], lanes, b), shift);
-        store(out + 4 * q, b * kBlockColumns, pick(window, index), keep + 4 * q);
+        store(out + 4 * q * outStride, outStride, pick(window, index), keep + 4 * q);
     }
 }
 
 }  // namespace
 
 template <int Count, int WindowRows>
-MORV_AVX512 void RotateWindows::sampleBlocks(const Rows& rows, const Scene& scene, int top, int left) const {
+MORV_AVX512 void RotateWindows::sampleBlocks(const Rows& rows, int top, int left) const {
+    const Scene& scene = scene_;
     constexpr int kQuads = Count / 4;
     const auto [minFirst, maxFirst] = std::minmax_element(rows.first, rows.first + Count);
     const auto [minLast, maxLast] = std::minmax_element(rows.last, rows.last + Count);
@@ -158,8 +165,8 @@ MORV_AVX512 void RotateWindows::sampleBlocks(const Rows& rows, const Scene& scen
     const ptrdiff_t stride = scene.stride;
     const Block* block = blocks_.data();
     const uint16_t* lanes = lanes_.data();
-    uint16_t* out[kMostRows];
-    std::copy(rows.out, rows.out + Count, out);
+    uint16_t* const out = rows.out;
+    const ptrdiff_t outStride = rows.outStride;
 
     // A block that every row samples inside, whose window lies inside the scene.
     const int wholeFrom = *maxFirst, wholeEnd = std::min(*minLast, covered);
@@ -184,7 +191,7 @@ MORV_AVX512 void RotateWindows::sampleBlocks(const Rows& rows, const Scene& scen
         const int movedLeft = std::clamp(windowLeft, 0, scene.width - kWindowColumns);
         sampleEdgeBlock<Count, WindowRows>(scene.pixels + movedTop * stride + movedLeft, stride,
                                            (windowTop - movedTop) * kWindowColumns + windowLeft - movedLeft,
-                                           rowIndex, lanes, b, out, keep);
+                                           rowIndex, lanes, b, out + x, outStride, keep);
     };
     size_t first = static_cast<size_t>(*minFirst / kBlockColumns);
     size_t last = static_cast<size_t>((covered + kBlockColumns - 1) / kBlockColumns);
@@ -192,16 +199,17 @@ MORV_AVX512 void RotateWindows::sampleBlocks(const Rows& rows, const Scene& scen
     // the row, so the whole blocks are one run of them.
     for (; first < last && !whole(first); ++first) edge(first);
     for (; last > first && !whole(last - 1); --last) edge(last - 1);
+    const ptrdiff_t* corners = corners_.data();
     for (size_t b = first; b < last; ++b) {
-        const uint16_t* windowCorner = corner + block[b].down * stride + block[b].across;
-        const Window<WindowRows> window = loadWindow<WindowRows>(windowCorner, stride);
+        const Window<WindowRows> window = loadWindow<WindowRows>(corner + corners[b], stride);
         for (int q = 0; q < kQuads; ++q) {
-            store(out + 4 * q, b * kBlockColumns, pick(window, blockIndex(rowIndex[q], lanes, b)));
+            store(out + 4 * q * outStride + b * kBlockColumns, outStride,
+                  pick(window, blockIndex(rowIndex[q], lanes, b)));
         }
     }
 }
 
-bool RotateWindows::sample(const Rows& rows, int count, const Scene& scene) const {
+bool RotateWindows::sample(const Rows& rows, int count) const {
     const auto [leastY, mostY] = std::minmax_element(rows.rowY, rows.rowY + count);
     const auto [leastX, mostX] = std::minmax_element(rows.rowX, rows.rowX + count);
     const int windowRows = *mostY - *leastY + downSpread_ + 1;
@@ -211,16 +219,16 @@ bool RotateWindows::sample(const Rows& rows, int count, const Scene& scene) cons
     const int pairs = (windowRows + kRowsPerPermute - 1) / kRowsPerPermute;
     if (count == kMostRows) {
         if (pairs <= 2) {
-            sampleBlocks<8, 8>(rows, scene, *leastY, *leastX);
+            sampleBlocks<8, 8>(rows, *leastY, *leastX);
         } else {
-            sampleBlocks<8, 12>(rows, scene, *leastY, *leastX);
+            sampleBlocks<8, 12>(rows, *leastY, *leastX);
         }
     } else if (pairs == 1) {
-        sampleBlocks<4, 4>(rows, scene, *leastY, *leastX);
+        sampleBlocks<4, 4>(rows, *leastY, *leastX);
     } else if (pairs == 2) {
-        sampleBlocks<4, 8>(rows, scene, *leastY, *leastX);
+        sampleBlocks<4, 8>(rows, *leastY, *leastX);
     } else {
-        sampleBlocks<4, 12>(rows, scene, *leastY, *leastX);
+        sampleBlocks<4, 12>(rows, *leastY, *leastX);
     }
     return true;
 }
@@ -228,7 +236,7 @@ bool RotateWindows::sample(const Rows& rows, int count, const Scene& scene) cons
 #else
 
 // Other builds never choose the window path.
-bool RotateWindows::sample(const Rows&, int, const Scene&) const { return false; }
+bool RotateWindows::sample(const Rows&, int) const { return false; }
 
 #endif
 

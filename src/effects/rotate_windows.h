@@ -23,11 +23,12 @@ public:
         int width;
         int height;
     };
-    // Frame rows sampled together: where each is written, where it samples from
-    // (the scene pixel at rowY[k], rowX[k], as `origin[k]`), and the columns
-    // [first[k], last[k]) that sample inside the scene.
+    // Frame rows sampled together: where each is written (row k at out + k x
+    // outStride), where it samples from (the scene pixel at rowY[k], rowX[k], as
+    // `origin[k]`), and the columns [first[k], last[k]) that sample inside the scene.
     struct Rows {
-        uint16_t* const* out;
+        uint16_t* out;
+        ptrdiff_t outStride;
         const uint16_t* const* origin;
         const int* rowY;
         const int* rowX;
@@ -35,17 +36,17 @@ public:
         const int* last;
     };
 
-    // down[x], across[x] and the scene offset down[x] x stride + across[x], for
-    // the frame's columns.
-    RotateWindows(const std::vector<int>& down, const std::vector<int>& across, const int* offset);
+    // down[x], across[x] and the scene offset down[x] x scene.stride + across[x],
+    // for the frame's columns.
+    RotateWindows(const std::vector<int>& down, const std::vector<int>& across, const int* offset, const Scene& scene);
 
     // Samples the columns [first[k], last[k]) of `count` rows (4 or kMostRows). Returns
     // false, drawing nothing, when their windows would be larger than 12 by 16.
-    bool sample(const Rows& rows, int count, const Scene& scene) const;
+    bool sample(const Rows& rows, int count) const;
 
 private:
     template <int Count, int WindowRows>
-    void sampleBlocks(const Rows& rows, const Scene& scene, int top, int left) const;
+    void sampleBlocks(const Rows& rows, int top, int left) const;
     // Columns without a whole block of eight, one pixel at a time.
     void sampleColumns(const Rows& rows, int count, int from) const;
 
@@ -56,9 +57,12 @@ private:
         int across;
     };
     std::vector<Block> blocks_;
+    // Each block's window corner as a scene offset: down x scene.stride + across.
+    std::vector<ptrdiff_t> corners_;
     // Eight per block: (down - least down) x 16 + across - least across.
     std::vector<uint16_t> lanes_;
     const int* offset_;
+    Scene scene_;
     // The largest spread of down and of across within any block.
     int downSpread_ = 0;
     int acrossSpread_ = 0;
