@@ -175,9 +175,9 @@ TEST_P(SurfaceTest, DrawAtClippedHonoursTheClipAndTheSurfaceBounds) {
     EXPECT_EQ(pixelAt(target, 9, 3), 5u * 100 + 2 + 1);
 }
 
-// Whole rows go as one block when both surfaces' rows lie alike on cache lines
-// (the same row of surfaces of one width) and row by row otherwise (rows moved by
-// one, 10 pixels wide): either way only the rectangle's rows change.
+// Whole rows go as one block when the two surfaces' rows lie alike on cache lines
+// (rows 64 pixels wide, or the same rows) and row by row otherwise (10 pixels
+// wide, rows moved by one): either way only the rectangle's rows change.
 TEST_P(SurfaceTest, WholeRowCopiesTouchOnlyTheRectangleRows) {
     for (const int width : {64, 10}) {
         Surface source(format(), nullptr), target(format(), nullptr);
