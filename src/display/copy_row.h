@@ -17,9 +17,9 @@ inline void copyRow(uint8_t* out, const uint8_t* in, size_t bytes) {
 }
 
 // Consecutive rows of two surfaces with the same pitch, each `bytes` long from
-// the start of a row. When both lie alike on cache lines they go as one block,
-// which the library copies with a string instruction that writes whole lines
-// without reading them first; otherwise row by row.
+// the start of a row. When both lie alike on cache lines they go as one library
+// call, which measured faster than a call or more per row (ZOOM halfway at
+// 640x480x16: about a sixth); otherwise row by row, as above.
 inline void copyRows(uint8_t* out, const uint8_t* in, size_t pitch, size_t bytes, int rows) {
     constexpr uintptr_t kLineBytes = 64;
     if (rows <= 0) return;
